@@ -1,0 +1,32 @@
+#pragma once
+
+#include <mutex>
+
+// A mutex the thread holding it may lock again.
+class SbThreadMutex {
+ public:
+  int lock() {
+    mutex_.lock();
+    return 0;
+  }
+  int unlock() {
+    mutex_.unlock();
+    return 0;
+  }
+  bool tryLock() { return mutex_.try_lock(); }
+
+ private:
+  std::recursive_mutex mutex_;
+};
+
+// Holds an SbThreadMutex for one scope.
+class SbThreadAutoLock {
+ public:
+  explicit SbThreadAutoLock(SbThreadMutex* mutex) : mutex_(mutex) { mutex_->lock(); }
+  ~SbThreadAutoLock() { mutex_->unlock(); }
+  SbThreadAutoLock(const SbThreadAutoLock&) = delete;
+  SbThreadAutoLock& operator=(const SbThreadAutoLock&) = delete;
+
+ private:
+  SbThreadMutex* mutex_;
+};
