@@ -8,6 +8,8 @@
 template <typename T, int N>
 class SbVecN {
  public:
+  static constexpr int dimension = N;
+
   constexpr SbVecN() = default;
   constexpr explicit SbVecN(const T* values) {
     for (int i = 0; i < N; ++i) v_[i] = values[i];

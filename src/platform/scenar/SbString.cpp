@@ -1,5 +1,6 @@
 #include "platform/scenar/SbString.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -27,6 +28,30 @@ std::size_t numberLength(std::string_view text, bool allowFraction) {
     if (expDigits > 0) i = j;
   }
   return i;
+}
+
+// Whether number, which from_chars found out of the double range, is too large
+// rather than too small. The power of ten of its first nonzero digit plus the
+// exponent decides; neither a long mantissa nor the exponent's sign alone does.
+bool isTooLarge(std::string_view number) {
+  auto isDigit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
+  std::size_t i = number[0] == '-' ? 1 : 0;
+  while (i < number.size() && number[i] == '0') ++i;
+  long long magnitude = -1;
+  for (; i < number.size() && isDigit(number[i]); ++i) ++magnitude;
+  if (magnitude < 0 && i < number.size() && number[i] == '.')
+    for (++i; i < number.size() && number[i] == '0'; ++i) --magnitude;
+  long long exponent = 0;
+  std::size_t e = number.find_first_of("eE");
+  if (e != std::string_view::npos) {
+    i = e + 1;
+    const bool negative = number[i] == '-';
+    if (number[i] == '+' || number[i] == '-') ++i;
+    for (; i < number.size(); ++i)
+      exponent = std::min(exponent * 10 + (number[i] - '0'), 1000000LL);
+    if (negative) exponent = -exponent;
+  }
+  return magnitude + exponent > 0;
 }
 
 std::string_view skipBlanks(const std::string& text) {
@@ -66,11 +91,9 @@ float SbString::toFloat() const {
   auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
   (void)end;
   if (error == std::errc::result_out_of_range) {
-    // from_chars leaves the value alone: tell overflow from underflow by the exponent sign.
-    std::size_t e = number.find_first_of("eE");
-    bool tiny = e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-';
+    // from_chars leaves the value alone: tell overflow from underflow by the magnitude.
     bool negative = number[0] == '-';
-    if (tiny) return negative ? -0.0f : 0.0f;
+    if (!isTooLarge(number)) return negative ? -0.0f : 0.0f;
     return negative ? -std::numeric_limits<float>::max() : std::numeric_limits<float>::max();
   }
   if (error != std::errc()) return 0.0f;

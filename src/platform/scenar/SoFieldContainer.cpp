@@ -1,6 +1,7 @@
 #include "platform/scenar/SoFieldContainer.h"
 
 #include "platform/scenar/SoFieldData.h"
+#include "platform/scenar/SoSubField.h"
 #include "platform/scenar/detail/TextReader.h"
 
 SoType SoFieldContainer::classTypeId_;
@@ -35,7 +36,10 @@ SbBool SoFieldContainer::set(const char* fieldValues, SbString* errorText) {
   scenar::detail::TextReader in(fieldValues ? fieldValues : "");
   while (!in.atEnd()) {
     std::string name;
-    if (!in.readWord(name)) break;
+    if (!in.readWord(name)) {
+      if (errorText) *errorText = "expected a field name at '" + std::string(in.rest()) + "'";
+      return FALSE;
+    }
     SoField* field = getField(SbName(name.c_str()));
     if (!field) {
       if (errorText) *errorText = "no field named '" + name + "'";
@@ -66,9 +70,13 @@ void SoFieldContainer::get(SbString& fieldValues) const {
 void SoFieldContainer::copyFieldValues(const SoFieldContainer* from) {
   if (!from) return;
   const SoFieldData* data = from->getFieldData();
-  for (int i = 0; data && i < data->getNumFields(); ++i)
-    if (SoField* mine = getField(data->getFieldName(i)))
-      mine->copyFrom(*data->getField(from, i));
+  for (int i = 0; data && i < data->getNumFields(); ++i) {
+    SoField* mine = getField(data->getFieldName(i));
+    const SoField* theirs = data->getField(from, i);
+    if (!mine || !scenar::detail::sameFieldType(*mine, *theirs)) continue;
+    mine->copyFrom(*theirs);
+    mine->setDefault(theirs->isDefault());  // a default stays a default, unwritten
+  }
 }
 
 void SoFieldContainer::notify(SoField*) {}

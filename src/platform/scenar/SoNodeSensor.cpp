@@ -1,5 +1,10 @@
 #include "platform/scenar/SoNodeSensor.h"
 
+SoNodeSensor::~SoNodeSensor() {
+  if (destroyed_) *destroyed_ = true;
+  detach();
+}
+
 void SoNodeSensor::attach(SoNode* node) {
   detach();
   node_ = node;
@@ -12,10 +17,19 @@ void SoNodeSensor::detach() {
 }
 
 void SoNodeSensor::nodeChanged(SoNode*, SoField* field) {
-  SoField* outer = triggerField_;
+  SoField* outerField = triggerField_;
+  bool* outerDestroyed = destroyed_;
+  bool destroyed = false;
   triggerField_ = field;
+  destroyed_ = &destroyed;
   trigger();
-  triggerField_ = outer;
+  if (destroyed) {
+    // The function deleted the sensor: tell an enclosing run, touch nothing.
+    if (outerDestroyed) *outerDestroyed = true;
+    return;
+  }
+  triggerField_ = outerField;
+  destroyed_ = outerDestroyed;
 }
 
 void SoNodeSensor::nodeDying(SoNode*) {

@@ -10,7 +10,7 @@ class SoNodeSensor : public SoSensor, private SoNodeAuditor {
  public:
   SoNodeSensor() = default;
   SoNodeSensor(SoSensorCB* function, void* data) : SoSensor(function, data) {}
-  ~SoNodeSensor() override { detach(); }
+  ~SoNodeSensor() override;
 
   // Watches node, leaving any node watched before.
   void attach(SoNode* node);
@@ -32,4 +32,7 @@ class SoNodeSensor : public SoSensor, private SoNodeAuditor {
   SoField* triggerField_ = nullptr;
   SoSensorCB* deleteFunction_ = nullptr;
   void* deleteData_ = nullptr;
+  // Set while the function runs; the destructor raises the flag so that a
+  // sensor deleted by its own function is not touched afterwards.
+  bool* destroyed_ = nullptr;
 };

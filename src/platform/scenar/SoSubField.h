@@ -4,6 +4,7 @@
 // of values of one type, read and written through that type's ValueIo.
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,12 @@ struct ValueIo;
 
 // Checks that nothing but blanks and comments follows a whole-text value.
 bool expectEnd(TextReader& in);
+
+// Field classes are told apart by their type name: an enum field holds an int32
+// as an SFInt32 does, yet it is another type of field.
+inline bool sameFieldType(const SoField& a, const SoField& b) {
+  return std::strcmp(a.getTypeName(), b.getTypeName()) == 0;
+}
 
 }  // namespace scenar::detail
 
@@ -41,10 +48,11 @@ class SoSFieldOf : public SoField {
 
   SbBool isSame(const SoField& other) const override {
     auto* same = dynamic_cast<const SoSFieldOf*>(&other);
-    return same && same->value_ == value_;
+    return same && scenar::detail::sameFieldType(*this, other) && same->value_ == value_;
   }
   void copyFrom(const SoField& other) override {
-    if (auto* same = dynamic_cast<const SoSFieldOf*>(&other)) setValue(same->value_);
+    auto* same = dynamic_cast<const SoSFieldOf*>(&other);
+    if (same && scenar::detail::sameFieldType(*this, other)) setValue(same->value_);
   }
   bool read(scenar::detail::TextReader& in, bool wholeText = false) override {
     T value{};
@@ -112,10 +120,11 @@ class SoMFieldOf : public SoField {
 
   SbBool isSame(const SoField& other) const override {
     auto* same = dynamic_cast<const SoMFieldOf*>(&other);
-    return same && same->values_ == values_;
+    return same && scenar::detail::sameFieldType(*this, other) && same->values_ == values_;
   }
   void copyFrom(const SoField& other) override {
-    if (auto* same = dynamic_cast<const SoMFieldOf*>(&other)) {
+    auto* same = dynamic_cast<const SoMFieldOf*>(&other);
+    if (same && scenar::detail::sameFieldType(*this, other)) {
       values_ = same->values_;
       valueChanged();
     }

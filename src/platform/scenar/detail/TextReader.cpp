@@ -84,28 +84,61 @@ bool TextReader::readString(std::string& value) {
   return peek() == '"' ? readQuoted(value) : readWord(value);
 }
 
+namespace {
+
+// Parses all of word as a number of type T; a leading '+' is allowed, but not
+// before another sign.
+template <typename T>
+std::errc parseNumber(const std::string& word, T& value) {
+  const char* first = word.data();
+  const char* last = word.data() + word.size();
+  if (first != last && *first == '+') {
+    ++first;
+    if (first != last && *first == '-') return std::errc::invalid_argument;
+  }
+  auto [end, ec] = std::from_chars(first, last, value);
+  if (end != last) return std::errc::invalid_argument;
+  if (ec == std::errc() && !std::isfinite(value)) return std::errc::invalid_argument;
+  return ec;
+}
+
+}  // namespace
+
 bool TextReader::readDouble(double& value) {
   std::string word;
   if (!readWord(word)) return false;
-  const char* first = word.data();
-  const char* last = word.data() + word.size();
-  if (*first == '+') ++first;
-  auto [end, ec] = std::from_chars(first, last, value);
-  if (ec != std::errc() || end != last || !std::isfinite(value)) {
+  double parsed;
+  if (parseNumber(word, parsed) != std::errc()) {
     error_ = "'" + word + "' is not a number";
     return false;
   }
+  value = parsed;
   return true;
 }
 
 bool TextReader::readFloat(float& value) {
-  double wide;
-  if (!readDouble(wide)) return false;
-  if (std::fabs(wide) > std::numeric_limits<float>::max()) {
-    error_ = "number out of range";
+  std::string word;
+  if (!readWord(word)) return false;
+  // Parsed straight as a float: through a double it would be rounded twice, and
+  // the text of the largest float would read as beyond the float range.
+  float parsed;
+  std::errc ec = parseNumber(word, parsed);
+  if (ec == std::errc::result_out_of_range) {
+    double wide;
+    if (parseNumber(word, wide) == std::errc() &&
+        std::fabs(wide) < std::numeric_limits<float>::min()) {
+      parsed = std::signbit(wide) ? -0.0f : 0.0f;  // too small for a float: zero
+      ec = std::errc();
+    } else {
+      error_ = "'" + word + "' is out of range";
+      return false;
+    }
+  }
+  if (ec != std::errc()) {
+    error_ = "'" + word + "' is not a number";
     return false;
   }
-  value = static_cast<float>(wide);
+  value = parsed;
   return true;
 }
 

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "editors/framework/PoXtAxisEditor.h"
+
+// The class level shared by the editors of cartesian axes (linear, logarithmic,
+// generic): the "Cartesian" section, which edits where the axis starts, where
+// it ends along its direction and its orientation.
+class PoXtCartesianAxisEditor : public PoXtAxisEditor {
+ public:
+  void setCartesianAxisFilter(uint32_t show, uint32_t hide);
+  void getCartesianAxisFilter(uint32_t& show, uint32_t& hide) const;
+
+ protected:
+  PoXtCartesianAxisEditor(HWND parent, const char* name, SbBool buildInsideParent);
+  ~PoXtCartesianAxisEditor() override = default;
+
+  const char* getDefaultWidgetName() const override { return "PoXtCartesianAxisEditor"; }
+  const char* getDefaultTitle() const override { return "PoXtCartesianAxisEditor"; }
+  const char* getDefaultIconTitle() const override { return "PoXtCartesianAxisEditor"; }
+  void buildWidget(HWND parent, const char* name, SbBool buildInsideParent) override;
+  void setAxisFilter() override;
+  void copyAxisFields(PoAxis* to, PoAxis* from) override;
+  void updateAxisFromXtElements() override;
+  int getMenuItems() const override {
+    return PoXtAxisEditor::getMenuItems() + cartesianSectionCount;
+  }
+
+  PoXtElementFilter cartesianFilter{7, 0};
+  int cartesianSectionCount = 1;
+  int cartesianFilterBuilt = 0;
+
+ private:
+  static void cartesianElementsCallback(void* editor, PoXtDialogDataCB* record);
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "editors/axis/PoXtCartesianAxisEditor.h"
+
+// Edits a linear cartesian axis (PoLinearAxis): the common axis sections,
+// "Cartesian", and "Linear" with the graduation step and fit and the place of
+// the multiplication factor.
+class PoXtLinearAxisEditor : public PoXtCartesianAxisEditor {
+ public:
+  explicit PoXtLinearAxisEditor(HWND parent = nullptr, const char* name = nullptr,
+                                SbBool buildInsideParent = TRUE);
+  ~PoXtLinearAxisEditor() override = default;
+
+  void setLinearAxisFilter(uint32_t show, uint32_t hide);
+  void getLinearAxisFilter(uint32_t& show, uint32_t& hide) const;
+
+ protected:
+  const char* getDefaultWidgetName() const override { return "PoXtLinearAxisEditor"; }
+  const char* getDefaultTitle() const override { return "PoXtLinearAxisEditor"; }
+  const char* getDefaultIconTitle() const override { return "PoXtLinearAxisEditor"; }
+  void buildWidget(HWND parent, const char* name, SbBool buildInsideParent) override;
+  void setAxisFilter() override;
+  void copyAxisFields(PoAxis* to, PoAxis* from) override;
+  void updateAxisFromXtElements() override;
+  int getMenuItems() const override {
+    return PoXtCartesianAxisEditor::getMenuItems() + linearSectionCount;
+  }
+
+  PoXtElementFilter linearFilter{0x1f, 0};
+  int linearSectionCount = 1;
+  int linearFilterBuilt = 0;
+
+ private:
+  static void linearElementsCallback(void* editor, PoXtDialogDataCB* record);
+};

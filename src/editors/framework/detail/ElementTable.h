@@ -1,0 +1,164 @@
+#pragma once
+
+// Element tables as data. A group's rows, indexed by element position p, give
+// each element's label, kind and creation values, and the two functions that
+// show a node field in the element (update) and write the element's value into
+// the field (handler). The creation, update and handler tables the dialog
+// sections and the editors use are made from the rows at compile time.
+//
+//   constexpr ElementRow kRows[] = {
+//       choice<&PoAxis::gradVisibility>("Visibility :", kOffOnDepend),
+//       realSlider<&PoAxis::gradFontSize>("Font Size :", 0, 1, 0),
+//       button("Misc. Text Attr. :", "Edit"),
+//   };
+//   constexpr ElementGroup kGroup = makeGroup<kRows>(1);
+
+#include <array>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <utility>
+
+#include "editors/framework/detail/Conversions.h"
+#include "platform/scenarwin/menuColumn.h"
+
+namespace plivexwin::detail {
+
+enum class ElementKind { Choice, RealSlider, IntSlider, Text, Toggle, Button };
+
+struct ElementRow {
+  const char* label;
+  ElementKind kind;
+  const char* const* items = nullptr;  // choice items
+  int itemCount = 0;
+  float min = 0, max = 0, value = 0;  // slider limits and value
+  const char* text = "";              // initial text, or a button's text
+  PoXtUpdateElementFn update = nullptr;
+  ElementHandlerFn handler = nullptr;
+};
+
+// Makes the element a row describes, with identifier id.
+PoXtElementData* makeElement(const ElementRow& row, int32_t id);
+
+// Identifier layout: bits 27 to 30 hold the group code, bits 0 to 26 one element bit.
+constexpr int32_t kGroupShift = 27;
+constexpr int32_t kGroupCodeMask = 0xf;
+constexpr uint32_t kElementBitsMask = 0x87ffffffu;
+
+constexpr int32_t groupBitsOf(int code) { return code << kGroupShift; }
+constexpr int groupCodeOf(int32_t id) { return (id >> kGroupShift) & kGroupCodeMask; }
+// The element's position: the highest set bit once the group bits are cleared; -1 if none.
+constexpr int elementPositionOf(int32_t id) {
+  return std::bit_width(static_cast<uint32_t>(id) & kElementBitsMask) - 1;
+}
+
+// One element group: its code and its three tables.
+struct ElementGroup {
+  int code;
+  const PoXtCreateElementFn* create;
+  const PoXtUpdateElementFn* update;
+  const ElementHandlerFn* handler;
+  int count;
+
+  constexpr int32_t bits() const { return groupBitsOf(code); }
+};
+
+template <const auto& Rows>
+struct GroupTables {
+  static constexpr std::size_t N = std::size(Rows);
+
+  template <std::size_t... I>
+  static constexpr std::array<PoXtCreateElementFn, N> creators(std::index_sequence<I...>) {
+    return {
+        [](int32_t bit, int32_t groupBits) { return makeElement(Rows[I], bit | groupBits); }...};
+  }
+  static constexpr std::array<PoXtUpdateElementFn, N> updaters() {
+    std::array<PoXtUpdateElementFn, N> table{};
+    for (std::size_t i = 0; i < N; ++i) table[i] = Rows[i].update;
+    return table;
+  }
+  static constexpr std::array<ElementHandlerFn, N> handlers() {
+    std::array<ElementHandlerFn, N> table{};
+    for (std::size_t i = 0; i < N; ++i) table[i] = Rows[i].handler;
+    return table;
+  }
+
+  static constexpr auto create = creators(std::make_index_sequence<N>{});
+  static constexpr auto update = updaters();
+  static constexpr auto handler = handlers();
+  static_assert(N <= 27, "a group holds at most 27 elements");
+};
+
+template <const auto& Rows>
+constexpr ElementGroup makeGroup(int code) {
+  using T = GroupTables<Rows>;
+  return {code, T::create.data(), T::update.data(), T::handler.data(), static_cast<int>(T::N)};
+}
+
+// Row builders, one per element kind; the field is a pointer to a member field.
+
+template <auto Field, std::size_t N>
+constexpr ElementRow choice(const char* label, const char* const (&items)[N]) {
+  return {label,
+          ElementKind::Choice,
+          items,
+          static_cast<int>(N),
+          0,
+          0,
+          0,
+          "",
+          &showEnum<Field>,
+          &writeEnum<Field>};
+}
+
+template <auto Field>
+constexpr ElementRow realSlider(const char* label, float min, float max, float value) {
+  return {label, ElementKind::RealSlider, nullptr,           0, min, max, value,
+          "",    &showFloat<Field>,       &writeFloat<Field>};
+}
+
+template <auto Field>
+constexpr ElementRow intSlider(const char* label, int min, int max, int value) {
+  return {label,
+          ElementKind::IntSlider,
+          nullptr,
+          0,
+          static_cast<float>(min),
+          static_cast<float>(max),
+          static_cast<float>(value),
+          "",
+          &showUShort<Field>,
+          &writeUShort<Field>};
+}
+
+template <auto Field>
+constexpr ElementRow text(const char* label, const char* initial) {
+  return {label,
+          ElementKind::Text,
+          nullptr,
+          0,
+          0,
+          0,
+          0,
+          initial,
+          &showString<Field>,
+          &writeString<Field>};
+}
+
+template <auto Field>
+constexpr ElementRow toggle(const char* label) {
+  return {label, ElementKind::Toggle, nullptr, 0, 0, 0, 0, "", &showBool<Field>, &writeBool<Field>};
+}
+
+// A text element with conversions of its own (vector, number, decade list...).
+constexpr ElementRow convertedText(const char* label, const char* initial,
+                                   PoXtUpdateElementFn update, ElementHandlerFn handler) {
+  return {label, ElementKind::Text, nullptr, 0, 0, 0, 0, initial, update, handler};
+}
+
+// A push button: it shows and writes nothing; pressing it is still a change.
+constexpr ElementRow button(const char* label, const char* buttonText) {
+  return {label, ElementKind::Button, nullptr, 0, 0, 0, 0, buttonText, nullptr, nullptr};
+}
+
+}  // namespace plivexwin::detail

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/plivex/PbMiscTextAttr.h"
+#include "platform/plivex/PoBase.h"
+#include "platform/scenar/SoSFields.h"
+
+// What every axis has: graduations, margins, a title, a grid, an arrow and
+// ticks. Not creatable. The value names of the enumerated fields are in
+// PoAxisEnums.h.
+class PoAxis : public PoBase {
+  SO_NODE_HEADER(PoAxis, PoBase);
+
+ public:
+  SoSFEnum gradVisibility;  // OFF, ON, DEPEND
+  SoSFEnum gradPosition;    // ABOVE, BELOW, DEPEND
+  SoSFEnum gradPath;        // RIGHT, LEFT, UP, DOWN, DEPEND
+  SoSFString gradFontName;
+  SoSFFloat gradFontSize;
+  SoSFFloat gradDistAxis;
+  SoSFBool gradStringVisibility;
+  SoSFString gradString;
+  SoSFEnum marginType;  // RELATIVE, FIXED
+  SoSFFloat marginStart;
+  SoSFFloat marginEnd;
+  SoSFEnum titleVisibility;  // OFF, ON, DEPEND
+  SoSFEnum titlePosition;    // MIDDLE, END, DEPEND
+  SoSFEnum titlePath;        // RIGHT, LEFT, UP, DOWN, DEPEND
+  SoSFString titleFontName;
+  SoSFFloat titleFontSize;
+  SoSFFloat titleDistAxis;
+  SoSFString titleString;
+  SoSFEnum gridVisibility;  // OFF, ON, DEPEND
+  SoSFFloat gridLengthGradSide;
+  SoSFFloat gridLengthGradOtherSide;
+  SoSFEnum arrowVisibility;  // OFF, ON, DEPEND
+  SoSFFloat arrowHeight;
+  SoSFFloat arrowLength;
+  SoSFEnum tickVisibility;  // OFF, ON, DEPEND
+  SoSFEnum tickPosition;    // GRAD_SIDE, GRAD_OTHER_SIDE, ACROSS_AXIS
+  SoSFFloat tickMainLength;
+  SoSFFloat tickSubLength;
+  SoSFEnum tickSubDef;  // NUM_SUB, PERIOD_MAIN
+  SoSFUShort tickNumOrPeriod;
+  SoSFUShort tickFirstGrad;
+  SoSFUShort tickLastGrad;
+  SoSFEnum reverseFlag;  // NO_REVERSE, REVERSE, DEPEND
+
+  // The node's own attribute; valid while the node lives.
+  const PbMiscTextAttr* getMiscTextAttr() const { return &miscTextAttr_; }
+  // Copies attr's content into the node's attribute (nullptr: the default
+  // attribute) and tells the node's auditors that the node changed.
+  void setMiscTextAttr(const PbMiscTextAttr* attr);
+
+ protected:
+  PoAxis();
+  ~PoAxis() override;
+
+ private:
+  PbMiscTextAttr miscTextAttr_;
+};

@@ -1,0 +1,38 @@
+#include "platform/plivex/PoBase.h"
+
+#include "platform/plivex/PoAngularAxis.h"
+#include "platform/plivex/PoAxis.h"
+#include "platform/plivex/PoCartesianAxis.h"
+#include "platform/plivex/PoGenAxis.h"
+#include "platform/plivex/PoLinearAxis.h"
+#include "platform/plivex/PoLogAxis.h"
+#include "platform/plivex/PoPolarAxis.h"
+#include "platform/plivex/PoPolarLinAxis.h"
+#include "platform/plivex/PoPolarLogAxis.h"
+#include "platform/plivex/PoTimeAxis.h"
+#include "platform/scenar/SoDB.h"
+
+SO_NODE_SOURCE(PoBase)
+
+bool PoBase::m_isRebuildBlocked = false;
+
+void PoBase::initClass() { SO_NODE_INIT_ABSTRACT_CLASS(PoBase, "PoBase"); }
+
+void PoBase::initClasses() {
+  SoDB::init();
+  PoBase::initClass();
+  PoAxis::initClass();
+  PoCartesianAxis::initClass();
+  PoLinearAxis::initClass();
+  PoLogAxis::initClass();
+  PoGenAxis::initClass();
+  PoTimeAxis::initClass();
+  PoPolarAxis::initClass();
+  PoPolarLinAxis::initClass();
+  PoPolarLogAxis::initClass();
+  PoAngularAxis::initClass();
+}
+
+PoBase::PoBase() { SO_NODE_CONSTRUCTOR(PoBase); }
+
+PoBase::~PoBase() = default;

@@ -1,0 +1,12 @@
+#include "platform/plivex/PoGenAxis.h"
+
+SO_NODE_SOURCE(PoGenAxis)
+
+void PoGenAxis::initClass() { SO_NODE_INIT_CLASS(PoGenAxis, "PoGenAxis"); }
+
+PoGenAxis::PoGenAxis() {
+  SO_NODE_CONSTRUCTOR(PoGenAxis);
+  SO_NODE_ADD_EMPTY_FIELD(gradList);
+}
+
+PoGenAxis::~PoGenAxis() = default;

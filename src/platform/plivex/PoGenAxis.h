@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/plivex/PoCartesianAxis.h"
+#include "platform/scenar/SoMFields.h"
+
+// A cartesian axis whose graduations are texts given one by one, evenly spaced.
+class PoGenAxis : public PoCartesianAxis {
+  SO_NODE_HEADER(PoGenAxis, PoCartesianAxis);
+
+ public:
+  SoMFString gradList;
+
+  PoGenAxis();
+
+ protected:
+  ~PoGenAxis() override;
+};

@@ -1,0 +1,22 @@
+#include "platform/plivex/PoPolarLinAxis.h"
+
+#include "platform/plivex/PoAxisEnums.h"
+
+SO_NODE_SOURCE(PoPolarLinAxis)
+
+using namespace plivex;
+
+void PoPolarLinAxis::initClass() { SO_NODE_INIT_CLASS(PoPolarLinAxis, "PoPolarLinAxis"); }
+
+PoPolarLinAxis::PoPolarLinAxis() {
+  SO_NODE_CONSTRUCTOR(PoPolarLinAxis);
+  SO_NODE_ADD_FIELD(step, (0.0f));
+  PO_NODE_ADD_ENUM_FIELD(gradFit, kGradFit, "FIT");
+}
+
+PoPolarLinAxis::~PoPolarLinAxis() = default;
+
+void PoPolarLinAxis::setFormat(const PbNumericDisplayFormat* format) {
+  format_ = format ? *format : PbNumericDisplayFormat();
+  touch();
+}

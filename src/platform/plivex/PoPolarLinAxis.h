@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/plivex/PbNumericDisplayFormat.h"
+#include "platform/plivex/PoPolarAxis.h"
+#include "platform/scenar/SoSFields.h"
+
+// A radial axis graduated at even steps.
+class PoPolarLinAxis : public PoPolarAxis {
+  SO_NODE_HEADER(PoPolarLinAxis, PoPolarAxis);
+
+ public:
+  SoSFFloat step;    // between two graduations; 0: chosen from the axis's length
+  SoSFEnum gradFit;  // FIT, UNFIT
+
+  PoPolarLinAxis();
+
+  // The node's own format; valid while the node lives.
+  const PbNumericDisplayFormat* getFormat() const { return &format_; }
+  // Copies format's content into the node's format (nullptr: the default
+  // format) and tells the node's auditors that the node changed.
+  void setFormat(const PbNumericDisplayFormat* format);
+
+ protected:
+  ~PoPolarLinAxis() override;
+
+ private:
+  PbNumericDisplayFormat format_;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/plivex/PbDateFormatMapping.h"
+#include "platform/plivex/PoAxis.h"
+#include "platform/scenar/SoMFields.h"
+#include "platform/scenar/SoSFields.h"
+
+// An axis parallel to X or Y graduated with the dates between two dates.
+class PoTimeAxis : public PoAxis {
+  SO_NODE_HEADER(PoTimeAxis, PoAxis);
+
+ public:
+  SoSFString startDate;
+  SoSFString endDate;
+  SoSFFloat coordinate;  // of the axis's line on the other coordinate axis
+  SoSFEnum type;         // X, Y
+  SoSFEnum language;     // ENGLISH, FRANCAIS, DEUTCH, ESPANOL
+  SoSFEnum gradFit;      // FIT, UNFIT
+  SoMFString gradRep;
+  SoSFString timesPeriod;
+
+  PoTimeAxis();
+
+  // The node's own mapping; valid while the node lives.
+  const PbDateFormatMapping* getDateFormatMapping() const { return &dateFormatMapping_; }
+  // Copies mapping's content into the node's mapping (nullptr: an empty
+  // mapping) and tells the node's auditors that the node changed.
+  void setDateFormatMapping(const PbDateFormatMapping* mapping);
+
+ protected:
+  ~PoTimeAxis() override;
+
+ private:
+  PbDateFormatMapping dateFormatMapping_;
+};

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace plivexwin::cli {
+
+class EditorHarness;
+
+// Drives an editor from a stream of commands, one a line, as a user and the
+// application would: every command line is echoed after "> ", followed by
+// what it prints. A bad command prints one "error: ..." line and the session
+// goes on. Blank lines and lines starting with '#' are skipped silently.
+class Session {
+ public:
+  Session(EditorHarness& harness, std::istream& in, std::ostream& out);
+
+  // Prints the dialog, then runs the commands until "quit" or the end of the
+  // input. Returns the program's exit status.
+  int run();
+  // Runs one command line; false once the session should end.
+  bool execute(std::string_view line);
+
+  // The commands with their arguments and what they do, for the usage text.
+  static std::string commandHelp();
+
+ private:
+  struct Command;
+  static std::span<const Command> commands();
+
+  void show(std::string_view args);
+  void printNode(std::string_view args);
+  void set(std::string_view args);
+  void press(std::string_view args);
+  void frequency(std::string_view args);
+  void presentation(std::string_view args);
+  void filter(std::string_view args);
+  void app(std::string_view args);
+  void hide(std::string_view args);
+  void showEditor(std::string_view args);
+  void help(std::string_view args);
+  void quit(std::string_view args);
+  int elementIndex(std::string_view word) const;
+
+  EditorHarness& harness_;
+  std::istream& in_;
+  std::ostream& out_;
+  bool ended_ = false;
+};
+
+}  // namespace plivexwin::cli
