@@ -76,3 +76,64 @@ class SbColor : public SbVec3f {
   constexpr SbColor() = default;
   constexpr SbColor(float r, float g, float b) : SbVec3f(r, g, b) {}
 };
+
+// Arithmetic on the float vectors, as free functions: componentwise sum and
+// difference, scaling by a scalar, the dot and cross products, the Euclidean
+// length and in-place normalisation and negation. Division by a zero scalar
+// follows IEEE float rules (infinities), like the built-in operator.
+
+#include <cmath>
+
+constexpr SbVec2f operator+(const SbVec2f& a, const SbVec2f& b) {
+  return {a[0] + b[0], a[1] + b[1]};
+}
+constexpr SbVec2f operator-(const SbVec2f& a, const SbVec2f& b) {
+  return {a[0] - b[0], a[1] - b[1]};
+}
+constexpr SbVec2f operator-(const SbVec2f& a) { return {-a[0], -a[1]}; }
+constexpr SbVec2f operator*(const SbVec2f& a, float s) { return {a[0] * s, a[1] * s}; }
+constexpr SbVec2f operator*(float s, const SbVec2f& a) { return a * s; }
+constexpr SbVec2f operator/(const SbVec2f& a, float s) { return {a[0] / s, a[1] / s}; }
+constexpr SbVec2f& operator+=(SbVec2f& a, const SbVec2f& b) { return a = a + b; }
+constexpr SbVec2f& operator-=(SbVec2f& a, const SbVec2f& b) { return a = a - b; }
+constexpr SbVec2f& operator*=(SbVec2f& a, float s) { return a = a * s; }
+constexpr SbVec2f& operator/=(SbVec2f& a, float s) { return a = a / s; }
+constexpr float dot(const SbVec2f& a, const SbVec2f& b) { return a[0] * b[0] + a[1] * b[1]; }
+inline float length(const SbVec2f& a) { return std::sqrt(dot(a, a)); }
+
+constexpr SbVec3f operator+(const SbVec3f& a, const SbVec3f& b) {
+  return {a[0] + b[0], a[1] + b[1], a[2] + b[2]};
+}
+constexpr SbVec3f operator-(const SbVec3f& a, const SbVec3f& b) {
+  return {a[0] - b[0], a[1] - b[1], a[2] - b[2]};
+}
+constexpr SbVec3f operator-(const SbVec3f& a) { return {-a[0], -a[1], -a[2]}; }
+constexpr SbVec3f operator*(const SbVec3f& a, float s) { return {a[0] * s, a[1] * s, a[2] * s}; }
+constexpr SbVec3f operator*(float s, const SbVec3f& a) { return a * s; }
+constexpr SbVec3f operator/(const SbVec3f& a, float s) { return {a[0] / s, a[1] / s, a[2] / s}; }
+constexpr SbVec3f& operator+=(SbVec3f& a, const SbVec3f& b) { return a = a + b; }
+constexpr SbVec3f& operator-=(SbVec3f& a, const SbVec3f& b) { return a = a - b; }
+constexpr SbVec3f& operator*=(SbVec3f& a, float s) { return a = a * s; }
+constexpr SbVec3f& operator/=(SbVec3f& a, float s) { return a = a / s; }
+constexpr float dot(const SbVec3f& a, const SbVec3f& b) {
+  return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
+constexpr SbVec3f cross(const SbVec3f& a, const SbVec3f& b) {
+  return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+}
+inline float length(const SbVec3f& a) { return std::sqrt(dot(a, a)); }
+
+// Scales the vector to unit length and returns its former length. A zero
+// vector is left unchanged (and 0 returned).
+inline float normalize(SbVec2f& a) {
+  const float len = length(a);
+  if (len > 0.0f) a /= len;
+  return len;
+}
+inline float normalize(SbVec3f& a) {
+  const float len = length(a);
+  if (len > 0.0f) a /= len;
+  return len;
+}
+constexpr void negate(SbVec2f& a) { a = -a; }
+constexpr void negate(SbVec3f& a) { a = -a; }

@@ -4,7 +4,17 @@
 
 #include "platform/scenar/SoFieldContainer.h"
 
+class SoAction;
+class SoGLRenderAction;
+class SoGetBoundingBoxAction;
+class SoGetMatrixAction;
+class SoHandleEventAction;
+class SoInput;
 class SoNode;
+class SoPickAction;
+class SoRayPickAction;
+class SoSearchAction;
+class SoWriteAction;
 
 // Something that wants to hear of a node's changes: node sensors, and parents
 // that pass the change on upward.
@@ -34,6 +44,24 @@ class SoNode : public SoFieldContainer {
   void notify(SoField* field) override;
   // Tells every auditor the node changed in a way no field shows.
   void touch() { notify(nullptr); }
+
+  // What the node does when an action traverses it. Each action's method list
+  // calls the virtual of its kind; by default they all do what doAction does,
+  // and doAction does nothing. Groups traverse their children in doAction.
+  virtual void doAction(SoAction* action);
+  virtual void GLRender(SoGLRenderAction* action);
+  virtual void getBoundingBox(SoGetBoundingBoxAction* action);
+  virtual void getMatrix(SoGetMatrixAction* action);
+  virtual void handleEvent(SoHandleEventAction* action);
+  virtual void pick(SoPickAction* action);
+  virtual void rayPick(SoRayPickAction* action);
+  virtual void search(SoSearchAction* action);
+  virtual void write(SoWriteAction* action);
+
+  // Reads the node's body from a scene file, after its type name and opening
+  // brace up to and without the closing brace: by default its fields by name.
+  // FALSE on an error, which in then tells.
+  virtual SbBool readInstance(SoInput* in, unsigned short flags);
 
  protected:
   SoNode() = default;

@@ -1,0 +1,32 @@
+#include "platform/scenar/SoFaceSet.h"
+
+#include "platform/scenar/SoCoordinateElement.h"
+#include "platform/scenar/SoRayPickAction.h"
+#include "platform/scenar/detail/VertexRuns.h"
+
+SO_NODE_SOURCE(SoFaceSet)
+
+void SoFaceSet::initClass() { SO_NODE_INIT_CLASS(SoFaceSet, "FaceSet"); }
+
+SoFaceSet::SoFaceSet() {
+  SO_NODE_CONSTRUCTOR(SoFaceSet);
+  SO_NODE_ADD_EMPTY_FIELD(numVertices);
+}
+
+void SoFaceSet::computeBBox(SoAction* action, SbBox3f& box) {
+  SoState* state = action->getState();
+  const SbVec3f* coords = SoCoordinateElement::getArrayPtr(state);
+  scenar::detail::forEachVertexRun(numVertices, SoCoordinateElement::getNum(state),
+                                   [&](int start, int count) {
+                                     for (int i = start; i < start + count; ++i)
+                                       box.extendBy(coords[i]);
+                                   });
+}
+
+void SoFaceSet::rayPickGeometry(SoRayPickAction* action) {
+  SoState* state = action->getState();
+  const SbVec3f* coords = SoCoordinateElement::getArrayPtr(state);
+  scenar::detail::forEachVertexRun(
+      numVertices, SoCoordinateElement::getNum(state),
+      [&](int start, int count) { action->intersectPolygon(this, coords + start, count); });
+}

@@ -1,0 +1,24 @@
+#include "platform/scenar/SoLineSet.h"
+
+#include "platform/scenar/SoAction.h"
+#include "platform/scenar/SoCoordinateElement.h"
+#include "platform/scenar/detail/VertexRuns.h"
+
+SO_NODE_SOURCE(SoLineSet)
+
+void SoLineSet::initClass() { SO_NODE_INIT_CLASS(SoLineSet, "LineSet"); }
+
+SoLineSet::SoLineSet() {
+  SO_NODE_CONSTRUCTOR(SoLineSet);
+  SO_NODE_ADD_EMPTY_FIELD(numVertices);
+}
+
+void SoLineSet::computeBBox(SoAction* action, SbBox3f& box) {
+  SoState* state = action->getState();
+  const SbVec3f* coords = SoCoordinateElement::getArrayPtr(state);
+  scenar::detail::forEachVertexRun(numVertices, SoCoordinateElement::getNum(state),
+                                   [&](int start, int count) {
+                                     for (int i = start; i < start + count; ++i)
+                                       box.extendBy(coords[i]);
+                                   });
+}

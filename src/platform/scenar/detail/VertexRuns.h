@@ -1,0 +1,29 @@
+#pragma once
+
+#include <algorithm>
+
+#include "platform/scenar/SoMFields.h"
+
+namespace scenar::detail {
+
+// Splits numCoords coordinates into the runs numVertices asks for, calling
+// fn(start, count) for each non-empty run in order: each entry takes that
+// many coordinates, a negative entry (or an empty list) all that are left.
+// Runs stop at the end of the coordinates.
+template <typename Fn>
+void forEachVertexRun(const SoMFInt32& numVertices, int numCoords, Fn fn) {
+  if (numCoords <= 0) return;
+  if (numVertices.getNum() == 0) {
+    fn(0, numCoords);
+    return;
+  }
+  int start = 0;
+  for (int i = 0; i < numVertices.getNum() && start < numCoords; ++i) {
+    const int left = numCoords - start;
+    const int count = numVertices[i] < 0 ? left : std::min(numVertices[i], left);
+    if (count > 0) fn(start, count);
+    start += count;
+  }
+}
+
+}  // namespace scenar::detail

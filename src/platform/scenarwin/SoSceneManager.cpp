@@ -1,0 +1,41 @@
+#include "platform/scenarwin/SoSceneManager.h"
+
+#include "platform/scenar/SoEvent.h"
+#include "platform/scenar/SoGLRenderAction.h"
+#include "platform/scenar/SoHandleEventAction.h"
+#include "platform/scenar/SoNode.h"
+
+SoSceneManager::SoSceneManager()
+    : renderAction_(std::make_unique<SoGLRenderAction>(region_)),
+      eventAction_(std::make_unique<SoHandleEventAction>(region_)) {}
+
+SoSceneManager::~SoSceneManager() { setSceneGraph(nullptr); }
+
+void SoSceneManager::setSceneGraph(SoNode* scene) {
+  if (scene == scene_) return;
+  if (scene) scene->ref();
+  SoNode* former = scene_;
+  scene_ = scene;
+  if (former) former->unref();
+}
+
+void SoSceneManager::setWindowSize(const SbVec2s& size) {
+  region_.setWindowSize(size);
+  renderAction_->setViewportRegion(region_);
+  eventAction_->setViewportRegion(region_);
+}
+
+void SoSceneManager::render() {
+  if (scene_ == nullptr) return;
+  renderAction_->apply(scene_);
+  ++numRenders_;
+}
+
+SbBool SoSceneManager::processEvent(const SoEvent* event) {
+  if (scene_ == nullptr || event == nullptr) return FALSE;
+  eventAction_->setEvent(event);
+  eventAction_->apply(scene_);
+  const SbBool handled = eventAction_->isHandled();
+  eventAction_->setEvent(nullptr);
+  return handled;
+}

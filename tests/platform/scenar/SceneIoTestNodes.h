@@ -1,0 +1,42 @@
+#pragma once
+
+// Node classes the scene-file tests read and write.
+
+#include "platform/scenar/SoMFields.h"
+#include "platform/scenar/SoSFNode.h"
+#include "platform/scenar/SoSFields.h"
+#include "platform/scenar/SoSubNode.h"
+
+// A node with a field of each kind of value.
+class IoTestNode : public SoNode {
+  SO_NODE_HEADER(IoTestNode, SoNode);
+
+ public:
+  enum Style { SOLID, WIRE, POINTS };
+  SoSFFloat size;
+  SoSFVec3f position;
+  SoSFString label;
+  SoSFBool visible;
+  SoSFEnum style;
+  SoMFFloat values;
+  IoTestNode();
+
+ protected:
+  ~IoTestNode() override = default;
+};
+
+// A node holding nodes in fields, as node kits hold their parts.
+class IoTestHolder : public SoNode {
+  SO_NODE_HEADER(IoTestHolder, SoNode);
+
+ public:
+  SoSFNode part;
+  SoSFNode other;
+  IoTestHolder();
+
+ protected:
+  ~IoTestHolder() override = default;
+};
+
+// Runs SoDB::init and registers the classes above.
+void initSceneIoTestNodes();

@@ -1,0 +1,292 @@
+#include "platform/scenar/SoInput.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "SceneIoTestNodes.h"
+#include "platform/scenar/SoCameraKit.h"
+#include "platform/scenar/SoDB.h"
+#include "platform/scenar/SoGroup.h"
+#include "platform/scenar/SoOrthographicCamera.h"
+
+namespace {
+
+std::string scene(const std::string& body) { return std::string("#Scenar V1.0 ascii\n") + body; }
+
+class SoInputTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { initSceneIoTestNodes(); }
+  void SetUp() override { live = SoBase::getLiveCount(); }
+  void TearDown() override { EXPECT_EQ(SoBase::getLiveCount(), live); }
+
+  // The first node of text, referenced; nullptr with the message in error on failure.
+  SoNode* read(const std::string& text, std::string* error = nullptr) {
+    SoInput in;
+    in.setBuffer(text);
+    SoNode* root = nullptr;
+    if (!SoDB::read(&in, root)) {
+      if (error) *error = in.getErrorMessage().str();
+      EXPECT_EQ(SoBase::getLiveCount(), live);  // released at once, not when in closes
+      return nullptr;
+    }
+    if (root) root->ref();
+    return root;
+  }
+
+  long live = 0;
+};
+
+SoNode* child(SoNode* group, int index) { return static_cast<SoGroup*>(group)->getChild(index); }
+
+}  // namespace
+
+TEST_F(SoInputTest, readsFieldsChildrenPartsAndSharing) {
+  SoNode* root = read(scene(R"(# a comment
+Separator {
+  DEF cam IoTestNode {
+    size 2.5
+    position 0 0 5   # a comment
+    label "say \"hi\""
+    visible FALSE
+    style WIRE
+    values [1, -2.5]
+  }
+  Group { USE cam }
+  IoTestHolder {
+    part IoTestHolder { part USE cam }
+    other DEF cam IoTestNode { }
+  }
+  USE cam
+}
+)"));
+  ASSERT_NE(root, nullptr);
+  ASSERT_EQ(root->getTypeId(), SoSeparator::getClassTypeId());
+  auto* node = static_cast<IoTestNode*>(child(root, 0));
+  ASSERT_EQ(node->getTypeId(), IoTestNode::getClassTypeId());
+  EXPECT_EQ(node->size.getValue(), 2.5f);
+  EXPECT_EQ(node->position.getValue(), SbVec3f(0, 0, 5));
+  EXPECT_EQ(node->label.getValue(), "say \"hi\"");
+  EXPECT_FALSE(node->visible.getValue());
+  EXPECT_EQ(node->style.getValue(), IoTestNode::WIRE);
+  EXPECT_EQ(node->values.getNum(), 2);
+  EXPECT_TRUE(node->getName() == "cam");
+
+  EXPECT_EQ(child(child(root, 1), 0), node);
+  auto* holder = static_cast<IoTestHolder*>(child(root, 2));
+  EXPECT_EQ(static_cast<IoTestHolder*>(holder->part.getValue())->part.getValue(), node);
+  // a later DEF of a name hides the earlier one
+  EXPECT_NE(holder->other.getValue(), node);
+  EXPECT_EQ(child(root, 3), holder->other.getValue());
+  EXPECT_EQ(node->getRefCount(), 3);
+  root->unref();
+}
+
+TEST_F(SoInputTest, errorsTellFileLineAndReasonAndLeakNothing) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"Separator {\n  IoTestNod { }\n}\n", "<buffer>:3: unknown node type 'IoTestNod'"},
+      {"SearchAction { }", "<buffer>:2: 'SearchAction' is not a node type"},
+      {"Group {\n  Node { }\n}", "<buffer>:3: 'Node' cannot be created"},
+      {"IoTestNode {\n  size 1\n  sise 2\n}", "<buffer>:4: no field 'sise' in IoTestNode"},
+      {"IoTestNode {\n  position 1 2 x\n}", "<buffer>:3: field 'position': 'x' is not a number"},
+      {"IoTestNode { style DOTTED }",
+       "<buffer>:2: field 'style': 'DOTTED' is not a value of this field"},
+      {"IoTestNode {\n  label \"open\n}\n",
+       "<buffer>:5: field 'label': string opened on line 3 is not closed"},
+      {"Separator {\n  IoTestNode { }\n", "<buffer>:4: missing '}' for Separator opened on line 2"},
+      {"IoTestNode { size", "<buffer>:2: field 'size': premature end of input"},
+      {"Group", "<buffer>:2: expected '{' after Group, found end of file"},
+      {"Group IoTestNode { }", "<buffer>:2: expected '{' after Group, found 'IoTestNode'"},
+      {"Group {\n  USE nowhere\n}", "<buffer>:3: USE of undefined name 'nowhere'"},
+      {"DEF self Group { USE self }", "<buffer>:2: USE of undefined name 'self'"},  // no cycles
+      {"DEF 1abc Group { }", "<buffer>:2: invalid DEF name '1abc'"},
+      {"DEF NULL Group { }", "<buffer>:2: invalid DEF name 'NULL'"},
+      {"DEF a", "<buffer>:2: expected a node type after DEF a, found end of file"},
+      {"IoTestNode { [ }", "<buffer>:2: expected a field name or '}' in IoTestNode, found '['"},
+      {"Group { NULL }", "<buffer>:2: NULL cannot be a child of Group"},
+      {"}", "<buffer>:2: expected a node, found '}'"},
+      // a bad node inside a part is told as it is, not as a bad field value
+      {"IoTestHolder {\n  part IoTestHolder {\n    part IoTestNod { }\n  }\n}",
+       "<buffer>:4: unknown node type 'IoTestNod'"},
+      // fails after shared nodes, parts and children were made
+      {"Separator {\n  DEF a IoTestNode { size 2 }\n"
+       "  IoTestHolder { part USE a other DEF b IoTestNode { } }\n"
+       "  Group { USE a USE b IoTestNode { size x } }\n}",
+       "<buffer>:5: field 'size': 'x' is not a number"},
+  };
+  for (const auto& [body, message] : cases) {
+    SCOPED_TRACE(body);
+    SoInput in;
+    in.setBuffer(scene(body));
+    SoNode* root = nullptr;
+    EXPECT_FALSE(SoDB::read(&in, root));
+    EXPECT_EQ(root, nullptr);
+    EXPECT_EQ(in.getErrorMessage().str(), message);
+    EXPECT_EQ(SoBase::getLiveCount(), live);
+    // the error sticks
+    EXPECT_FALSE(SoDB::read(&in, root));
+    EXPECT_EQ(SoDB::readAll(&in), nullptr);
+    EXPECT_EQ(in.getErrorMessage().str(), message);
+  }
+}
+
+TEST_F(SoInputTest, headerLineMustComeFirstAndExactly) {
+  for (const char* text : {"", "Group { }", "\n#Scenar V1.0 ascii\n", "#Scenar V1.0 ascii x\n",
+                           "#Scenar V2.0 ascii\n"}) {
+    std::string error;
+    EXPECT_EQ(read(text, &error), nullptr);
+    EXPECT_EQ(error, "<buffer>:1: not a Scenar V1.0 ascii file") << text;
+  }
+  // the header alone is an empty file; lines may end in CR LF
+  SoNode* none = read("#Scenar V1.0 ascii");
+  EXPECT_EQ(none, nullptr);
+  SoNode* group = read("#Scenar V1.0 ascii\r\nGroup {\r\n}\r\n");
+  ASSERT_NE(group, nullptr);
+  group->unref();
+}
+
+TEST_F(SoInputTest, truncatedFileFailsAtEveryCut) {
+  const std::string text = scene(R"(Separator {
+  DEF shared IoTestNode { size 2 label "a b" values [1, 2] }
+  IoTestHolder { part IoTestHolder { part USE shared other IoTestNode { } } }
+  Group { USE shared DEF g Group { IoTestNode { } } }
+  USE g
+}
+)");
+  for (std::size_t cut = text.find("Separator") + 1; cut <= text.rfind('}'); ++cut) {
+    std::string error;
+    EXPECT_EQ(read(text.substr(0, cut), &error), nullptr) << cut;
+    EXPECT_EQ(error.rfind("<buffer>:", 0), 0u) << error;
+  }
+  SoNode* whole = read(text);
+  ASSERT_NE(whole, nullptr);
+  whole->unref();
+}
+
+TEST_F(SoInputTest, nestingDepthIsLimited) {
+  auto nested = [](const std::string& open, const std::string& inner, int depth) {
+    std::string body;
+    for (int i = 0; i < depth; ++i) body += open + "\n";
+    body += inner;
+    for (int i = 0; i < depth; ++i) body += " }";
+    return scene(body);
+  };
+  SoNode* deepest = read(nested("Group {", "", SoInput::kMaxDepth));
+  ASSERT_NE(deepest, nullptr);
+  deepest->unref();
+  std::string error;
+  EXPECT_EQ(read(nested("Group {", "", SoInput::kMaxDepth + 1), &error), nullptr);
+  EXPECT_EQ(error, "<buffer>:1002: nesting deeper than 1000 levels");
+  // parts count as levels too; far deeper than the stack could take
+  EXPECT_EQ(read(nested("IoTestHolder { part", "NULL", 100000), &error), nullptr);
+  EXPECT_EQ(error, "<buffer>:1002: nesting deeper than 1000 levels");
+}
+
+TEST_F(SoInputTest, readsTopLevelNodesOneByOneOrAll) {
+  const std::string text = scene("DEF a IoTestNode { }\nNULL\nGroup { USE a }\n");
+  SoInput in;
+  in.setBuffer(text);
+  SoNode *a = nullptr, *none = nullptr, *group = nullptr, *end = nullptr;
+  ASSERT_TRUE(SoDB::read(&in, a));
+  a->ref();
+  EXPECT_EQ(a->getRefCount(), 2);  // the caller's and the DEF table's
+  ASSERT_TRUE(SoDB::read(&in, none));
+  EXPECT_EQ(none, nullptr);
+  ASSERT_TRUE(SoDB::read(&in, group));
+  EXPECT_EQ(group->getRefCount(), 0);
+  group->ref();
+  EXPECT_EQ(child(group, 0), a);
+  EXPECT_TRUE(SoDB::read(&in, end));  // the end: TRUE without a node
+  EXPECT_EQ(end, nullptr);
+  in.closeFile();
+  EXPECT_EQ(a->getRefCount(), 2);  // the caller's and the group's
+  group->unref();
+  a->unref();
+
+  in.setBuffer(text);
+  SoSeparator* all = SoDB::readAll(&in);
+  ASSERT_NE(all, nullptr);
+  all->ref();
+  ASSERT_EQ(all->getNumChildren(), 2);
+  EXPECT_EQ(child(all->getChild(1), 0), all->getChild(0));
+  all->unref();
+
+  // a failing readAll drops the top-level nodes read before too
+  in.setBuffer(scene("DEF a IoTestNode { }\nDEF b Group { USE a }\nBogus { }\n"));
+  EXPECT_EQ(SoDB::readAll(&in), nullptr);
+  EXPECT_EQ(in.getErrorMessage().str(), "<buffer>:4: unknown node type 'Bogus'");
+  EXPECT_EQ(SoBase::getLiveCount(), live);
+  EXPECT_EQ(in.findReference("a"), nullptr);
+}
+
+TEST_F(SoInputTest, defTableHoldsItsNodesUntilANewText) {
+  SoInput in;
+  in.setBuffer(scene("Group { USE n }"));
+  auto* node = new IoTestNode;
+  in.addReference("n", node);
+  SoNode* root = nullptr;
+  ASSERT_TRUE(SoDB::read(&in, root));
+  root->ref();
+  EXPECT_EQ(child(root, 0), node);
+  EXPECT_EQ(node->getRefCount(), 2);
+  in.setBuffer(scene(""));
+  EXPECT_EQ(in.findReference("n"), nullptr);
+  EXPECT_EQ(node->getRefCount(), 1);
+  root->unref();
+}
+
+TEST_F(SoInputTest, readsFilesAndNamesThemInErrors) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path();
+  const std::string good = (dir / "SoInputTest_good.scn").string();
+  const std::string bad = (dir / "SoInputTest_bad.scn").string();
+  for (const auto& [path, text] :
+       {std::pair{good, scene("Separator {\n  DEF x IoTestNode { size 7 }\n  USE x\n}\n")},
+        std::pair{bad, scene("Separator {\n  PoVew { }\n}\n")}}) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(text.data(), 1, text.size(), file);
+    std::fclose(file);
+  }
+  SoInput in;
+  ASSERT_TRUE(in.openFile(good.c_str()));
+  EXPECT_EQ(in.getFileName().str(), good);
+  SoNode* root = nullptr;
+  ASSERT_TRUE(SoDB::read(&in, root));
+  root->ref();
+  EXPECT_EQ(static_cast<IoTestNode*>(child(root, 1))->size.getValue(), 7.0f);
+  EXPECT_EQ(child(root, 0), child(root, 1));
+  root->unref();
+
+  ASSERT_TRUE(in.openFile(bad.c_str()));
+  EXPECT_FALSE(SoDB::read(&in, root));
+  EXPECT_EQ(in.getErrorMessage().str(), bad + ":3: unknown node type 'PoVew'");
+
+  const std::string missing = (dir / "SoInputTest_none" / "none.scn").string();
+  EXPECT_FALSE(in.openFile(missing.c_str()));
+  EXPECT_EQ(in.getErrorMessage().str(), missing + ": cannot open file");
+  EXPECT_FALSE(SoDB::read(&in, root));
+  EXPECT_FALSE(in.openFile(dir.string().c_str()));  // a directory
+  std::filesystem::remove(good);
+  std::filesystem::remove(bad);
+}
+
+TEST_F(SoInputTest, readsNodeKitParts) {
+  SoNode* root = read(scene(R"(Separator {
+  DEF cam OrthographicCamera { height 2 }
+  CameraKit { camera USE cam }
+}
+)"));
+  ASSERT_NE(root, nullptr);
+  auto* kit = static_cast<SoCameraKit*>(child(root, 1));
+  ASSERT_EQ(kit->getTypeId(), SoCameraKit::getClassTypeId());
+  EXPECT_EQ(kit->camera.getValue(), child(root, 0));
+  EXPECT_EQ(kit->getPart("camera", FALSE), child(root, 0));
+  EXPECT_EQ(static_cast<SoOrthographicCamera*>(child(root, 0))->height.getValue(), 2.0f);
+  root->unref();
+  // what the kit refuses fails the read
+  std::string error;
+  EXPECT_EQ(read(scene("CameraKit {\n  camera Group { }\n}"), &error), nullptr);
+  EXPECT_EQ(error.rfind("<buffer>:4: ", 0), 0u) << error;
+}
