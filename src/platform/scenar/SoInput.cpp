@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <cstdio>
-#include <mutex>
 #include <unordered_set>
 
 #include "platform/scenar/SoField.h"
@@ -20,38 +19,16 @@ bool endsWord(char c) {
   return std::isspace(static_cast<unsigned char>(c)) || c == '#' || isPunctuation(c);
 }
 
-// Every live input, to tell an input from a plain reader.
-struct LiveInputs {
-  std::mutex mutex;
-  std::unordered_set<const scenar::detail::TextReader*> readers;
-};
-
-LiveInputs& liveInputs() {
-  static LiveInputs* inputs = new LiveInputs;  // lives until exit, past static inputs
-  return *inputs;
-}
-
 std::string typeNameOf(const SoNode* node) { return node->getTypeId().getName().getString(); }
 
 }  // namespace
 
-SoInput::SoInput() : TextReader(std::string_view()), fileName_(kBufferName) {
-  LiveInputs& inputs = liveInputs();
-  std::lock_guard<std::mutex> lock(inputs.mutex);
-  inputs.readers.insert(this);
-}
+SoInput::SoInput() : TextReader(std::string_view()), fileName_(kBufferName) {}
 
-SoInput::~SoInput() {
-  closeFile();
-  LiveInputs& inputs = liveInputs();
-  std::lock_guard<std::mutex> lock(inputs.mutex);
-  inputs.readers.erase(this);
-}
+SoInput::~SoInput() { closeFile(); }
 
 SoInput* SoInput::fromReader(scenar::detail::TextReader& reader) {
-  LiveInputs& inputs = liveInputs();
-  std::lock_guard<std::mutex> lock(inputs.mutex);
-  return inputs.readers.count(&reader) ? static_cast<SoInput*>(&reader) : nullptr;
+  return dynamic_cast<SoInput*>(&reader);
 }
 
 void SoInput::closeFile() {

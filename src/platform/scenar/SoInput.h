@@ -33,7 +33,7 @@ class SoInput : public scenar::detail::TextReader {
   static constexpr int kMaxDepth = 1000;
 
   SoInput();
-  ~SoInput();
+  ~SoInput() override;
   SoInput(const SoInput&) = delete;
   SoInput& operator=(const SoInput&) = delete;
 
@@ -82,8 +82,7 @@ class SoInput : public scenar::detail::TextReader {
   // Nesting of the nodes being read now; 0 between reads.
   int getDepth() const { return depth_; }
 
-  // The input that reader is, or nullptr when reader is a plain TextReader
-  // (TextReader has no virtuals, so a dynamic_cast cannot tell).
+  // The input that reader is, or nullptr when reader is a plain TextReader.
   static SoInput* fromReader(scenar::detail::TextReader& reader);
 
   // Whether name may follow DEF: an identifier other than DEF, USE and NULL.

@@ -12,6 +12,10 @@ namespace scenar::detail {
 class TextReader {
  public:
   explicit TextReader(std::string_view text, int firstLine = 1) : text_(text), line_(firstLine) {}
+  // Scene-file inputs derive from the reader; fields tell them apart by type.
+  virtual ~TextReader() = default;
+  TextReader(const TextReader&) = default;
+  TextReader& operator=(const TextReader&) = default;
 
   // Skips blanks and comments; true when nothing but them is left.
   bool atEnd();
