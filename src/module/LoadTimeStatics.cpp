@@ -5,6 +5,8 @@
 
 #ifndef PLIVEXWIN_EDITORS_ONLY
 #include "platform/scenar/SoModule.h"
+#include "views/PoBaseView.h"
+#include "views/PoView.h"
 #endif
 
 namespace plivexwin::detail::labels {
@@ -23,6 +25,12 @@ const SbString linear("Linear");
 }  // namespace plivexwin::detail::labels
 
 #ifndef PLIVEXWIN_EDITORS_ONLY
+// The class mutexes of the views and the statics all views share.
+SbThreadMutex PoBaseView::classMutex;
+SbThreadMutex PoView::classMutex;
+SbVec4f PoBaseView::m_vvPortion(0, 0, 1, 1);
+SbVec2s PoBaseView::m_currentLogicalViewportSize(1, 1);
+
 namespace {
 
 // The library's descriptor, registered with the toolkit for as long as it is loaded.

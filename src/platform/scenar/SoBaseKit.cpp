@@ -394,6 +394,11 @@ SbBool SoBaseKit::setUpConnections(SbBool onOff, SbBool doItAlways) {
 
 void SoBaseKit::setDefaultOnNonWritingFields() { callbackList.setDefault(TRUE); }
 
+void SoBaseKit::write(SoWriteAction* action) {
+  setDefaultOnNonWritingFields();
+  SoNode::write(action);
+}
+
 void SoBaseKit::notify(SoField* field) {
   if (syncDepth_ == 0) {
     const int part = partNumberOf(field);

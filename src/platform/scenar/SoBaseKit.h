@@ -68,6 +68,8 @@ class SoBaseKit : public SoNode {
   void doAction(SoAction* action) override;
   // Searching does not look inside kits; the kit itself may still be found.
   void search(SoSearchAction* action) override;
+  // Marks the parts that are not to be written as default first, then writes.
+  void write(SoWriteAction* action) override;
   // Reads the fields by name, then links every part read into place and sets
   // up the connections. FALSE also when a part field holds a node of a type
   // the part cannot hold (the part is then left as it was).
@@ -87,6 +89,7 @@ class SoBaseKit : public SoNode {
 
   // The address of the class's catalog pointer, for subclasses that clone it.
   static const SoNodekitCatalog** getClassNodekitCatalogPtr() { return &nodekitCatalog; }
+  static SoFieldData** getFieldDataPtr() { return &fieldData; }
 
   // Records field under name in data (when firstInstance) and gives the field
   // this kit as container, holding its default (no node).

@@ -1,0 +1,167 @@
+#include "views/detail/ViewRectangle.h"
+
+#include <climits>
+#include <cmath>
+#include <cstdint>
+
+#include "platform/gl/GL.h"
+#include "platform/scenar/SbBox3f.h"
+#include "platform/scenar/SbViewportRegion.h"
+#include "platform/scenar/SoGLRenderAction.h"
+#include "platform/scenar/SoGLUpdateAreaElement.h"
+#include "platform/scenar/SoGetBoundingBoxAction.h"
+#include "platform/scenar/SoGetMatrixAction.h"
+#include "platform/scenar/SoHandleEventAction.h"
+#include "platform/scenar/SoLogicalViewportElement.h"
+#include "platform/scenar/SoModifyLogicalViewportElement.h"
+#include "platform/scenar/SoModifyViewVolumeElement.h"
+#include "platform/scenar/SoPickAction.h"
+#include "platform/scenar/SoState.h"
+#include "platform/scenar/SoViewportRegionElement.h"
+
+namespace plivexwin::detail {
+
+namespace {
+
+const SbVec4f kWholeVolume(0, 0, 1, 1);
+
+// The viewport region an action other than a render carries; a default one for
+// actions that carry none.
+SbViewportRegion regionOf(SoAction* action) {
+  if (auto* a = dynamic_cast<SoGetBoundingBoxAction*>(action)) return a->getViewportRegion();
+  if (auto* a = dynamic_cast<SoGetMatrixAction*>(action)) return a->getViewportRegion();
+  if (auto* a = dynamic_cast<SoHandleEventAction*>(action)) return a->getViewportRegion();
+  if (auto* a = dynamic_cast<SoPickAction*>(action)) return a->getViewportRegion();
+  return SbViewportRegion();
+}
+
+// a / b, or 0 when b is 0: a view of zero size covers nothing.
+float ratio(float a, float b) { return b != 0.0f ? a / b : 0.0f; }
+
+}  // namespace
+
+short truncateTo16Bits(float value) {
+  if (std::isnan(value)) return 0;
+  const float clamped = std::fmax(static_cast<float>(INT_MIN),
+                                  std::fmin(value, static_cast<float>(INT_MAX) - 128.0f));
+  return static_cast<short>(static_cast<int>(clamped));
+}
+
+void narrowClassic(SoAction* action, const ViewRectangle& view, SbVec4f& portion,
+                   SbVec2s& logicalSize) {
+  SoState* state = action->getState();
+  auto* render = dynamic_cast<SoGLRenderAction*>(action);
+  SbViewportRegion region;
+  if (render) {
+    region = render->getViewportRegion();
+    const int info = SoModifyViewVolumeElement::getInfo(state);
+    if (info == 0) {
+      // The first view of this render captures the tile for the views after it.
+      portion = SoModifyViewVolumeElement::get(state);
+      logicalSize = SoLogicalViewportElement::get(state).getViewportSizePixels();
+      SoModifyViewVolumeElement::setInfo(state, 1);
+    } else if (info == -1) {
+      portion = kWholeVolume;
+    }
+  } else {
+    portion = kWholeVolume;
+    region = regionOf(action);
+  }
+
+  SbViewportRegion narrowed = region;
+  narrowed.setViewport(view.origin, view.size);
+
+  if (portion == kWholeVolume) {
+    SoViewportRegionElement::set(state, narrowed, 1);
+    if (render) {
+      // One pixel more in each direction, so that the view's last row and
+      // column are updated too.
+      const SbVec2s window = region.getWindowSize();
+      SbVec2f size = view.size;
+      if (window[0] != 0) size[0] += 1.0f / static_cast<float>(window[0]);
+      if (window[1] != 0) size[1] += 1.0f / static_cast<float>(window[1]);
+      SoGLUpdateAreaElement::set(state, view.origin, size);
+    }
+    return;
+  }
+
+  // A tile of a larger logical image: only a render gets here.
+  const SbVec2s pixelOrigin = region.getViewportOriginPixels();
+  const SbVec2s pixelSize = region.getViewportSizePixels();
+  glEnable(GL_SCISSOR_TEST);
+  glScissor(pixelOrigin[0], pixelOrigin[1], pixelSize[0], pixelSize[1]);
+
+  SoModifyViewVolumeElement::set(state, SbVec4f(ratio(portion[0] - view.origin[0], view.size[0]),
+                                                ratio(portion[1] - view.origin[1], view.size[1]),
+                                                ratio(portion[2] - view.origin[0], view.size[0]),
+                                                ratio(portion[3] - view.origin[1], view.size[1])));
+
+  const float lx = logicalSize[0];
+  const float ly = logicalSize[1];
+  SbViewportRegion logical(logicalSize);
+  logical.setViewportPixels(
+      truncateTo16Bits(lx * view.origin[0]), truncateTo16Bits(ly * view.origin[1]),
+      truncateTo16Bits(lx * view.size[0]), truncateTo16Bits(ly * view.size[1]));
+  SoLogicalViewportElement::set(state, logical);
+}
+
+AxisClip clipAxis(float origin, float extent, float tile) {
+  if (origin < 0) {
+    const float end = origin + extent;
+    if (end > tile) return {0, tile};
+    if (end > 0) return {0, end};
+    return {0, 0};
+  }
+  if (origin >= tile) return {0, 0};
+  if (origin + extent > tile) return {origin, tile - origin};
+  return {origin, extent};
+}
+
+void narrowRenderUnit(SoGLRenderAction* action, const ViewRectangle& view, SbVec4f& portion) {
+  const SbViewportRegion& region = action->getViewportRegion();
+  const SbVec2i32 tile = region.getViewportSizePixels_i32();
+  SoState* state = action->getState();
+  const SbVec4f tilePortion = SoModifyLogicalViewportElement::get(state);
+  portion = tilePortion;
+  const SbVec2i32 logical = SoLogicalViewportElement::get(state).getViewportSizePixels_i32();
+  const float lx = static_cast<float>(logical[0]);
+  const float ly = static_cast<float>(logical[1]);
+
+  // The view's rectangle in logical pixels, then relative to the tile.
+  const float sx = lx * view.size[0];
+  const float sy = ly * view.size[1];
+  const float vx = lx * view.origin[0] - tilePortion[0] * lx;
+  const float vy = ly * view.origin[1] - tilePortion[1] * ly;
+  const AxisClip x = clipAxis(vx, sx, static_cast<float>(tile[0]));
+  const AxisClip y = clipAxis(vy, sy, static_cast<float>(tile[1]));
+
+  if (!state->isElementEnabled(SoModifyViewVolumeElement::getClassStackIndex())) return;
+
+  // What of the view the tile cuts off on the left and at the bottom.
+  float cutX = 0, cutY = 0;
+  if (x.origin > 0 && x.origin > vx) cutX = x.origin - vx;
+  if (vx < 0) cutX = -vx;
+  if (y.origin > 0 && y.origin > vy) cutY = y.origin - vy;
+  if (vy < 0) cutY = -vy;
+  SbBox3f visible;
+  visible.setBounds(ratio(cutX, sx), ratio(cutY, sy), 0, ratio(cutX + x.length, sx),
+                    ratio(cutY + y.length, sy), 1);
+  SoModifyViewVolumeElement::set(state, visible);
+
+  const float w = std::fmax(x.length, 0.0f);
+  const float h = std::fmax(y.length, 0.0f);
+  SbViewportRegion narrowed = region;
+  SbViewportRegion logicalViewport;
+  if (w == 0 || h == 0) {
+    narrowed.setViewportPixels(0, 0, 0, 0);
+    logicalViewport = SbViewportRegion(0, 0, 1);
+  } else {
+    narrowed.setViewportPixels(truncateTo16Bits(x.origin), truncateTo16Bits(y.origin),
+                               truncateTo16Bits(w), truncateTo16Bits(h));
+    logicalViewport = SbViewportRegion(truncateTo16Bits(sx), truncateTo16Bits(sy), h / w);
+  }
+  SoViewportRegionElement::set(state, narrowed, 1);
+  SoLogicalViewportElement::set(state, logicalViewport);
+}
+
+}  // namespace plivexwin::detail

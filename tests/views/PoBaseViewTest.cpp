@@ -1,0 +1,330 @@
+// How a view narrows traversals to its rectangle, and routes mouse presses.
+
+#include "views/PoBaseView.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+#include <thread>
+
+#include "ViewTestSupport.h"
+#include "platform/scenarwin/ScenarWin.h"
+
+namespace {
+
+// Counts heap allocations while counting is on (this test binary only).
+std::atomic<bool> counting{false};
+std::atomic<long> allocations{0};
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+  if (counting) ++allocations;
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+const SbVec4f kWhole(0, 0, 1, 1);
+
+TEST_F(ViewTest, defaultViewCoversTheWholeWindow) {
+  PoView* view = new PoView;
+  view->ref();
+  EXPECT_EQ(view->getViewportOrigin(), SbVec2f(0, 0));
+  EXPECT_EQ(view->getViewportSize(), SbVec2f(1, 1));
+  EXPECT_TRUE(view->getViewportIsEnabled());
+  EXPECT_TRUE(view->isPointWithinViewport(0, 0));
+  EXPECT_TRUE(view->isPointWithinViewport(1, 1));
+  view->viewportOrigin.setValue(0.25f, 0.5f);
+  view->viewportSize.setValue(0.5f, 0.25f);
+  EXPECT_TRUE(view->isPointWithinViewport(0.75f, 0.75f)) << "right and top edges belong";
+  EXPECT_FALSE(view->isPointWithinViewport(0.76f, 0.6f));
+  EXPECT_FALSE(view->isPointWithinViewport(0.5f, 0.49f));
+  view->unref();
+}
+
+TEST_F(ViewTest, everyActionSeesTheViewsRectangleBelowIt) {
+  ProbeRecord record;
+  PoView* view = new PoView;
+  SoSeparator* root = framedProbe(view, SbVec2f(0.5f, 0.25f), SbVec2f(0.5f, 0.5f), &record);
+  root->ref();
+
+  SoGLRenderAction render(SbViewportRegion(200, 100));
+  render.apply(root);
+  EXPECT_EQ(record.viewport.getViewportOriginPixels(), SbVec2s(100, 25));
+  EXPECT_EQ(record.viewport.getViewportSizePixels(), SbVec2s(100, 50));
+  EXPECT_EQ(record.updateOrigin, SbVec2f(0.5f, 0.25f));
+  EXPECT_FLOAT_EQ(record.updateSize[0], 0.5f + 1.0f / 200);
+  EXPECT_FLOAT_EQ(record.updateSize[1], 0.5f + 1.0f / 100);
+  EXPECT_FALSE(record.scissor) << "no tile, no scissor";
+
+  SoGetBoundingBoxAction bbox(SbViewportRegion(400, 400));
+  bbox.apply(root);
+  EXPECT_EQ(record.viewport.getViewportSizePixels(), SbVec2s(200, 200));
+  SoRayPickAction pick(SbViewportRegion(400, 400));
+  pick.setNormalizedPoint(SbVec2f(0.5f, 0.5f));
+  pick.apply(root);
+  EXPECT_EQ(record.viewport.getViewportOriginPixels(), SbVec2s(200, 100));
+  SoHandleEventAction event(SbViewportRegion(40, 40));
+  event.apply(root);
+  EXPECT_EQ(record.viewport.getViewportSizePixels(), SbVec2s(20, 20));
+  EXPECT_EQ(record.calls, 4);
+  root->unref();
+}
+
+TEST_F(ViewTest, searchAndWriteActionsAreNotNarrowed) {
+  PoView* view = new PoView;
+  view->ref();
+  SoSearchAction search;
+  search.setType(SoCallback::getClassTypeId());
+  search.apply(view);
+  SoWriteAction write;
+  write.apply(view);
+  // Reaching catchActionCB directly: it must leave the states alone.
+  PoBaseView::m_vvPortion = SbVec4f(0.5f, 0.5f, 1, 1);
+  auto* callback = static_cast<SoCallback*>(view->getPart("catchActionCallback", FALSE));
+  callback->getCallback()(callback->getCallbackData(), &search);
+  callback->getCallback()(callback->getCallbackData(), &write);
+  EXPECT_EQ(PoBaseView::m_vvPortion, SbVec4f(0.5f, 0.5f, 1, 1)) << "not even reset";
+  view->unref();
+}
+
+TEST_F(ViewTest, classicTileIsCapturedByTheFirstViewAndReusedByTheNext) {
+  ProbeRecord first, second;
+  PoView* a = new PoView;
+  PoView* b = new PoView;
+  auto* root = new SoSeparator;
+  root->ref();
+  // Siblings without separators: the second view sees what the first left.
+  a->viewportSize.setValue(0.5f, 1.0f);
+  b->viewportOrigin.setValue(0.5f, 0.0f);
+  b->viewportSize.setValue(0.5f, 1.0f);
+  root->addChild(a);
+  root->addChild(makeProbe(&first));
+  root->addChild(b);
+  root->addChild(makeProbe(&second));
+
+  SoGLRenderAction render(SbViewportRegion(100, 100));
+  render.setLogicalViewportRegion(SbViewportRegion(200, 200));
+  render.setVVPortion(SbVec4f(0, 0, 0.5f, 0.5f));  // the lower-left tile of a 200x200 image
+  render.apply(root);
+
+  EXPECT_EQ(PoBaseView::m_vvPortion, SbVec4f(0, 0, 0.5f, 0.5f));
+  EXPECT_EQ(PoBaseView::m_currentLogicalViewportSize, SbVec2s(200, 200));
+  EXPECT_TRUE(first.scissor);
+  EXPECT_EQ(first.scissorBox[2], 100);
+  EXPECT_EQ(first.scissorBox[3], 100);
+  // The tile in view a's own coordinates: its left half is the whole tile width.
+  EXPECT_EQ(first.portion, SbVec4f(0, 0, 1, 0.5f));
+  EXPECT_EQ(first.logical.getViewportSizePixels(), SbVec2s(100, 200));
+  // View b reuses the captured tile, not what view a left in the element.
+  EXPECT_EQ(second.portion, SbVec4f(-1, 0, 0, 0.5f));
+  EXPECT_EQ(second.logical.getViewportOriginPixels(), SbVec2s(100, 0));
+  root->unref();
+}
+
+TEST_F(ViewTest, nonRenderActionResetsTheCapturedPortion) {
+  PoView* view = new PoView;
+  view->ref();
+  PoBaseView::m_vvPortion = SbVec4f(0.5f, 0.5f, 1, 1);
+  SoGetBoundingBoxAction bbox(SbViewportRegion(10, 10));
+  bbox.apply(view);
+  EXPECT_EQ(PoBaseView::m_vvPortion, kWhole);
+  view->unref();
+}
+
+struct RenderUnitCase {
+  const char* name;
+  SbVec2f origin, size;  // the view
+  SbVec4f tile;          // the tile's portion of the logical image
+  SbVec2s pixelOrigin, pixelSize;
+};
+
+class RenderUnitTest : public ViewTest, public ::testing::WithParamInterface<RenderUnitCase> {};
+
+TEST_P(RenderUnitTest, clipsTheViewAgainstTheTile) {
+  const RenderUnitCase& c = GetParam();
+  SoDB::setRenderUnitMode(1);
+  ProbeRecord record;
+  PoView* view = new PoView;
+  SoSeparator* root = framedProbe(view, c.origin, c.size, &record);
+  root->ref();
+  // A 400x400 logical image drawn in 200x200 tiles.
+  SoGLRenderAction render(SbViewportRegion(200, 200));
+  render.setLogicalViewportRegion(SbViewportRegion(400, 400));
+  render.setVVPortion(c.tile);
+  render.apply(root);
+  EXPECT_EQ(PoBaseView::m_vvPortion, c.tile);
+  EXPECT_EQ(record.viewport.getViewportOriginPixels(), c.pixelOrigin);
+  EXPECT_EQ(record.viewport.getViewportSizePixels(), c.pixelSize);
+  root->unref();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Views, RenderUnitTest,
+    ::testing::Values(
+        RenderUnitCase{
+            "inside", {0.1f, 0.1f}, {0.25f, 0.25f}, {0, 0, 0.5f, 0.5f}, {40, 40}, {100, 100}},
+        RenderUnitCase{
+            "rightEdgeCut", {0.25f, 0}, {0.5f, 0.25f}, {0, 0, 0.5f, 0.5f}, {100, 0}, {100, 100}},
+        RenderUnitCase{
+            "leftEdgeCut", {0.25f, 0}, {0.5f, 0.25f}, {0.5f, 0, 1, 0.5f}, {0, 0}, {100, 100}},
+        RenderUnitCase{
+            "whollyOutside", {0.6f, 0.6f}, {0.2f, 0.2f}, {0, 0, 0.5f, 0.5f}, {0, 0}, {0, 0}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ViewTest, renderUnitModeLeavesOtherActionsAlone) {
+  SoDB::setRenderUnitMode(1);
+  ProbeRecord record;
+  PoView* view = new PoView;
+  SoSeparator* root = framedProbe(view, SbVec2f(0.5f, 0.5f), SbVec2f(0.5f, 0.5f), &record);
+  root->ref();
+  SoGetBoundingBoxAction bbox(SbViewportRegion(100, 100));
+  bbox.apply(root);
+  EXPECT_EQ(record.viewport.getViewportSizePixels(), SbVec2s(100, 100));
+  root->unref();
+}
+
+TEST_F(ViewTest, zeroSizedWindowsAndViewsDoNotCrash) {
+  for (int mode : {0, 1}) {
+    SoDB::setRenderUnitMode(mode);
+    ProbeRecord record;
+    PoView* view = new PoView;
+    SoSeparator* root = framedProbe(view, SbVec2f(0.5f, 0.5f), SbVec2f(0, 0), &record);
+    root->ref();
+    SoGLRenderAction render(SbViewportRegion(0, 0));
+    render.setVVPortion(SbVec4f(0, 0, 0.5f, 0.5f));
+    render.apply(root);
+    render.setViewportRegion(SbViewportRegion(100, 100));
+    render.apply(root);
+    EXPECT_EQ(record.calls, 2);
+    root->unref();
+  }
+}
+
+TEST_F(ViewTest, traversalsAllocateNothingOnceWarm) {
+  PoView* a = new PoView;
+  PoView* b = new PoView;
+  auto* root = new SoSeparator;
+  root->ref();
+  b->viewportOrigin.setValue(0.5f, 0.5f);
+  b->viewportSize.setValue(0.5f, 0.5f);
+  root->addChild(a);
+  root->addChild(b);
+  SoGLRenderAction render(SbViewportRegion(100, 100));
+  render.setRenderLogEnabled(false);
+  SoGetBoundingBoxAction bbox(SbViewportRegion(100, 100));
+  render.apply(root);  // warm: the state's element pools fill
+  bbox.apply(root);
+  for (int tiled : {0, 1}) {
+    render.setVVPortion(tiled ? SbVec4f(0, 0, 0.5f, 0.5f) : kWhole);
+    render.apply(root);
+    allocations = 0;
+    counting = true;
+    for (int i = 0; i < 100; ++i) {
+      render.apply(root);
+      bbox.apply(root);
+    }
+    counting = false;
+    EXPECT_EQ(allocations, 0) << (tiled ? "tiled" : "whole");
+  }
+  root->unref();
+}
+
+class RoutingTest : public ViewTest {
+ protected:
+  void SetUp() override {
+    ViewTest::SetUp();
+    viewer = new SoWinViewer;
+    viewer->setSize(SbVec2s(200, 100));
+    lower = new PoView;
+    upper = new PoView;
+    lower->viewportSize.setValue(0.75f, 1);
+    upper->viewportOrigin.setValue(0.5f, 0);
+    upper->viewportSize.setValue(0.5f, 1);
+    lower->sensitiveOnEvents(1);
+    upper->sensitiveOnEvents(1);
+    auto* root = new SoSeparator;
+    auto* first = new SoSeparator;
+    first->addChild(lower);
+    auto* second = new SoSeparator;
+    second->addChild(upper);
+    root->addChild(first);
+    root->addChild(second);
+    viewer->setSceneGraph(root);
+    viewer->setEventCallback(PoBaseView::viewingEventCB, viewer);
+  }
+  void TearDown() override {
+    delete viewer;
+    ViewTest::TearDown();
+  }
+  MSG message(unsigned int kind, long x, long y) {
+    MSG m;
+    m.message = kind;
+    m.pt.x = x;
+    m.pt.y = y;
+    return m;
+  }
+  SoCamera* cameraOf(PoView* view) {
+    return static_cast<SoCamera*>(view->getPart("cameraKit.camera", FALSE));
+  }
+
+  SoWinViewer* viewer = nullptr;
+  PoView* lower = nullptr;
+  PoView* upper = nullptr;
+};
+
+TEST_F(RoutingTest, laterViewWinsWhereViewsOverlap) {
+  EXPECT_EQ(PoBaseView::getView(viewer, 120, 50), upper);
+  EXPECT_EQ(PoBaseView::getView(viewer, 20, 50), lower);
+  upper->sensitiveOnEvents(0);
+  EXPECT_EQ(PoBaseView::getView(viewer, 120, 50), lower);
+  lower->sensitiveOnEvents(0);
+  EXPECT_EQ(PoBaseView::getView(viewer, 120, 50), nullptr);
+}
+
+TEST_F(RoutingTest, pressInViewingModeHandsTheViewsCameraToTheViewer) {
+  EXPECT_EQ(cameraOf(upper), nullptr) << "the camera is made when asked for";
+  MSG press = message(WM_RBUTTONDOWN, 150, 10);
+  viewer->processMessage(&press);
+  ASSERT_NE(cameraOf(upper), nullptr);
+  EXPECT_EQ(viewer->getCamera(), cameraOf(upper));
+  EXPECT_EQ(viewer->getNumProcessedMessages(), 1) << "the viewer still processes the press";
+
+  MSG left = message(WM_LBUTTONDOWN, 10, 10);
+  viewer->processMessage(&left);
+  EXPECT_EQ(viewer->getCamera(), cameraOf(lower));
+}
+
+TEST_F(RoutingTest, releasesMovesAndNonViewingPressesChangeNoCamera) {
+  MSG release = message(WM_LBUTTONUP, 150, 10);
+  MSG move = message(WM_MOUSEMOVE, 150, 10);
+  viewer->processMessage(&release);
+  viewer->processMessage(&move);
+  EXPECT_EQ(viewer->getCamera(), nullptr);
+  viewer->setViewing(FALSE);
+  MSG press = message(WM_LBUTTONDOWN, 150, 10);
+  viewer->processMessage(&press);
+  EXPECT_EQ(viewer->getCamera(), nullptr);
+  EXPECT_EQ(PoBaseView::viewingEventCB(nullptr, &press), 0);
+}
+
+TEST_F(ViewTest, mousePointsNormalizeWithRowsCountedFromTheTop) {
+  SoWinRenderArea area;
+  area.setSize(SbVec2s(200, 100));
+  float x, y;
+  struct Exposed : PoBaseView {
+    using PoBaseView::normalizeMousePoint;
+  };
+  Exposed::normalizeMousePoint(&area, 50, 25, x, y);
+  EXPECT_FLOAT_EQ(x, 0.25f);
+  EXPECT_FLOAT_EQ(y, 0.75f);
+  area.setSize(SbVec2s(0, 0));
+  Exposed::normalizeMousePoint(&area, 50, 25, x, y);
+  EXPECT_EQ(x, 0.0f);
+}
+
+}  // namespace
