@@ -1,0 +1,164 @@
+// The light view: its class, parts, copies and scene files.
+
+#include "views/PoView.h"
+
+#include <thread>
+#include <vector>
+
+#include "ViewTestSupport.h"
+
+namespace {
+
+std::string writeScene(SoNode* node) {
+  SoOutput out;
+  out.setBuffer();
+  SoWriteAction write(&out);
+  write.apply(node);
+  return out.getBuffer();
+}
+
+SoNode* readScene(const std::string& text, SbString* error = nullptr) {
+  SoInput in;
+  in.setBuffer(text.c_str());
+  SoSeparator* root = SoDB::readAll(&in);
+  if (!root && error) *error = in.getErrorMessage();
+  if (root) root->ref();
+  return root;
+}
+
+SoCallback* callbackOf(PoView* view) {
+  return dynamic_cast<SoCallback*>(view->getPart("catchActionCallback", FALSE));
+}
+
+TEST_F(ViewTest, classesRegisterInOrderAndAgainAfterExit) {
+  EXPECT_TRUE(PoView::getClassTypeId().isDerivedFrom(PoBaseView::getClassTypeId()));
+  EXPECT_TRUE(PoBaseView::getClassTypeId().isDerivedFrom(SoBaseKit::getClassTypeId()));
+  EXPECT_FALSE(PoBaseView::getClassTypeId().canCreateInstance()) << "abstract";
+  EXPECT_TRUE(SoType::fromName("PoView").canCreateInstance());
+
+  PoBaseView::exitClasses();
+  EXPECT_TRUE(SoType::fromName("PoView").isBad());
+  EXPECT_TRUE(SoType::fromName("PoBaseView").isBad());
+  PoBaseView::initClasses();
+  auto* view = static_cast<PoView*>(SoType::fromName("PoView").createInstance());
+  view->ref();
+  EXPECT_EQ(view->getTypeId(), PoView::getClassTypeId());
+  EXPECT_EQ(view->getIsBuiltIn(), 0);
+  view->unref();
+}
+
+TEST_F(ViewTest, fieldsAndPartsStandInTheirOrder) {
+  PoView* view = new PoView;
+  view->ref();
+  const SoFieldData* data = view->getFieldData();
+  std::vector<std::string> names;
+  for (int i = 0; i < data->getNumFields(); ++i) names.push_back(data->getFieldName(i).getString());
+  EXPECT_EQ(names, (std::vector<std::string>{"callbackList", "viewportOrigin", "viewportSize",
+                                             "catchActionCallback", "cameraKit"}));
+  const SoNodekitCatalog* catalog = view->getNodekitCatalog();
+  EXPECT_EQ(catalog->getPartNumber("catchActionCallback") + 1, catalog->getPartNumber("cameraKit"));
+  EXPECT_EQ(catalog->getType(catalog->getPartNumber("cameraKit")), SoCameraKit::getClassTypeId());
+  view->unref();
+}
+
+TEST_F(ViewTest, newViewHasItsCallbackHookedAndNoCameraYet) {
+  PoView* view = new PoView;
+  view->ref();
+  SoCallback* callback = callbackOf(view);
+  ASSERT_NE(callback, nullptr);
+  EXPECT_EQ(callback->getCallbackData(), view);
+  EXPECT_EQ(view->getPart("cameraKit", FALSE), nullptr);
+  EXPECT_NE(view->getPart("cameraKit.camera", TRUE), nullptr);
+  EXPECT_NE(view->getPart("cameraKit", FALSE), nullptr);
+  view->unref();
+}
+
+TEST_F(ViewTest, copyKeepsItsOwnCallbackAndTakesTheRest) {
+  PoView* original = new PoView;
+  original->ref();
+  original->viewportOrigin.setValue(0.25f, 0.5f);
+  original->sensitiveOnEvents(1);
+  original->getPart("cameraKit.camera", TRUE);
+  PoView* copy = new PoView(*original);
+  copy->ref();
+  EXPECT_EQ(copy->viewportOrigin.getValue(), SbVec2f(0.25f, 0.5f));
+  EXPECT_EQ(copy->isSensitiveOnEvents(), 1);
+  EXPECT_EQ(copy->getPart("cameraKit", FALSE), original->getPart("cameraKit", FALSE));
+  EXPECT_EQ(callbackOf(copy)->getCallbackData(), copy) << "narrowing by the copy's own fields";
+  EXPECT_NE(callbackOf(copy), callbackOf(original));
+  copy->unref();
+  original->unref();
+}
+
+TEST_F(ViewTest, sceneFileRoundTripKeepsRectangleAndCamera) {
+  auto* root = new SoSeparator;
+  root->ref();
+  PoView* view = new PoView;
+  view->viewportOrigin.setValue(0.5f, 0.0f);
+  view->viewportSize.setValue(0.5f, 1.0f);
+  static_cast<SoCamera*>(view->getPart("cameraKit.camera", TRUE))->nearDistance.setValue(2.5f);
+  root->addChild(view);
+  root->addChild(new SoCube);
+  const std::string text = writeScene(root);
+  EXPECT_NE(text.find("PoView {"), std::string::npos);
+  EXPECT_NE(text.find("viewportOrigin 0.5 0"), std::string::npos);
+  EXPECT_NE(text.find("cameraKit CameraKit"), std::string::npos);
+  EXPECT_EQ(text.find("catchActionCallback"), std::string::npos) << "not written";
+
+  SbString error;
+  SoNode* back = readScene(text, &error);
+  ASSERT_NE(back, nullptr) << error.getString();
+  EXPECT_EQ(writeScene(static_cast<SoGroup*>(back)->getChild(0)), text);
+  auto* read = dynamic_cast<PoView*>(
+      static_cast<SoGroup*>(static_cast<SoGroup*>(back)->getChild(0))->getChild(0));
+  ASSERT_NE(read, nullptr);
+  EXPECT_EQ(read->viewportSize.getValue(), SbVec2f(0.5f, 1.0f));
+  EXPECT_EQ(callbackOf(read)->getCallbackData(), read);
+  back->unref();
+  root->unref();
+}
+
+TEST_F(ViewTest, viewReadInRenderUnitModeIsHookedAgain) {
+  SoDB::setRenderUnitMode(1);
+  SoNode* back = readScene("#Scenar V1.0 ascii\nPoView { viewportSize 0.5 0.5 }\n");
+  ASSERT_NE(back, nullptr);
+  auto* view = dynamic_cast<PoView*>(static_cast<SoGroup*>(back)->getChild(0));
+  ASSERT_NE(view, nullptr);
+  SoCallback* callback = callbackOf(view);
+  EXPECT_EQ(callback->getCallback() != nullptr, true);
+  EXPECT_EQ(callback->getCallbackData(), view);
+  PoView* fresh = new PoView;
+  fresh->ref();
+  EXPECT_EQ(callback->getRefCount(), callbackOf(fresh)->getRefCount()) << "no reference gained";
+  fresh->unref();
+  back->unref();
+}
+
+TEST_F(ViewTest, badViewFilesGiveAnErrorAndLeakNothing) {
+  SbString error;
+  EXPECT_EQ(readScene("#Scenar V1.0 ascii\nPoVew { }\n", &error), nullptr);
+  EXPECT_EQ(error, "<buffer>:2: unknown node type 'PoVew'");
+  EXPECT_EQ(readScene("#Scenar V1.0 ascii\nPoBaseView { }\n", &error), nullptr);
+  EXPECT_EQ(error, "<buffer>:2: 'PoBaseView' cannot be created");
+  EXPECT_EQ(readScene("#Scenar V1.0 ascii\nPoView { viewportSize 0.5\n", &error), nullptr);
+  EXPECT_EQ(readScene("#Scenar V1.0 ascii\nPoView { cameraKit Cube { } }\n", &error), nullptr);
+}
+
+TEST_F(ViewTest, twoThreadsMakingViewsAtOnceRegisterTheClassOnce) {
+  PoBaseView::exitClasses();
+  std::vector<PoView*> views(2);
+  std::thread first([&] { views[0] = new PoView; });
+  std::thread second([&] { views[1] = new PoView; });
+  first.join();
+  second.join();
+  EXPECT_EQ(SoType::fromName("PoView"), PoView::getClassTypeId());
+  EXPECT_EQ(views[0]->getNodekitCatalog(), views[1]->getNodekitCatalog());
+  EXPECT_EQ(views[0]->getFieldData()->getNumFields(), 5);
+  for (PoView* view : views) {
+    EXPECT_NE(callbackOf(view), nullptr);
+    view->ref();
+    view->unref();
+  }
+}
+
+}  // namespace
