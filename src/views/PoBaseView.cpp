@@ -24,26 +24,19 @@ int PoBaseView::firstInstance = 1;
 const int PoBaseView::isBuiltIn = 0;
 int PoBaseView::MT_Id = 0;
 
-void PoBaseView::initClass() {
-  SbThreadAutoLock lock(&classMutex);
-  if (!classTypeId.isBad()) return;
-  if (SoBaseKit::getClassTypeId().isBad()) SoBaseKit::initClass();
-  classTypeId = SoType::createType(SoType::fromName("BaseKit"), "PoBaseView", nullptr);
-  parentFieldData = SoBaseKit::getFieldDataPtr();
-  parentNodekitCatalogPtr = SoBaseKit::getClassNodekitCatalogPtr();
+ViewClassStatics PoBaseView::statics() {
+  return {classTypeId,   fieldData, parentFieldData, nodekitCatalog, parentNodekitCatalogPtr,
+          firstInstance, classMutex};
 }
 
-void PoBaseView::exitClass() {
+void PoBaseView::initClass() {
   SbThreadAutoLock lock(&classMutex);
-  SoType::removeType(SoType::fromName("PoBaseView"));
-  classTypeId = SoType::badType();
-  delete fieldData;
-  fieldData = nullptr;
-  parentFieldData = nullptr;
-  firstInstance = 1;
-  delete nodekitCatalog;
-  nodekitCatalog = nullptr;
+  if (SoBaseKit::getClassTypeId().isBad()) SoBaseKit::initClass();
+  initViewClass(statics(), "BaseKit", "PoBaseView", nullptr, SoBaseKit::getFieldDataPtr(),
+                SoBaseKit::getClassNodekitCatalogPtr());
 }
+
+void PoBaseView::exitClass() { exitViewClass(statics(), "PoBaseView"); }
 
 void PoBaseView::initClasses() {
   PoBaseView::initClass();
@@ -55,11 +48,7 @@ void PoBaseView::exitClasses() {
   PoBaseView::exitClass();
 }
 
-const SoFieldData* PoBaseView::getFieldData() const {
-  SbThreadAutoLock lock(&classMutex);
-  if (!fieldData) fieldData = new SoFieldData(parentFieldData ? *parentFieldData : nullptr);
-  return fieldData;
-}
+const SoFieldData* PoBaseView::getFieldData() const { return viewFieldData(statics()); }
 
 SoFieldData** PoBaseView::getFieldDataPtr() {
   SbThreadAutoLock lock(&classMutex);
@@ -71,16 +60,7 @@ PoBaseView::PoBaseView() {
   // first views at once register the class and its data once.
   SbThreadAutoLock lock(&classMutex);
   if (classTypeId.isBad()) initClass();
-  if (fieldData) {
-    firstInstance = 0;
-  } else {
-    fieldData = new SoFieldData(parentFieldData ? *parentFieldData : nullptr);
-  }
-  if (firstInstance) {
-    const SoNodekitCatalog* parent = parentNodekitCatalogPtr ? *parentNodekitCatalogPtr : nullptr;
-    nodekitCatalog = parent ? parent->clone(SoType::fromName("PoBaseView"))
-                            : new SoNodekitCatalog(SoType::fromName("PoBaseView"));
-  }
+  beginViewInstance(statics(), "PoBaseView");  // no parts of its own
   const struct {
     const char* name;
     SoSFVec2f* field;

@@ -6,6 +6,7 @@
 #include "platform/scenar/SoGetView.h"
 #include "platform/scenar/SoSFields.h"
 #include "platform/scenarwin/Win32.h"
+#include "views/detail/ViewClassPattern.h"
 
 class SoAction;
 class SoWinRenderArea;
@@ -95,4 +96,5 @@ class PoBaseView : public SoBaseKit, public SoGetView {
   static int firstInstance;
   static const int isBuiltIn;
   static SbThreadMutex classMutex;
+  static plivexwin::detail::ViewClassStatics statics();
 };

@@ -4,6 +4,8 @@
 #include "platform/scenar/SoCameraKit.h"
 #include "platform/scenar/SoDB.h"
 
+using namespace plivexwin::detail;
+
 SoType PoView::classTypeId;
 SoFieldData* PoView::fieldData = nullptr;
 SoFieldData** PoView::parentFieldData = nullptr;
@@ -13,34 +15,23 @@ int PoView::firstInstance = 1;
 const int PoView::isBuiltIn = 0;
 int PoView::MT_Id = 0;
 
-void PoView::initClass() {
-  SbThreadAutoLock lock(&classMutex);
-  if (!classTypeId.isBad()) return;
-  if (PoBaseView::getClassTypeId().isBad()) PoBaseView::initClass();
-  classTypeId = SoType::createType(SoType::fromName("PoBaseView"), "PoView", createInstance);
-  parentFieldData = PoBaseView::getFieldDataPtr();
-  parentNodekitCatalogPtr = PoBaseView::getClassNodekitCatalogPtr();
+ViewClassStatics PoView::statics() {
+  return {classTypeId,   fieldData, parentFieldData, nodekitCatalog, parentNodekitCatalogPtr,
+          firstInstance, classMutex};
 }
 
-void PoView::exitClass() {
+void PoView::initClass() {
   SbThreadAutoLock lock(&classMutex);
-  SoType::removeType(SoType::fromName("PoView"));
-  classTypeId = SoType::badType();
-  delete fieldData;
-  fieldData = nullptr;
-  parentFieldData = nullptr;
-  firstInstance = 1;
-  delete nodekitCatalog;
-  nodekitCatalog = nullptr;
+  if (PoBaseView::getClassTypeId().isBad()) PoBaseView::initClass();
+  initViewClass(statics(), "PoBaseView", "PoView", createInstance, PoBaseView::getFieldDataPtr(),
+                PoBaseView::getClassNodekitCatalogPtr());
 }
+
+void PoView::exitClass() { exitViewClass(statics(), "PoView"); }
 
 void* PoView::createInstance() { return new PoView; }
 
-const SoFieldData* PoView::getFieldData() const {
-  SbThreadAutoLock lock(&classMutex);
-  if (!fieldData) fieldData = new SoFieldData(parentFieldData ? *parentFieldData : nullptr);
-  return fieldData;
-}
+const SoFieldData* PoView::getFieldData() const { return viewFieldData(statics()); }
 
 SoFieldData** PoView::getFieldDataPtr() {
   SbThreadAutoLock lock(&classMutex);
@@ -50,18 +41,7 @@ SoFieldData** PoView::getFieldDataPtr() {
 PoView::PoView() {
   SbThreadAutoLock lock(&classMutex);
   if (classTypeId.isBad()) initClass();
-  if (fieldData) {
-    firstInstance = 0;
-  } else {
-    fieldData = new SoFieldData(parentFieldData ? *parentFieldData : nullptr);
-  }
-  SoNodekitCatalog* catalog = nullptr;
-  if (firstInstance) {
-    const SoNodekitCatalog* parent = parentNodekitCatalogPtr ? *parentNodekitCatalogPtr : nullptr;
-    catalog = parent ? parent->clone(SoType::fromName("PoView"))
-                     : new SoNodekitCatalog(SoType::fromName("PoView"));
-    nodekitCatalog = catalog;
-  }
+  SoNodekitCatalog* catalog = beginViewInstance(statics(), "PoView");
   // part, field, type
   const struct {
     const char* name;

@@ -47,4 +47,5 @@ class PoView : public PoBaseView {
   static int firstInstance;
   static const int isBuiltIn;
   static SbThreadMutex classMutex;
+  static plivexwin::detail::ViewClassStatics statics();
 };
