@@ -20,7 +20,7 @@ constexpr ElementRow kRows[] = {
     choice<&PoCartesianAxis::type>("Type :", kTypes),
 };
 constexpr ElementGroup kGroup = makeGroup<kRows>(3);
-constexpr SectionSpec kSection[] = {{&labels::cartesian, &kGroup, 0x7, true}};
+constexpr SectionLayout kSection[] = {{&labels::cartesian, &kGroup, 0x7, true}};
 constexpr CopyFieldFn kCopied[] = {
     copyField<&PoCartesianAxis::start>,
     copyField<&PoCartesianAxis::end>,

@@ -22,7 +22,7 @@ constexpr ElementRow kRows[] = {
     button("Format :", "Edit"),
 };
 constexpr ElementGroup kGroup = makeGroup<kRows>(4);
-constexpr SectionSpec kSection[] = {{&labels::linear, &kGroup, 0x1f, true}};
+constexpr SectionLayout kSection[] = {{&labels::linear, &kGroup, 0x1f, true}};
 constexpr CopyFieldFn kCopied[] = {
     copyField<&PoLinearAxis::step>,
     copyField<&PoLinearAxis::gradFit>,

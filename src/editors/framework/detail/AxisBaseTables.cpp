@@ -64,13 +64,13 @@ constexpr ElementGroup kText = makeGroup<kTextRows>(1);
 constexpr ElementGroup kGeom = makeGroup<kGeomRows>(2);
 
 // label, group, element mask, toggled
-constexpr SectionSpec kTextSectionTable[] = {
+constexpr SectionLayout kTextSectionTable[] = {
     {&labels::graduations, &kText, 0x000000ff, true},
     {&labels::title, &kText, 0x00007f00, true},
     {&labels::reverseFlag, &kText, 0x00008000, false},
     {&labels::miscTextAttr, &kText, 0x00010000, false},
 };
-constexpr SectionSpec kGeomSectionTable[] = {
+constexpr SectionLayout kGeomSectionTable[] = {
     {&labels::margin, &kGeom, 0x00000007, true},
     {&labels::grid, &kGeom, 0x00000038, true},
     {&labels::arrow, &kGeom, 0x000001c0, true},
@@ -119,8 +119,8 @@ constexpr CopyFieldFn kCopied[] = {
 
 const ElementGroup kAxisTextGroup = kText;
 const ElementGroup kAxisGeomGroup = kGeom;
-const std::span<const SectionSpec> kAxisTextSections = kTextSectionTable;
-const std::span<const SectionSpec> kAxisGeomSections = kGeomSectionTable;
+const std::span<const SectionLayout> kAxisTextSections = kTextSectionTable;
+const std::span<const SectionLayout> kAxisGeomSections = kGeomSectionTable;
 const std::span<const CopyFieldFn> kAxisCopied = kCopied;
 
 }  // namespace plivexwin::detail

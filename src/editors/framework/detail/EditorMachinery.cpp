@@ -28,11 +28,11 @@ WriteWithoutEcho::~WriteWithoutEcho() {
   if (following_) sensor_->attach(node_);
 }
 
-void installSection(menuColumn& section, const SectionSpec& spec, int presentation) {
-  section.setToggleName(*spec.label);
-  section.setCreationArray(spec.group->create, spec.group->count);
-  section.setUpdateArray(spec.group->update, spec.group->count);
-  if (!spec.toggled) {
+void installSection(menuColumn& section, const SectionLayout& layout, int presentation) {
+  section.setToggleName(*layout.label);
+  section.setCreationArray(layout.group->create, layout.group->count);
+  section.setUpdateArray(layout.group->update, layout.group->count);
+  if (!layout.toggled) {
     section.withToggle = 0, section.withoutToggle = 0, section.unfolded = 0;
   } else if (presentation == kWithoutToggles) {
     section.withToggle = 0, section.withoutToggle = 1, section.unfolded = 0;
@@ -42,24 +42,24 @@ void installSection(menuColumn& section, const SectionSpec& spec, int presentati
   }
 }
 
-void applyFilter(const EditorView& editor, int firstSection, std::span<const SectionSpec> specs,
+void applyFilter(const EditorView& editor, int firstSection, std::span<const SectionLayout> layouts,
                  PoXtElementFilter& stored, int& built, uint32_t show, uint32_t hide) {
   if ((show & ~hide) == stored.shown() && built) return;
-  if (!editor.sections || firstSection + static_cast<int>(specs.size()) > editor.sectionCount)
+  if (!editor.sections || firstSection + static_cast<int>(layouts.size()) > editor.sectionCount)
     return;
   built = 1;
   renumber(editor);
-  for (std::size_t i = 0; i < specs.size(); ++i) {
-    const SectionSpec& spec = specs[i];
+  for (std::size_t i = 0; i < layouts.size(); ++i) {
+    const SectionLayout& layout = layouts[i];
     menuColumn& section = editor.sections[firstSection + static_cast<int>(i)];
     if (section.built) {
       section.destroy(section.firstIndex);
     } else {
-      installSection(section, spec, editor.presentation);
-      section.elementMask = spec.mask;
-      section.groupBits = spec.group->bits();
+      installSection(section, layout, editor.presentation);
+      section.elementMask = layout.mask;
+      section.groupBits = layout.group->bits();
     }
-    section.build(section.firstIndex, show & spec.mask, hide & spec.mask);
+    section.build(section.firstIndex, show & layout.mask, hide & layout.mask);
     renumber(editor);
   }
   stored = {show, hide};

@@ -61,7 +61,7 @@ class WriteWithoutEcho {
 
 // One section: the label of its head, its group, the group's bits it holds and
 // whether its installer gives it a head (toggled) or not (plain).
-struct SectionSpec {
+struct SectionLayout {
   const SbString* label;
   const ElementGroup* group;
   uint32_t mask;
@@ -69,13 +69,13 @@ struct SectionSpec {
 };
 
 // Sets the head label, the group's tables and the aspect flags for presentation.
-void installSection(menuColumn& section, const SectionSpec& spec, int presentation);
+void installSection(menuColumn& section, const SectionLayout& layout, int presentation);
 
-// Applies (show, hide) to the sections firstSection to firstSection + specs.size() - 1
+// Applies (show, hide) to the sections firstSection to firstSection + layouts.size() - 1
 // unless the shown set equals the stored one and the sections were built; then
 // stores the pair. Every section's first index is kept equal to the number of
 // dialog entries before it.
-void applyFilter(const EditorView& editor, int firstSection, std::span<const SectionSpec> specs,
+void applyFilter(const EditorView& editor, int firstSection, std::span<const SectionLayout> layouts,
                  PoXtElementFilter& stored, int& built, uint32_t show, uint32_t hide);
 
 // The value-changed callback of one group: writes the changed element into the
