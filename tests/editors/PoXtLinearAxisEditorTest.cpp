@@ -3,6 +3,7 @@
 #include "editors/axis/PoXtLinearAxisEditor.h"
 
 #include "EditorTestSupport.h"
+#include "support/CommaLocale.h"
 
 namespace {
 
@@ -132,6 +133,25 @@ TEST_F(LinearAxisEditorTest, acceptAppliesEveryLevel) {
   EXPECT_FLOAT_EQ(node->step.getValue(), 0.5f);
   EXPECT_FLOAT_EQ(node->marginStart.getValue(), 0.1f);
   EXPECT_EQ(changes, 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(LinearAxisEditorTest, numbersReadAndShowTheSameInACommaLocale) {
+  CommaLocale locale;
+  if (!locale.active()) GTEST_SKIP() << "no locale with a comma decimal point is installed";
+  const int start = indexOf(dialog(), "Start :", 1);
+  userSetText(dialog(), start, "1.5 2");
+  EXPECT_EQ(node->start.getValue(), SbVec3f(1.5f, 2.0f, 0.0f));
+  node->end.setValue(0.25f);
+  EXPECT_EQ(elementAt<PoXtEditTextData>(dialog(), indexOf(dialog(), "End :", 1))->getString(),
+            "0.25");
+  SbString text;
+  node->step.set("2.5");
+  node->step.get(text);
+  EXPECT_EQ(text, "2.5");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/CommaLocale.h"
+
 #include <cfloat>
 #include <climits>
 #include <clocale>
@@ -12,27 +14,6 @@
 namespace {
 
 // Switches the process to a locale that writes 2,5 for 2.5, and back on exit.
-class CommaLocale {
- public:
-  CommaLocale() {
-    const char* current = std::setlocale(LC_ALL, nullptr);
-    saved_ = current ? current : "C";
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR.utf8"}) {
-      if (std::setlocale(LC_ALL, name) && std::localeconv()->decimal_point[0] == ',') {
-        active_ = true;
-        return;
-      }
-    }
-    std::setlocale(LC_ALL, saved_.c_str());
-  }
-  ~CommaLocale() { std::setlocale(LC_ALL, saved_.c_str()); }
-  bool active() const { return active_; }
-
- private:
-  std::string saved_;
-  bool active_ = false;
-};
-
 std::string printfG(double value) {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%g", value);
