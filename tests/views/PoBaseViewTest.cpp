@@ -126,6 +126,26 @@ TEST_F(ViewTest, classicTileIsCapturedByTheFirstViewAndReusedByTheNext) {
   root->unref();
 }
 
+TEST_F(ViewTest, viewsInSeparatorsShareTheTileTheFirstOneCaptured) {
+  ProbeRecord first, second;
+  auto* root = new SoSeparator;
+  root->ref();
+  root->addChild(framedProbe(new PoView, SbVec2f(0, 0), SbVec2f(0.5f, 1), &first));
+  // Between the two views the tile changes; the second view keeps the one captured.
+  auto* retile = new SoCallback;
+  retile->setCallback([](void*, SoAction* action) {
+    SoModifyViewVolumeElement::set(action->getState(), SbVec4f(0.5f, 0.5f, 1, 1));
+  });
+  root->addChild(retile);
+  root->addChild(framedProbe(new PoView, SbVec2f(0.5f, 0), SbVec2f(0.5f, 1), &second));
+  SoGLRenderAction render(SbViewportRegion(100, 100));
+  render.setVVPortion(SbVec4f(0, 0, 0.5f, 0.5f));
+  render.apply(root);
+  EXPECT_EQ(first.portion, SbVec4f(0, 0, 1, 0.5f));
+  EXPECT_EQ(second.portion, SbVec4f(-1, 0, 0, 0.5f));
+  root->unref();
+}
+
 TEST_F(ViewTest, nonRenderActionResetsTheCapturedPortion) {
   PoView* view = new PoView;
   view->ref();

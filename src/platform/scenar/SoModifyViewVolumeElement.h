@@ -18,9 +18,9 @@ struct ModifyViewVolumeValue {
 // whole volume. Cameras narrow their view volume to it.
 //
 // The element also carries an integer info value for the traversal's own
-// bookkeeping, 0 in a new state and at the start of each render. It is part of
-// the element's value: an info set inside a separator is undone, together with
-// the portion, when the separator pops the state.
+// bookkeeping, 0 in a new state and at the start of each render. It belongs to
+// the traversal, not to the stack: an info set inside a separator outlives the
+// separator, while the portion set there is undone.
 class SoModifyViewVolumeElement
     : public SoValueElementOf<SoModifyViewVolumeElement, scenar::detail::ModifyViewVolumeValue> {
  public:
@@ -55,6 +55,11 @@ class SoModifyViewVolumeElement
     const auto& value = getValue(state);
     return SbBox3f(value.portion[0], value.portion[1], value.zmin, value.portion[2],
                    value.portion[3], value.zmax);
+  }
+
+  // The info set above this element on the stack comes down with the pop.
+  void pop(SoState*, const SoElement* prevTop) override {
+    value_.info = static_cast<const SoModifyViewVolumeElement*>(prevTop)->value_.info;
   }
 
   static int getInfo(SoState* state) { return getValue(state).info; }

@@ -119,9 +119,10 @@ TEST_F(SoViewingElementTest, separatorUndoesWhatItsChildrenSet) {
   for (const Seen* outside : {&before, &after}) {
     EXPECT_EQ(outside->model, SbMatrix());
     EXPECT_EQ(outside->portion, SbVec4f(0, 0, 1, 1));
-    EXPECT_EQ(outside->info, 0);
     EXPECT_EQ(outside->region, window);
   }
+  EXPECT_EQ(before.info, 0);
+  EXPECT_EQ(after.info, 1) << "the info belongs to the traversal, not to the separator";
   root->unref();
 }
 
