@@ -23,16 +23,23 @@ class SbVecN {
   std::array<T, N> v_{};
 };
 
-class SbVec2f : public SbVecN<float, 2> {
+// A pair of values of type T.
+template <typename T>
+class SbVec2Of : public SbVecN<T, 2> {
  public:
-  constexpr SbVec2f() = default;
-  constexpr SbVec2f(float x, float y) { setValue(x, y); }
-  constexpr SbVec2f& setValue(float x, float y) {
-    v_ = {x, y};
+  constexpr SbVec2Of() = default;
+  constexpr SbVec2Of(T x, T y) { setValue(x, y); }
+  constexpr SbVec2Of& setValue(T x, T y) {
+    this->v_ = {x, y};
     return *this;
   }
-  constexpr void getValue(float& x, float& y) const { x = v_[0], y = v_[1]; }
-  using SbVecN::getValue;
+  constexpr void getValue(T& x, T& y) const { x = this->v_[0], y = this->v_[1]; }
+  using SbVecN<T, 2>::getValue;
+};
+
+class SbVec2f : public SbVec2Of<float> {
+ public:
+  using SbVec2Of::SbVec2Of;
 };
 
 class SbVec3f : public SbVecN<float, 3> {
@@ -58,16 +65,9 @@ class SbVec4f : public SbVecN<float, 4> {
   using SbVecN::getValue;
 };
 
-class SbVec2s : public SbVecN<short, 2> {
+class SbVec2s : public SbVec2Of<short> {
  public:
-  constexpr SbVec2s() = default;
-  constexpr SbVec2s(short x, short y) { setValue(x, y); }
-  constexpr SbVec2s& setValue(short x, short y) {
-    v_ = {x, y};
-    return *this;
-  }
-  constexpr void getValue(short& x, short& y) const { x = v_[0], y = v_[1]; }
-  using SbVecN::getValue;
+  using SbVec2Of::SbVec2Of;
 };
 
 // A red, green, blue triple in [0, 1].

@@ -6,14 +6,7 @@
 
 #include "platform/scenar/SbLinear.h"
 
-class SbVec2i32 : public SbVecN<int32_t, 2> {
+class SbVec2i32 : public SbVec2Of<int32_t> {
  public:
-  constexpr SbVec2i32() = default;
-  constexpr SbVec2i32(int32_t x, int32_t y) { setValue(x, y); }
-  constexpr SbVec2i32& setValue(int32_t x, int32_t y) {
-    v_ = {x, y};
-    return *this;
-  }
-  constexpr void getValue(int32_t& x, int32_t& y) const { x = v_[0], y = v_[1]; }
-  using SbVecN::getValue;
+  using SbVec2Of::SbVec2Of;
 };

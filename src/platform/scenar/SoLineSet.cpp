@@ -14,11 +14,5 @@ SoLineSet::SoLineSet() {
 }
 
 void SoLineSet::computeBBox(SoAction* action, SbBox3f& box) {
-  SoState* state = action->getState();
-  const SbVec3f* coords = SoCoordinateElement::getArrayPtr(state);
-  scenar::detail::forEachVertexRun(numVertices, SoCoordinateElement::getNum(state),
-                                   [&](int start, int count) {
-                                     for (int i = start; i < start + count; ++i)
-                                       box.extendBy(coords[i]);
-                                   });
+  scenar::detail::extendByVertexRuns(action, numVertices, box);
 }

@@ -48,12 +48,11 @@ void PoXtDialog::delete1Value(int index) {
 }
 
 void PoXtDialog::addValueChangedCallback(PoXtDialogCB* function, void* userData) {
-  if (function) callbacks_.push_back({function, userData});
+  callbacks_.addCallback(function, userData);
 }
 
 void PoXtDialog::removeValueChangedCallback(PoXtDialogCB* function, void* userData) {
-  auto found = std::find(callbacks_.begin(), callbacks_.end(), Callback{function, userData});
-  if (found != callbacks_.end()) callbacks_.erase(found);
+  callbacks_.removeCallback(function, userData);
 }
 
 SbBool PoXtDialog::userChanged(int elementIndex) {
@@ -61,13 +60,10 @@ SbBool PoXtDialog::userChanged(int elementIndex) {
   if (!element) return FALSE;
   if (auto* head = dynamic_cast<PoXtSectionToggleData*>(element))
     setSectionFolded(elementIndex, !head->isSectionFolded());
-  // A callback may add or remove callbacks: run those of the moment that are
-  // still registered when their turn comes.
+  // A callback may add or remove callbacks: the list runs those of the moment
+  // that are still registered when their turn comes.
   PoXtDialogDataCB data{this, elementIndex};
-  std::vector<Callback> current = callbacks_;
-  for (const Callback& c : current)
-    if (std::find(callbacks_.begin(), callbacks_.end(), c) != callbacks_.end())
-      c.function(c.userData, &data);
+  callbacks_.invokeCallbacks(&data);
   return TRUE;
 }
 

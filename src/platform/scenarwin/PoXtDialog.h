@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/scenar/SoCallbackList.h"
 #include "platform/scenarwin/PoXtElementData.h"
 #include "platform/scenarwin/Win32.h"
 
@@ -63,14 +64,8 @@ class PoXtDialog {
   void print(std::ostream& out) const;
 
  private:
-  struct Callback {
-    PoXtDialogCB* function;
-    void* userData;
-    bool operator==(const Callback&) const = default;
-  };
-
   std::unique_ptr<SoWinWindow> window_;
   SbBool resizeByElements_ = FALSE;
   std::vector<PoXtElementData*> elements_;  // owned
-  std::vector<Callback> callbacks_;
+  SoCallbackList callbacks_;
 };

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/scenar/SbBox3f.h"
+#include "platform/scenar/SoAction.h"
+#include "platform/scenar/SoCoordinateElement.h"
 #include "platform/scenar/SoMFields.h"
 
 namespace scenar::detail {
@@ -24,6 +27,16 @@ void forEachVertexRun(const SoMFInt32& numVertices, int numCoords, Fn fn) {
     if (count > 0) fn(start, count);
     start += count;
   }
+}
+
+// Extends box by every coordinate the runs of numVertices take from the
+// current coordinates of action's state.
+inline void extendByVertexRuns(SoAction* action, const SoMFInt32& numVertices, SbBox3f& box) {
+  SoState* state = action->getState();
+  const SbVec3f* coords = SoCoordinateElement::getArrayPtr(state);
+  forEachVertexRun(numVertices, SoCoordinateElement::getNum(state), [&](int start, int count) {
+    for (int i = start; i < start + count; ++i) box.extendBy(coords[i]);
+  });
 }
 
 }  // namespace scenar::detail
