@@ -26,7 +26,8 @@ SoSeparator* makeScene(bool views) {
     auto* frame = new SoSeparator;
     if (views) {
       auto* view = new PoView;
-      view->viewportOrigin.setValue(static_cast<float>(i % 100) / 100, static_cast<float>(i / 100) / 100);
+      view->viewportOrigin.setValue(static_cast<float>(i % 100) / 100,
+                                    static_cast<float>(i / 100) / 100);
       view->viewportSize.setValue(0.01f, 0.01f);
       frame->addChild(view);
     } else {

@@ -4,7 +4,7 @@
 #include "editors/framework/detail/SectionLabels.h"
 
 #ifndef PLIVEXWIN_EDITORS_ONLY
-#include "platform/scenar/SoModule.h"
+#include "platform/scenar/basic/SoModule.h"
 #include "views/PoBaseView.h"
 #include "views/PoView.h"
 #endif

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/scenar/SbLinear.h"
-#include "platform/scenar/SbThreadMutex.h"
-#include "platform/scenar/SoBaseKit.h"
-#include "platform/scenar/SoGetView.h"
-#include "platform/scenar/SoSFields.h"
+#include "platform/scenar/basic/SbLinear.h"
+#include "platform/scenar/basic/SbThreadMutex.h"
+#include "platform/scenar/fields/SoSFields.h"
+#include "platform/scenar/nodekits/SoBaseKit.h"
+#include "platform/scenar/nodes/SoGetView.h"
 #include "platform/scenarwin/Win32.h"
 #include "views/detail/ViewClassPattern.h"
 

@@ -1,8 +1,8 @@
 #include "views/PoView.h"
 
-#include "platform/scenar/SoCallback.h"
-#include "platform/scenar/SoCameraKit.h"
 #include "platform/scenar/SoDB.h"
+#include "platform/scenar/nodekits/SoCameraKit.h"
+#include "platform/scenar/nodes/SoCallback.h"
 
 using namespace plivexwin::detail;
 

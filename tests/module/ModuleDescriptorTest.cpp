@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "editors/axis/PoXtLinearAxisEditor.h"
-#include "platform/scenar/SoModule.h"
+#include "platform/scenar/basic/SoModule.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "editors/framework/PoXtAxisEditor.h"
-#include "platform/scenar/SoBase.h"
-#include "platform/scenar/SoFieldData.h"
-#include "platform/scenar/SoNode.h"
+#include "platform/scenar/basic/SoBase.h"
+#include "platform/scenar/fields/SoFieldData.h"
+#include "platform/scenar/nodes/SoNode.h"
 #include "platform/scenarwin/PoXtDialog.h"
 #include "plivexwin/EditorHarness.h"
 #include "plivexwin/Session.h"

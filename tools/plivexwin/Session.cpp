@@ -6,8 +6,8 @@
 #include <stdexcept>
 
 #include "editors/framework/PoXtAxisEditor.h"
-#include "platform/scenar/SoFieldData.h"
-#include "platform/scenar/SoNode.h"
+#include "platform/scenar/fields/SoFieldData.h"
+#include "platform/scenar/nodes/SoNode.h"
 #include "platform/scenarwin/PoXtDialog.h"
 #include "plivexwin/EditorHarness.h"
 #include "plivexwin/TextParsing.h"

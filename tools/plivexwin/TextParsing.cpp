@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "platform/scenar/SbString.h"
+#include "platform/scenar/basic/SbString.h"
 
 namespace plivexwin::cli {
 

@@ -3,8 +3,8 @@
 #include "editors/framework/detail/AxisBaseTables.h"
 #include "editors/framework/detail/EditorMachinery.h"
 #include "platform/plivex/PoAxis.h"
-#include "platform/scenar/SoCallbackList.h"
-#include "platform/scenar/SoNodeSensor.h"
+#include "platform/scenar/sensors/SoCallbackList.h"
+#include "platform/scenar/sensors/SoNodeSensor.h"
 #include "platform/scenarwin/PoXtDialog.h"
 #include "platform/scenarwin/menuColumn.h"
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/scenar/SbString.h"
+#include "platform/scenar/basic/SbString.h"
 
 // Which date format a time axis writes its graduations with, by the interval
 // between two graduations: a list of (interval, format) pairs kept in rising

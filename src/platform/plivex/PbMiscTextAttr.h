@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/scenar/SbString.h"
+#include "platform/scenar/basic/SbString.h"
 
 // How the texts of a plot are laid out beyond what the fields say: the font
 // used when a field names none, the wrapping of long texts, the spacing of

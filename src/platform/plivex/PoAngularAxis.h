@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/plivex/PoAxis.h"
-#include "platform/scenar/SoSFields.h"
+#include "platform/scenar/fields/SoSFields.h"
 
 // The circular axis of a polar plot, graduated in angles.
 class PoAngularAxis : public PoAxis {

@@ -2,7 +2,7 @@
 
 #include "platform/plivex/PbMiscTextAttr.h"
 #include "platform/plivex/PoBase.h"
-#include "platform/scenar/SoSFields.h"
+#include "platform/scenar/fields/SoSFields.h"
 
 // What every axis has: graduations, margins, a title, a grid, an arrow and
 // ticks. Not creatable. The value names of the enumerated fields are in

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/scenar/SoSFields.h"
+#include "platform/scenar/fields/SoSFields.h"
 
 namespace plivex {
 

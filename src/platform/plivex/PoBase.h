@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/scenar/SoSubNode.h"
+#include "platform/scenar/nodes/SoSubNode.h"
 
 // The root of the plotting nodes. Not creatable.
 class PoBase : public SoNode {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/plivex/PoAxis.h"
-#include "platform/scenar/SoSFields.h"
+#include "platform/scenar/fields/SoSFields.h"
 
 // An axis along a straight line parallel to a coordinate axis. Not creatable.
 class PoCartesianAxis : public PoAxis {

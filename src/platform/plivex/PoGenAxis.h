@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/plivex/PoCartesianAxis.h"
-#include "platform/scenar/SoMFields.h"
+#include "platform/scenar/fields/SoMFields.h"
 
 // A cartesian axis whose graduations are texts given one by one, evenly spaced.
 class PoGenAxis : public PoCartesianAxis {

@@ -2,7 +2,7 @@
 
 #include "platform/plivex/PbNumericDisplayFormat.h"
 #include "platform/plivex/PoCartesianAxis.h"
-#include "platform/scenar/SoSFields.h"
+#include "platform/scenar/fields/SoSFields.h"
 
 // A cartesian axis graduated at even steps.
 class PoLinearAxis : public PoCartesianAxis {

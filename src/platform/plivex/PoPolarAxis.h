@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/plivex/PoAxis.h"
-#include "platform/scenar/SoSFields.h"
+#include "platform/scenar/fields/SoSFields.h"
 
 // A radial axis of a polar plot: it runs from the centre outward along the
 // angle theta. Not creatable.

@@ -2,7 +2,7 @@
 
 #include "platform/plivex/PbNumericDisplayFormat.h"
 #include "platform/plivex/PoPolarAxis.h"
-#include "platform/scenar/SoSFields.h"
+#include "platform/scenar/fields/SoSFields.h"
 
 // A radial axis graduated at even steps.
 class PoPolarLinAxis : public PoPolarAxis {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/plivex/PoPolarAxis.h"
-#include "platform/scenar/SoMFields.h"
-#include "platform/scenar/SoSFields.h"
+#include "platform/scenar/fields/SoMFields.h"
+#include "platform/scenar/fields/SoSFields.h"
 
 // A radial axis graduated at powers of ten.
 class PoPolarLogAxis : public PoPolarAxis {

@@ -2,8 +2,8 @@
 
 #include "platform/plivex/PbDateFormatMapping.h"
 #include "platform/plivex/PoAxis.h"
-#include "platform/scenar/SoMFields.h"
-#include "platform/scenar/SoSFields.h"
+#include "platform/scenar/fields/SoMFields.h"
+#include "platform/scenar/fields/SoSFields.h"
 
 // An axis parallel to X or Y graduated with the dates between two dates.
 class PoTimeAxis : public PoAxis {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/scenar/SbBasic.h"
+#include "platform/scenar/basic/SbBasic.h"
 
 class SoInput;
 class SoNode;

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <ostream>
 
-#include "platform/scenar/detail/TextReader.h"
+#include "platform/scenar/basic/TextReader.h"
 
 PoXtDialog::PoXtDialog(HWND parent, const char* name, SbBool, int numElements,
                        PoXtElementData** elements)
@@ -92,7 +92,7 @@ void PoXtDialog::print(std::ostream& out) const {
     line += "  ";
     line += e->getKindName();
     line += "  ";
-    scenar::detail::appendQuoted(line, e->getLabel().str());
+    scenar::appendQuoted(line, e->getLabel().str());
     line += "  ";
     e->printValue(line);
     if (e->isFolded()) line += "  (folded)";

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/scenar/SoCallbackList.h"
+#include "platform/scenar/sensors/SoCallbackList.h"
 #include "platform/scenarwin/PoXtElementData.h"
 #include "platform/scenarwin/Win32.h"
 

@@ -1,6 +1,6 @@
 #include "platform/scenarwin/PoXtElementData.h"
 
-#include "platform/scenar/detail/TextReader.h"
+#include "platform/scenar/basic/TextReader.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ void PoXtChoiceButtonData::printValue(std::string& out) const {
   out += std::to_string(selected_);
   if (selected_ < getNumItems()) {
     out += ' ';
-    scenar::detail::appendQuoted(out, getItem(selected_).str());
+    scenar::appendQuoted(out, getItem(selected_).str());
   }
   out += " [";
   for (int i = 0; i < getNumItems(); ++i) {
@@ -47,16 +47,16 @@ void PoXtIntSliderData::printValue(std::string& out) const {
 }
 
 void PoXtEditTextData::printValue(std::string& out) const {
-  scenar::detail::appendQuoted(out, text_.str());
+  scenar::appendQuoted(out, text_.str());
 }
 
 void PoXtToggleButtonData::printValue(std::string& out) const {
   out += std::to_string(state_) + ' ';
-  scenar::detail::appendQuoted(out, (state_ == 0 ? text0_ : text1_).str());
+  scenar::appendQuoted(out, (state_ == 0 ? text0_ : text1_).str());
 }
 
 void PoXtTriggerButtonData::printValue(std::string& out) const {
-  scenar::detail::appendQuoted(out, buttonText_.str());
+  scenar::appendQuoted(out, buttonText_.str());
 }
 
 void PoXtSectionToggleData::printValue(std::string& out) const {

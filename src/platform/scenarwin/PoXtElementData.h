@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/scenar/SbBasic.h"
-#include "platform/scenar/SbString.h"
+#include "platform/scenar/basic/SbBasic.h"
+#include "platform/scenar/basic/SbString.h"
 
 class PoXtElementData {
  public:

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/scenar/SbBasic.h"
-#include "platform/scenar/SbString.h"
+#include "platform/scenar/basic/SbBasic.h"
+#include "platform/scenar/basic/SbString.h"
 
 // What every window component has whatever the window system: a class name and
 // whether it lives in a shell window of its own.

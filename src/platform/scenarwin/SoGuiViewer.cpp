@@ -4,8 +4,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "platform/scenar/SbRotation.h"
-#include "platform/scenar/SoCamera.h"
+#include "platform/scenar/basic/SbRotation.h"
+#include "platform/scenar/nodes/SoCamera.h"
 
 SoGuiViewer::~SoGuiViewer() { setCamera(nullptr); }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/scenar/SbBasic.h"
-#include "platform/scenar/SbLinear.h"
+#include "platform/scenar/basic/SbBasic.h"
+#include "platform/scenar/basic/SbLinear.h"
 
 class SoCamera;
 

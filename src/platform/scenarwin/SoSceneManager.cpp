@@ -1,9 +1,9 @@
 #include "platform/scenarwin/SoSceneManager.h"
 
-#include "platform/scenar/SoEvent.h"
-#include "platform/scenar/SoGLRenderAction.h"
-#include "platform/scenar/SoHandleEventAction.h"
-#include "platform/scenar/SoNode.h"
+#include "platform/scenar/actions/SoEvent.h"
+#include "platform/scenar/actions/SoGLRenderAction.h"
+#include "platform/scenar/actions/SoHandleEventAction.h"
+#include "platform/scenar/nodes/SoNode.h"
 
 SoSceneManager::SoSceneManager()
     : renderAction_(std::make_unique<SoGLRenderAction>(region_)),

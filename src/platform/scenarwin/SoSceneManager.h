@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "platform/scenar/SbBasic.h"
-#include "platform/scenar/SbLinear.h"
-#include "platform/scenar/SbViewportRegion.h"
+#include "platform/scenar/basic/SbBasic.h"
+#include "platform/scenar/basic/SbLinear.h"
+#include "platform/scenar/basic/SbViewportRegion.h"
 
 class SoEvent;
 class SoGLRenderAction;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "platform/scenar/SoEvent.h"
+#include "platform/scenar/actions/SoEvent.h"
 
 namespace {
 

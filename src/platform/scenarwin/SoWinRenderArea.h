@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "platform/scenar/SbLinear.h"
+#include "platform/scenar/basic/SbLinear.h"
 #include "platform/scenarwin/SoSceneManager.h"
 #include "platform/scenarwin/SoWinComponent.h"
 #include "platform/scenarwin/Win32.h"

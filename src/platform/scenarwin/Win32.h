@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "platform/scenar/SbString.h"
+#include "platform/scenar/basic/SbString.h"
 
 struct SoWinWindow {
   SoWinWindow* parent = nullptr;

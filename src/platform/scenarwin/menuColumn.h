@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/scenar/SbString.h"
+#include "platform/scenar/basic/SbString.h"
 
 class PoXtDialog;
 class PoXtElementData;

@@ -1,7 +1,7 @@
 #include "views/detail/ViewClassPattern.h"
 
-#include "platform/scenar/SoFieldData.h"
-#include "platform/scenar/SoNodekitCatalog.h"
+#include "platform/scenar/fields/SoFieldData.h"
+#include "platform/scenar/nodekits/SoNodekitCatalog.h"
 
 namespace plivexwin::detail {
 

@@ -4,8 +4,8 @@
 // and unregister the type, make the field data and the catalog with the first
 // instance. Each class hands in its statics by reference.
 
-#include "platform/scenar/SbThreadMutex.h"
-#include "platform/scenar/SoType.h"
+#include "platform/scenar/basic/SbThreadMutex.h"
+#include "platform/scenar/basic/SoType.h"
 
 class SoFieldData;
 class SoNodekitCatalog;

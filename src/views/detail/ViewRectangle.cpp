@@ -5,19 +5,19 @@
 #include <cstdint>
 
 #include "platform/gl/GL.h"
-#include "platform/scenar/SbBox3f.h"
-#include "platform/scenar/SbViewportRegion.h"
-#include "platform/scenar/SoGLRenderAction.h"
-#include "platform/scenar/SoGLUpdateAreaElement.h"
-#include "platform/scenar/SoGetBoundingBoxAction.h"
-#include "platform/scenar/SoGetMatrixAction.h"
-#include "platform/scenar/SoHandleEventAction.h"
-#include "platform/scenar/SoLogicalViewportElement.h"
-#include "platform/scenar/SoModifyLogicalViewportElement.h"
-#include "platform/scenar/SoModifyViewVolumeElement.h"
-#include "platform/scenar/SoPickAction.h"
-#include "platform/scenar/SoState.h"
-#include "platform/scenar/SoViewportRegionElement.h"
+#include "platform/scenar/actions/SoGLRenderAction.h"
+#include "platform/scenar/actions/SoGLUpdateAreaElement.h"
+#include "platform/scenar/actions/SoGetBoundingBoxAction.h"
+#include "platform/scenar/actions/SoGetMatrixAction.h"
+#include "platform/scenar/actions/SoHandleEventAction.h"
+#include "platform/scenar/actions/SoLogicalViewportElement.h"
+#include "platform/scenar/actions/SoModifyLogicalViewportElement.h"
+#include "platform/scenar/actions/SoModifyViewVolumeElement.h"
+#include "platform/scenar/actions/SoPickAction.h"
+#include "platform/scenar/actions/SoState.h"
+#include "platform/scenar/actions/SoViewportRegionElement.h"
+#include "platform/scenar/basic/SbBox3f.h"
+#include "platform/scenar/basic/SbViewportRegion.h"
 
 namespace plivexwin::detail {
 

@@ -4,7 +4,7 @@
 // render-unit mode. Nothing here allocates: it works on stack copies of
 // viewport regions and on the state's pooled elements.
 
-#include "platform/scenar/SbLinear.h"
+#include "platform/scenar/basic/SbLinear.h"
 
 class SoAction;
 class SoGLRenderAction;

@@ -1,11 +1,11 @@
-#include "platform/scenar/SbBox3f.h"
+#include "platform/scenar/basic/SbBox3f.h"
 
 #include <gtest/gtest.h>
 
 #include <numbers>
 
-#include "platform/scenar/SbMatrix.h"
-#include "platform/scenar/SbRotation.h"
+#include "platform/scenar/basic/SbMatrix.h"
+#include "platform/scenar/basic/SbRotation.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "platform/scenar/SbMatrix.h"
+#include "platform/scenar/basic/SbMatrix.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/scenar/SbRotation.h"
+#include "platform/scenar/basic/SbRotation.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/scenar/SbName.h"
+#include "platform/scenar/basic/SbName.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/scenar/SbRotation.h"
+#include "platform/scenar/basic/SbRotation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/scenar/SbStringList.h"
+#include "platform/scenar/basic/SbStringList.h"
 
 #include <gtest/gtest.h>
 

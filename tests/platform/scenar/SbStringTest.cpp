@@ -1,4 +1,4 @@
-#include "platform/scenar/SbString.h"
+#include "platform/scenar/basic/SbString.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/scenar/SbViewVolume.h"
+#include "platform/scenar/basic/SbViewVolume.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/scenar/SbViewportRegion.h"
+#include "platform/scenar/basic/SbViewportRegion.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 
 // Node classes the scene-file tests read and write.
 
-#include "platform/scenar/SoMFields.h"
-#include "platform/scenar/SoSFNode.h"
-#include "platform/scenar/SoSFields.h"
-#include "platform/scenar/SoSubNode.h"
+#include "platform/scenar/fields/SoMFields.h"
+#include "platform/scenar/fields/SoSFNode.h"
+#include "platform/scenar/fields/SoSFields.h"
+#include "platform/scenar/nodes/SoSubNode.h"
 
 // A node with a field of each kind of value.
 class IoTestNode : public SoNode {

@@ -1,26 +1,26 @@
-#include "platform/scenar/SoBaseKit.h"
+#include "platform/scenar/nodekits/SoBaseKit.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "platform/scenar/SoAppearanceKit.h"
-#include "platform/scenar/SoCallback.h"
-#include "platform/scenar/SoCameraKit.h"
 #include "platform/scenar/SoDB.h"
-#include "platform/scenar/SoDebugError.h"
-#include "platform/scenar/SoElement.h"
-#include "platform/scenar/SoGroup.h"
-#include "platform/scenar/SoInput.h"
-#include "platform/scenar/SoLightModel.h"
-#include "platform/scenar/SoMaterial.h"
-#include "platform/scenar/SoOrthographicCamera.h"
-#include "platform/scenar/SoPath.h"
-#include "platform/scenar/SoPerspectiveCamera.h"
-#include "platform/scenar/SoSearchAction.h"
-#include "platform/scenar/SoState.h"
-#include "platform/scenar/SoSubKit.h"
+#include "platform/scenar/actions/SoElement.h"
+#include "platform/scenar/actions/SoSearchAction.h"
+#include "platform/scenar/actions/SoState.h"
+#include "platform/scenar/basic/SoDebugError.h"
+#include "platform/scenar/files/SoInput.h"
+#include "platform/scenar/nodekits/SoAppearanceKit.h"
+#include "platform/scenar/nodekits/SoCameraKit.h"
+#include "platform/scenar/nodekits/SoSubKit.h"
+#include "platform/scenar/nodes/SoCallback.h"
+#include "platform/scenar/nodes/SoGroup.h"
+#include "platform/scenar/nodes/SoLightModel.h"
+#include "platform/scenar/nodes/SoMaterial.h"
+#include "platform/scenar/nodes/SoOrthographicCamera.h"
+#include "platform/scenar/nodes/SoPath.h"
+#include "platform/scenar/nodes/SoPerspectiveCamera.h"
 
 namespace {
 

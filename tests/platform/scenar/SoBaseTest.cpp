@@ -1,4 +1,4 @@
-#include "platform/scenar/SoBase.h"
+#include "platform/scenar/basic/SoBase.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/scenar/SoCallbackList.h"
+#include "platform/scenar/sensors/SoCallbackList.h"
 
 #include <gtest/gtest.h>
 

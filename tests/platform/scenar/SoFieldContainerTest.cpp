@@ -1,4 +1,4 @@
-#include "platform/scenar/SoFieldContainer.h"
+#include "platform/scenar/fields/SoFieldContainer.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "platform/scenar/SoDB.h"
-#include "platform/scenar/SoFieldData.h"
-#include "platform/scenar/SoMFields.h"
-#include "platform/scenar/SoSFields.h"
-#include "platform/scenar/SoSubNode.h"
+#include "platform/scenar/fields/SoFieldData.h"
+#include "platform/scenar/fields/SoMFields.h"
+#include "platform/scenar/fields/SoSFields.h"
+#include "platform/scenar/nodes/SoSubNode.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/scenar/SoField.h"
+#include "platform/scenar/fields/SoField.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "platform/scenar/SoDB.h"
-#include "platform/scenar/SoFieldContainer.h"
-#include "platform/scenar/SoMFields.h"
-#include "platform/scenar/SoSFields.h"
+#include "platform/scenar/fields/SoFieldContainer.h"
+#include "platform/scenar/fields/SoMFields.h"
+#include "platform/scenar/fields/SoSFields.h"
 
 namespace {
 

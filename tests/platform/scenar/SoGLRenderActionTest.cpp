@@ -1,21 +1,21 @@
-#include "platform/scenar/SoGLRenderAction.h"
+#include "platform/scenar/actions/SoGLRenderAction.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "platform/gl/GL.h"
-#include "platform/scenar/SoAnnotation.h"
-#include "platform/scenar/SoCallback.h"
-#include "platform/scenar/SoCube.h"
 #include "platform/scenar/SoDB.h"
-#include "platform/scenar/SoGLUpdateAreaElement.h"
-#include "platform/scenar/SoGroup.h"
-#include "platform/scenar/SoLogicalViewportElement.h"
-#include "platform/scenar/SoModifyLogicalViewportElement.h"
-#include "platform/scenar/SoOrthographicCamera.h"
-#include "platform/scenar/SoPerspectiveCamera.h"
-#include "platform/scenar/SoTranslation.h"
+#include "platform/scenar/actions/SoGLUpdateAreaElement.h"
+#include "platform/scenar/actions/SoLogicalViewportElement.h"
+#include "platform/scenar/actions/SoModifyLogicalViewportElement.h"
+#include "platform/scenar/nodes/SoAnnotation.h"
+#include "platform/scenar/nodes/SoCallback.h"
+#include "platform/scenar/nodes/SoCube.h"
+#include "platform/scenar/nodes/SoGroup.h"
+#include "platform/scenar/nodes/SoOrthographicCamera.h"
+#include "platform/scenar/nodes/SoPerspectiveCamera.h"
+#include "platform/scenar/nodes/SoTranslation.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/scenar/SoInput.h"
+#include "platform/scenar/files/SoInput.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,10 @@
 #include <string>
 
 #include "SceneIoTestNodes.h"
-#include "platform/scenar/SoCameraKit.h"
 #include "platform/scenar/SoDB.h"
-#include "platform/scenar/SoGroup.h"
-#include "platform/scenar/SoOrthographicCamera.h"
+#include "platform/scenar/nodekits/SoCameraKit.h"
+#include "platform/scenar/nodes/SoGroup.h"
+#include "platform/scenar/nodes/SoOrthographicCamera.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/scenar/SoModule.h"
+#include "platform/scenar/basic/SoModule.h"
 
 #include <gtest/gtest.h>
 

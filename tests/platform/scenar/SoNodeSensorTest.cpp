@@ -1,4 +1,4 @@
-#include "platform/scenar/SoNodeSensor.h"
+#include "platform/scenar/sensors/SoNodeSensor.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "platform/scenar/SoDB.h"
-#include "platform/scenar/SoSFields.h"
-#include "platform/scenar/SoSubNode.h"
+#include "platform/scenar/fields/SoSFields.h"
+#include "platform/scenar/nodes/SoSubNode.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/scenar/SoNodekitCatalog.h"
+#include "platform/scenar/nodekits/SoNodekitCatalog.h"
 
 #include <gtest/gtest.h>
 
@@ -7,13 +7,13 @@
 #include <thread>
 #include <vector>
 
-#include "platform/scenar/SoBaseKit.h"
-#include "platform/scenar/SoCallback.h"
-#include "platform/scenar/SoCamera.h"
 #include "platform/scenar/SoDB.h"
-#include "platform/scenar/SoDebugError.h"
-#include "platform/scenar/SoGroup.h"
-#include "platform/scenar/SoPath.h"
+#include "platform/scenar/basic/SoDebugError.h"
+#include "platform/scenar/nodekits/SoBaseKit.h"
+#include "platform/scenar/nodes/SoCallback.h"
+#include "platform/scenar/nodes/SoCamera.h"
+#include "platform/scenar/nodes/SoGroup.h"
+#include "platform/scenar/nodes/SoPath.h"
 
 namespace {
 

@@ -1,19 +1,19 @@
-#include "platform/scenar/SoRayPickAction.h"
+#include "platform/scenar/actions/SoRayPickAction.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "platform/scenar/SoCallback.h"
-#include "platform/scenar/SoCoordinate3.h"
-#include "platform/scenar/SoCube.h"
 #include "platform/scenar/SoDB.h"
-#include "platform/scenar/SoFaceSet.h"
-#include "platform/scenar/SoGroup.h"
-#include "platform/scenar/SoOrthographicCamera.h"
-#include "platform/scenar/SoPickStyle.h"
-#include "platform/scenar/SoTranslation.h"
-#include "platform/scenar/SoViewportRegionElement.h"
+#include "platform/scenar/actions/SoViewportRegionElement.h"
+#include "platform/scenar/nodes/SoCallback.h"
+#include "platform/scenar/nodes/SoCoordinate3.h"
+#include "platform/scenar/nodes/SoCube.h"
+#include "platform/scenar/nodes/SoFaceSet.h"
+#include "platform/scenar/nodes/SoGroup.h"
+#include "platform/scenar/nodes/SoOrthographicCamera.h"
+#include "platform/scenar/nodes/SoPickStyle.h"
+#include "platform/scenar/nodes/SoTranslation.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/scenar/SoType.h"
+#include "platform/scenar/basic/SoType.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,10 @@
 #include <thread>
 #include <vector>
 
-#include "platform/scenar/SoBase.h"
 #include "platform/scenar/SoDB.h"
-#include "platform/scenar/SoFieldContainer.h"
-#include "platform/scenar/SoNode.h"
+#include "platform/scenar/basic/SoBase.h"
+#include "platform/scenar/fields/SoFieldContainer.h"
+#include "platform/scenar/nodes/SoNode.h"
 
 namespace {
 

@@ -2,20 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/scenar/SoCallback.h"
-#include "platform/scenar/SoCoordinate3.h"
-#include "platform/scenar/SoCube.h"
 #include "platform/scenar/SoDB.h"
-#include "platform/scenar/SoEvent.h"
-#include "platform/scenar/SoGetBoundingBoxAction.h"
-#include "platform/scenar/SoGetMatrixAction.h"
-#include "platform/scenar/SoGroup.h"
-#include "platform/scenar/SoHandleEventAction.h"
-#include "platform/scenar/SoLineSet.h"
-#include "platform/scenar/SoPath.h"
-#include "platform/scenar/SoTransform.h"
-#include "platform/scenar/SoTranslation.h"
-#include "platform/scenar/SoViewportRegionElement.h"
+#include "platform/scenar/actions/SoEvent.h"
+#include "platform/scenar/actions/SoGetBoundingBoxAction.h"
+#include "platform/scenar/actions/SoGetMatrixAction.h"
+#include "platform/scenar/actions/SoHandleEventAction.h"
+#include "platform/scenar/actions/SoViewportRegionElement.h"
+#include "platform/scenar/nodes/SoCallback.h"
+#include "platform/scenar/nodes/SoCoordinate3.h"
+#include "platform/scenar/nodes/SoCube.h"
+#include "platform/scenar/nodes/SoGroup.h"
+#include "platform/scenar/nodes/SoLineSet.h"
+#include "platform/scenar/nodes/SoPath.h"
+#include "platform/scenar/nodes/SoTransform.h"
+#include "platform/scenar/nodes/SoTranslation.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/scenar/SoWriteAction.h"
+#include "platform/scenar/actions/SoWriteAction.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 
 #include "SceneIoTestNodes.h"
 #include "platform/scenar/SoDB.h"
-#include "platform/scenar/SoGroup.h"
-#include "platform/scenar/SoInput.h"
-#include "platform/scenar/SoPath.h"
+#include "platform/scenar/files/SoInput.h"
+#include "platform/scenar/nodes/SoGroup.h"
+#include "platform/scenar/nodes/SoPath.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "platform/scenar/detail/TextReader.h"
+#include "platform/scenar/basic/TextReader.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 
-using scenar::detail::TextReader;
+using scenar::TextReader;
 
 TEST(TextReaderTest, countsLinesAcrossBlanksAndComments) {
   TextReader in("one # comment with \"quote\n\n  two\r\n# only a comment\nthree");
@@ -93,7 +93,7 @@ TEST(TextReaderTest, integersHonourRangeAndBase) {
 TEST(TextReaderTest, quotedTextRoundTripsThroughAppendQuoted) {
   for (const char* text : {"", "plain", "q\"uote", "back\\", "\\\\\"\"", "new\nline"}) {
     std::string quoted;
-    scenar::detail::appendQuoted(quoted, text);
+    scenar::appendQuoted(quoted, text);
     TextReader in(quoted);
     std::string back;
     ASSERT_TRUE(in.readQuoted(back)) << quoted;

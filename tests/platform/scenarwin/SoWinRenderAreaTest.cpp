@@ -4,12 +4,12 @@
 
 #include <vector>
 
-#include "platform/scenar/SoBase.h"
-#include "platform/scenar/SoCallback.h"
 #include "platform/scenar/SoDB.h"
-#include "platform/scenar/SoEvent.h"
-#include "platform/scenar/SoGLRenderAction.h"
-#include "platform/scenar/SoHandleEventAction.h"
+#include "platform/scenar/actions/SoEvent.h"
+#include "platform/scenar/actions/SoGLRenderAction.h"
+#include "platform/scenar/actions/SoHandleEventAction.h"
+#include "platform/scenar/basic/SoBase.h"
+#include "platform/scenar/nodes/SoCallback.h"
 
 namespace {
 

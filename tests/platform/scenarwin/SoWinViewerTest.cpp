@@ -6,12 +6,12 @@
 #include <memory>
 #include <vector>
 
-#include "platform/scenar/SbRotation.h"
-#include "platform/scenar/SoBase.h"
-#include "platform/scenar/SoCallback.h"
 #include "platform/scenar/SoDB.h"
-#include "platform/scenar/SoHandleEventAction.h"
-#include "platform/scenar/SoPerspectiveCamera.h"
+#include "platform/scenar/actions/SoHandleEventAction.h"
+#include "platform/scenar/basic/SbRotation.h"
+#include "platform/scenar/basic/SoBase.h"
+#include "platform/scenar/nodes/SoCallback.h"
+#include "platform/scenar/nodes/SoPerspectiveCamera.h"
 
 namespace {
 

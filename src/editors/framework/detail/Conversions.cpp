@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/scenar/SbStringList.h"
+#include "platform/scenar/basic/SbStringList.h"
 
 namespace plivexwin::detail {
 

@@ -9,7 +9,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "platform/scenar/SoNode.h"
+#include "platform/scenar/nodes/SoNode.h"
 #include "platform/scenarwin/PoXtElementData.h"
 
 namespace plivexwin::detail {

@@ -1,7 +1,7 @@
 #include "editors/framework/detail/EditorMachinery.h"
 
-#include "platform/scenar/SoCallbackList.h"
-#include "platform/scenar/SoNodeSensor.h"
+#include "platform/scenar/sensors/SoCallbackList.h"
+#include "platform/scenar/sensors/SoNodeSensor.h"
 
 namespace plivexwin::detail {
 

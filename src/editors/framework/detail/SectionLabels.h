@@ -3,7 +3,7 @@
 // The labels of the section heads, made when the library is loaded (the
 // definitions stand with the library's other load-time statics).
 
-#include "platform/scenar/SbString.h"
+#include "platform/scenar/basic/SbString.h"
 
 namespace plivexwin::detail::labels {
 

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <vector>
+
+#include "platform/scenar/basic/SoType.h"
+
+class SoNode;
+class SoPath;
+class SoState;
+
+// A traversal of a scene graph. Each action class has a method list: the
+// function to call for each node type, found by walking up from the node's type;
+// the toolkit registers for every action a method for SoNode that calls the
+// node's own virtual for that action. The state is made on first use and kept
+// for later applications of the same action.
+class SoAction {
+ public:
+  using Method = void (*)(SoAction* action, SoNode* node);
+  enum PathCode { NO_PATH, IN_PATH, BELOW_PATH, OFF_PATH };
+
+  virtual ~SoAction();
+  SoAction(const SoAction&) = delete;
+  SoAction& operator=(const SoAction&) = delete;
+
+  static SoType getClassTypeId() { return classTypeId_; }
+  virtual SoType getTypeId() const = 0;
+  bool isOfType(SoType type) const { return getTypeId().isDerivedFrom(type); }
+  static void initClass();
+
+  void apply(SoNode* node);
+  // Traverses from the path's head down to its tail and everything below the tail.
+  void apply(SoPath* path);
+  // Calls the method the action's list holds for node's type.
+  void traverse(SoNode* node);
+
+  SoState* getState();
+  SoNode* getNodeAppliedTo() const { return appliedNode_; }
+  // The path from the node applied to down to the node being traversed.
+  const SoPath* getCurPath();
+  SoNode* getCurPathTail() const { return curNodes_.empty() ? nullptr : curNodes_.back(); }
+  // Groups call these around each child they traverse.
+  void pushCurPath(int childIndex, SoNode* child);
+  void popCurPath();
+
+  // Whether the node being traversed lies on an applied path (IN_PATH, with the
+  // child index the path goes on to), below its tail (BELOW_PATH) or beside it
+  // (OFF_PATH); NO_PATH when the action was applied to a node.
+  PathCode getPathCode(int& childIndex) const;
+
+  bool hasTerminated() const { return terminated_; }
+  void setTerminated(bool terminated) { terminated_ = terminated; }
+
+  // The method list of an action class.
+  class MethodList {
+   public:
+    explicit MethodList(MethodList* parent = nullptr) : parent_(parent) {}
+    void addMethod(SoType nodeType, Method method);
+    // The method for nodeType or its nearest registered ancestor, in this list
+    // or, failing that, in the parent's; nullptr if none.
+    Method lookup(SoType nodeType);
+
+   private:
+    Method find(SoType nodeType) const;
+
+    MethodList* parent_;
+    std::vector<std::pair<int, Method>> methods_;
+    std::vector<Method> cache_;  // by type key; filled on lookup
+    std::vector<bool> cached_;
+  };
+
+ protected:
+  SoAction() = default;
+  // The method list of the action's class.
+  virtual MethodList& getMethodList() const = 0;
+  // The element kinds the action's state holds.
+  virtual const std::vector<int>& getEnabledElements() const = 0;
+  // Called by apply; traverses the node by default.
+  virtual void beginTraversal(SoNode* node) { traverse(node); }
+
+ private:
+  void startApplying(SoNode* head);
+
+  SoState* state_ = nullptr;
+  SoNode* appliedNode_ = nullptr;
+  const SoPath* appliedPath_ = nullptr;
+  std::vector<SoNode*> curNodes_;
+  std::vector<int> curIndices_;
+  int onPathLength_ = 0;  // leading nodes of the current path that lie on the applied path
+  SoPath* curPath_ = nullptr;
+  bool terminated_ = false;
+  static SoType classTypeId_;
+};

@@ -1,0 +1,66 @@
+#include "platform/scenar/actions/SoGLRenderAction.h"
+
+#include "platform/gl/GL.h"
+#include "platform/scenar/actions/SoGLUpdateAreaElement.h"
+#include "platform/scenar/actions/SoModelMatrixElement.h"
+#include "platform/scenar/actions/SoModifyLogicalViewportElement.h"
+#include "platform/scenar/actions/SoModifyViewVolumeElement.h"
+#include "platform/scenar/actions/SoState.h"
+#include "platform/scenar/actions/SoViewVolumeElement.h"
+#include "platform/scenar/actions/SoViewportRegionElement.h"
+#include "platform/scenar/actions/detail/ViewingTraversal.h"
+#include "platform/scenar/nodes/SoNode.h"
+
+SoType SoGLRenderAction::classTypeId_;
+
+SoAction::MethodList& SoGLRenderAction::methods() {
+  static MethodList list;
+  return list;
+}
+
+void SoGLRenderAction::initClass() {
+  if (!classTypeId_.isBad()) return;
+  SoAction::initClass();
+  classTypeId_ = SoType::createType(SoAction::getClassTypeId(), "GLRenderAction");
+  methods().addMethod(SoNode::getClassTypeId(), [](SoAction* action, SoNode* node) {
+    node->GLRender(static_cast<SoGLRenderAction*>(action));
+  });
+}
+
+SoGLRenderAction::SoGLRenderAction(const SbViewportRegion& region) : region_(region) {}
+
+const std::vector<int>& SoGLRenderAction::getEnabledElements() const {
+  static const std::vector<int> enabled = [] {
+    std::vector<int> list = scenar::detail::viewingElements();
+    list.push_back(SoGLUpdateAreaElement::getClassStackIndex());
+    return list;
+  }();
+  return enabled;
+}
+
+void SoGLRenderAction::beginTraversal(SoNode* node) {
+  glstandin::resetState();
+  log_.clear();
+  annotationDepth_ = 0;
+  SoState* state = getState();
+  scenar::detail::beginViewingTraversal(state, region_, getLogicalViewportRegion());
+  SoModifyViewVolumeElement::set(state, portion_);
+  SoModifyViewVolumeElement::setInfo(state, 0);
+  SoModifyLogicalViewportElement::set(state, portion_);
+  SoGLUpdateAreaElement::set(state, SbVec2f(0.0f, 0.0f), SbVec2f(1.0f, 1.0f));
+  traverse(node);
+  scenar::detail::endViewingTraversal(state);
+}
+
+void SoGLRenderAction::addRenderRecord(SoNode* node) {
+  if (!logEnabled_) return;
+  SoState* state = getState();
+  RenderRecord& record = log_.emplace_back();
+  record.node = node;
+  record.modelMatrix = SoModelMatrixElement::get(state);
+  record.viewVolume = SoViewVolumeElement::get(state);
+  record.viewportRegion = SoViewportRegionElement::get(state);
+  record.scissorEnabled = glIsEnabled(GL_SCISSOR_TEST) == GL_TRUE;
+  glGetIntegerv(GL_SCISSOR_BOX, record.scissorBox);
+  record.annotation = annotationDepth_ > 0;
+}

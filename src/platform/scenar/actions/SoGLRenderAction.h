@@ -1,0 +1,89 @@
+#pragma once
+
+#include <vector>
+
+#include "platform/scenar/actions/SoAction.h"
+#include "platform/scenar/basic/SbLinear.h"
+#include "platform/scenar/basic/SbMatrix.h"
+#include "platform/scenar/basic/SbViewVolume.h"
+#include "platform/scenar/basic/SbViewportRegion.h"
+
+// Renders a scene into the GL stand-in. Shapes do not draw pixels: each shape
+// met adds a record to the render log, telling what was drawn where, so that
+// callers can check placement, tiling and scissoring.
+//
+// A render may draw one tile of a larger logical image: the VV portion is the
+// part (xmin, ymin, xmax, ymax, normalized) of the full view volume drawn, and
+// the logical viewport region is the viewport of the whole image.
+//
+// Each render starts by resetting the GL stand-in's state, then sets the
+// viewport region, the logical viewport, the view-volume portion (info 0), the
+// logical-viewport portion (both the VV portion) and the update area (the
+// whole window) in its state.
+class SoGLRenderAction : public SoAction {
+ public:
+  // What one shape drew: the shape, its object-to-world matrix, the view
+  // volume and viewport region current at the shape, and the GL scissor test
+  // at that moment (box as x, y, width, height).
+  struct RenderRecord {
+    SoNode* node = nullptr;
+    SbMatrix modelMatrix;
+    SbViewVolume viewVolume;
+    SbViewportRegion viewportRegion;
+    bool scissorEnabled = false;
+    int scissorBox[4] = {0, 0, 0, 0};
+    bool annotation = false;  // drawn inside an annotation
+  };
+
+  explicit SoGLRenderAction(const SbViewportRegion& region);
+
+  static SoType getClassTypeId() { return classTypeId_; }
+  SoType getTypeId() const override { return classTypeId_; }
+  static void initClass();
+  static void addMethod(SoType nodeType, Method method) { methods().addMethod(nodeType, method); }
+
+  void setViewportRegion(const SbViewportRegion& region) { region_ = region; }
+  const SbViewportRegion& getViewportRegion() const { return region_; }
+  // The logical viewport follows the viewport region until it is set.
+  void setLogicalViewportRegion(const SbViewportRegion& region) {
+    logical_ = region;
+    logicalSet_ = true;
+  }
+  const SbViewportRegion& getLogicalViewportRegion() const {
+    return logicalSet_ ? logical_ : region_;
+  }
+  void setVVPortion(const SbVec4f& portion) { portion_ = portion; }
+  const SbVec4f& getVVPortion() const { return portion_; }
+
+  // The records of the last render, in drawing order. Cleared at the start
+  // of each render; its storage is kept.
+  const std::vector<RenderRecord>& getRenderLog() const { return log_; }
+  void setRenderLogEnabled(bool enabled) { logEnabled_ = enabled; }
+  bool isRenderLogEnabled() const { return logEnabled_; }
+
+  // Called by shapes as they render: adds node with the current state.
+  void addRenderRecord(SoNode* node);
+  // Annotations bracket their children with these; records in between are
+  // marked as annotation.
+  void beginAnnotation() { ++annotationDepth_; }
+  void endAnnotation() {
+    if (annotationDepth_ > 0) --annotationDepth_;
+  }
+
+ protected:
+  MethodList& getMethodList() const override { return methods(); }
+  const std::vector<int>& getEnabledElements() const override;
+  void beginTraversal(SoNode* node) override;
+
+ private:
+  static MethodList& methods();
+
+  SbViewportRegion region_;
+  SbViewportRegion logical_;
+  bool logicalSet_ = false;
+  SbVec4f portion_{0.0f, 0.0f, 1.0f, 1.0f};
+  std::vector<RenderRecord> log_;
+  bool logEnabled_ = true;
+  int annotationDepth_ = 0;
+  static SoType classTypeId_;
+};

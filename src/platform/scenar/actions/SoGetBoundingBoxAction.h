@@ -1,0 +1,42 @@
+#pragma once
+
+#include <vector>
+
+#include "platform/scenar/actions/SoAction.h"
+#include "platform/scenar/basic/SbBox3f.h"
+#include "platform/scenar/basic/SbViewportRegion.h"
+
+// Computes the world-space box around the shapes of a scene: each shape's own
+// box, mapped by its model matrix.
+class SoGetBoundingBoxAction : public SoAction {
+ public:
+  explicit SoGetBoundingBoxAction(const SbViewportRegion& region);
+
+  static SoType getClassTypeId() { return classTypeId_; }
+  SoType getTypeId() const override { return classTypeId_; }
+  static void initClass();
+  static void addMethod(SoType nodeType, Method method) { methods().addMethod(nodeType, method); }
+
+  void setViewportRegion(const SbViewportRegion& region) { region_ = region; }
+  const SbViewportRegion& getViewportRegion() const { return region_; }
+
+  // Empty when the last application met no shape with an extent.
+  const SbBox3f& getBoundingBox() const { return box_; }
+  // The middle of the box; the origin for an empty box.
+  SbVec3f getCenter() const { return box_.getCenter(); }
+
+  // Called by shapes: adds a box given in the shape's own coordinates.
+  void extendBy(const SbBox3f& objectBox);
+
+ protected:
+  MethodList& getMethodList() const override { return methods(); }
+  const std::vector<int>& getEnabledElements() const override;
+  void beginTraversal(SoNode* node) override;
+
+ private:
+  static MethodList& methods();
+
+  SbViewportRegion region_;
+  SbBox3f box_;
+  static SoType classTypeId_;
+};

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "platform/scenar/actions/SoAction.h"
+#include "platform/scenar/basic/SbBasic.h"
+#include "platform/scenar/files/SoOutput.h"
+
+// Writes a scene graph as a scene file that SoInput reads back. Applied to a
+// node it goes over the graph twice: first it counts how often each node is
+// met, then it writes. A node met more than once is written in full the first
+// time, after "DEF name", and as "USE name" afterwards; the name is the node's
+// own when that is a valid DEF name not taken yet, else a made-up "_N". A node
+// with a valid name of its own is written after "DEF name" even when met once,
+// so that its name reads back.
+//
+// Node classes write themselves in their write virtual with beginNode,
+// writeFields, startBodyLine (before each nested item such as a child) and
+// endNode; both passes run through them.
+class SoWriteAction : public SoAction {
+ public:
+  // Writes into an output of its own, to its buffer.
+  SoWriteAction();
+  explicit SoWriteAction(SoOutput* out);
+  ~SoWriteAction() override;
+
+  static SoType getClassTypeId() { return classTypeId_; }
+  SoType getTypeId() const override { return classTypeId_; }
+  static void initClass();
+  static void addMethod(SoType nodeType, Method method) { methods().addMethod(nodeType, method); }
+
+  SoOutput* getOutput() const { return output_; }
+  // The write action being applied on this thread, nullptr if none.
+  static SoWriteAction* getCurrent();
+  // Whether this is the first pass, that only counts the nodes.
+  SbBool isCounting() const { return counting_; }
+
+  // Starts writing node: FALSE when it has been written already, as "USE name"
+  // (in the counting pass: met already), so that its body must not be written.
+  // After TRUE the body follows and endNode closes it.
+  SbBool beginNode(SoNode* node);
+  // Writes every field of node that does not hold its default, one per line.
+  void writeFields(SoNode* node);
+  // Starts a new line of the body of the node being written.
+  void startBodyLine();
+  void endNode(SoNode* node);
+  // Writes node as a field value into out, nested at the current indentation:
+  // what a node-valued field writes while the action runs.
+  void writeNodeValue(SoNode* node, std::string& out);
+
+ protected:
+  MethodList& getMethodList() const override { return methods(); }
+  const std::vector<int>& getEnabledElements() const override;
+  void beginTraversal(SoNode* node) override;
+
+ private:
+  struct NodeInfo {
+    int count = 0;
+    bool written = false;
+    std::string name;  // the DEF name, empty if none
+  };
+
+  static MethodList& methods();
+  static void writeNode(SoAction* action, SoNode* node);
+  std::string chooseName(const SoNode* node, const NodeInfo& info);
+
+  std::unique_ptr<SoOutput> ownOutput_;
+  SoOutput* output_;
+  bool counting_ = false;
+  std::unordered_map<const SoNode*, NodeInfo> nodes_;
+  std::unordered_set<std::string> ownNames_;   // valid names of the nodes met
+  std::unordered_set<std::string> usedNames_;  // DEF names written
+  int nextNameNumber_ = 0;
+  std::vector<bool> bodyHasLines_;  // per node being written
+  static SoType classTypeId_;
+};

@@ -1,0 +1,38 @@
+#include "platform/scenar/actions/detail/ViewingTraversal.h"
+
+#include "platform/scenar/actions/SoCoordinateElement.h"
+#include "platform/scenar/actions/SoLogicalViewportElement.h"
+#include "platform/scenar/actions/SoModelMatrixElement.h"
+#include "platform/scenar/actions/SoModifyLogicalViewportElement.h"
+#include "platform/scenar/actions/SoModifyViewVolumeElement.h"
+#include "platform/scenar/actions/SoPickStyleElement.h"
+#include "platform/scenar/actions/SoProjectionMatrixElement.h"
+#include "platform/scenar/actions/SoViewVolumeElement.h"
+#include "platform/scenar/actions/SoViewingMatrixElement.h"
+#include "platform/scenar/actions/SoViewportRegionElement.h"
+
+namespace scenar::detail {
+
+std::vector<int> viewingElements() {
+  return {SoViewportRegionElement::getClassStackIndex(),
+          SoLogicalViewportElement::getClassStackIndex(),
+          SoModifyViewVolumeElement::getClassStackIndex(),
+          SoModifyLogicalViewportElement::getClassStackIndex(),
+          SoViewVolumeElement::getClassStackIndex(),
+          SoModelMatrixElement::getClassStackIndex(),
+          SoViewingMatrixElement::getClassStackIndex(),
+          SoProjectionMatrixElement::getClassStackIndex(),
+          SoCoordinateElement::getClassStackIndex(),
+          SoPickStyleElement::getClassStackIndex()};
+}
+
+void beginViewingTraversal(SoState* state, const SbViewportRegion& region,
+                           const SbViewportRegion& logical) {
+  state->push();
+  SoViewportRegionElement::set(state, region, 1);
+  SoLogicalViewportElement::set(state, logical);
+}
+
+void endViewingTraversal(SoState* state) { state->pop(); }
+
+}  // namespace scenar::detail

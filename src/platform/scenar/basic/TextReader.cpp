@@ -1,0 +1,183 @@
+#include "platform/scenar/basic/TextReader.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace scenar {
+
+namespace {
+
+bool isDelimiter(char c) {
+  return std::isspace(static_cast<unsigned char>(c)) || c == '"' || c == '#' || c == '[' ||
+         c == ']' || c == '{' || c == '}' || c == ',';
+}
+
+}  // namespace
+
+void TextReader::skip() {
+  while (pos_ < text_.size()) {
+    char c = text_[pos_];
+    if (c == '\n') {
+      ++line_;
+      ++pos_;
+    } else if (std::isspace(static_cast<unsigned char>(c))) {
+      ++pos_;
+    } else if (c == '#') {
+      while (pos_ < text_.size() && text_[pos_] != '\n') ++pos_;
+    } else {
+      break;
+    }
+  }
+}
+
+bool TextReader::atEnd() {
+  skip();
+  return pos_ >= text_.size();
+}
+
+char TextReader::peek() {
+  skip();
+  return pos_ < text_.size() ? text_[pos_] : '\0';
+}
+
+bool TextReader::consume(char c) {
+  if (peek() != c || c == '\0') return false;
+  ++pos_;
+  return true;
+}
+
+bool TextReader::readWord(std::string& word) {
+  skip();
+  std::size_t start = pos_;
+  while (pos_ < text_.size() && !isDelimiter(text_[pos_])) ++pos_;
+  if (pos_ == start) {
+    error_ = pos_ >= text_.size() ? "premature end of input" : "expected a value";
+    return false;
+  }
+  word.assign(text_.substr(start, pos_ - start));
+  return true;
+}
+
+bool TextReader::readQuoted(std::string& value) {
+  if (peek() != '"') {
+    error_ = "expected a quoted string";
+    return false;
+  }
+  int startLine = line_;
+  ++pos_;
+  value.clear();
+  while (pos_ < text_.size()) {
+    char c = text_[pos_++];
+    if (c == '"') return true;
+    if (c == '\n') ++line_;
+    if (c == '\\' && pos_ < text_.size() && (text_[pos_] == '"' || text_[pos_] == '\\'))
+      c = text_[pos_++];
+    value.push_back(c);
+  }
+  error_ = "string opened on line " + std::to_string(startLine) + " is not closed";
+  return false;
+}
+
+bool TextReader::readString(std::string& value) {
+  return peek() == '"' ? readQuoted(value) : readWord(value);
+}
+
+namespace {
+
+// Parses all of word as a number of type T; a leading '+' is allowed, but not
+// before another sign.
+template <typename T>
+std::errc parseNumber(const std::string& word, T& value) {
+  const char* first = word.data();
+  const char* last = word.data() + word.size();
+  if (first != last && *first == '+') {
+    ++first;
+    if (first != last && *first == '-') return std::errc::invalid_argument;
+  }
+  auto [end, ec] = std::from_chars(first, last, value);
+  if (end != last) return std::errc::invalid_argument;
+  if (ec == std::errc() && !std::isfinite(value)) return std::errc::invalid_argument;
+  return ec;
+}
+
+}  // namespace
+
+bool TextReader::readDouble(double& value) {
+  std::string word;
+  if (!readWord(word)) return false;
+  double parsed;
+  if (parseNumber(word, parsed) != std::errc()) {
+    error_ = "'" + word + "' is not a number";
+    return false;
+  }
+  value = parsed;
+  return true;
+}
+
+bool TextReader::readFloat(float& value) {
+  std::string word;
+  if (!readWord(word)) return false;
+  // Parsed straight as a float: through a double it would be rounded twice, and
+  // the text of the largest float would read as beyond the float range.
+  float parsed;
+  std::errc ec = parseNumber(word, parsed);
+  if (ec == std::errc::result_out_of_range) {
+    double wide;
+    if (parseNumber(word, wide) == std::errc() &&
+        std::fabs(wide) < std::numeric_limits<float>::min()) {
+      parsed = std::signbit(wide) ? -0.0f : 0.0f;  // too small for a float: zero
+      ec = std::errc();
+    } else {
+      error_ = "'" + word + "' is out of range";
+      return false;
+    }
+  }
+  if (ec != std::errc()) {
+    error_ = "'" + word + "' is not a number";
+    return false;
+  }
+  value = parsed;
+  return true;
+}
+
+bool TextReader::readInteger(long long& value, long long min, long long max) {
+  std::string word;
+  if (!readWord(word)) return false;
+  const char* first = word.data();
+  const char* last = word.data() + word.size();
+  bool negative = false;
+  if (first != last && (*first == '+' || *first == '-')) negative = *first++ == '-';
+  int base = 10;
+  if (last - first > 2 && first[0] == '0' && (first[1] == 'x' || first[1] == 'X')) {
+    first += 2;
+    base = 16;
+  }
+  unsigned long long magnitude = 0;
+  auto [end, ec] = std::from_chars(first, last, magnitude, base);
+  if (ec != std::errc() || end != last || first == last) {
+    error_ = "'" + word + "' is not an integer";
+    return false;
+  }
+  const unsigned long long limit = negative ? static_cast<unsigned long long>(-(min + 1)) + 1
+                                            : static_cast<unsigned long long>(max);
+  if ((negative && min >= 0 && magnitude != 0) || magnitude > limit) {
+    error_ = "'" + word + "' is out of range";
+    return false;
+  }
+  value = negative ? -static_cast<long long>(magnitude - 1) - 1 : static_cast<long long>(magnitude);
+  if (negative && magnitude == 0) value = 0;
+  return true;
+}
+
+void appendQuoted(std::string& out, std::string_view value) {
+  out.push_back('"');
+  for (char c : value) {
+    if (c == '"' || c == '\\') out.push_back('\\');
+    out.push_back(c);
+  }
+  out.push_back('"');
+}
+
+}  // namespace scenar

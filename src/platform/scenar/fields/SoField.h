@@ -1,0 +1,64 @@
+#pragma once
+
+#include <string>
+
+#include "platform/scenar/basic/SbBasic.h"
+#include "platform/scenar/basic/SbString.h"
+
+class SoFieldContainer;
+namespace scenar {
+class TextReader;
+}
+
+// One value, or one list of values, of a node. A change of value tells the
+// field's container, which tells whoever audits it (sensors, parents).
+// Values read and write as text in the scene-file syntax.
+class SoField {
+ public:
+  virtual ~SoField() = default;
+  SoField(const SoField&) = delete;
+  SoField& operator=(const SoField&) = delete;
+
+  SoFieldContainer* getContainer() const { return container_; }
+  void setContainer(SoFieldContainer* container) { container_ = container; }
+
+  // A field holds its default until a value is set; default fields are not written.
+  SbBool isDefault() const { return isDefault_; }
+  void setDefault(SbBool isDefault) { isDefault_ = isDefault; }
+
+  SbBool enableNotify(SbBool on) {
+    SbBool was = notifyEnabled_;
+    notifyEnabled_ = on;
+    return was;
+  }
+  SbBool isNotifyEnabled() const { return notifyEnabled_; }
+  // Tells the container the field changed without changing the value.
+  void touch() { valueChanged(); }
+
+  // Sets the value from its scene-file text ("1.5", "1 2 3", "[1, 3]", "\"text\"").
+  // On a malformed text the value stays unchanged and the result is FALSE; the
+  // reason then is in errorText when given.
+  SbBool set(const char* text, SbString* errorText = nullptr);
+  void get(SbString& text) const;
+
+  virtual const char* getTypeName() const = 0;
+  virtual SbBool isSame(const SoField& other) const = 0;
+  // Takes the value of a field of the same type; other types are ignored.
+  virtual void copyFrom(const SoField& other) = 0;
+
+  // Reads the value as it stands in a scene file; on failure the reader holds
+  // the reason and the value is unchanged. With wholeText the value must be
+  // all that is left in the reader.
+  virtual bool read(scenar::TextReader& in, bool wholeText = false) = 0;
+  virtual void write(std::string& out) const = 0;
+
+ protected:
+  SoField() = default;
+  // Marks the field as set and notifies the container.
+  void valueChanged();
+
+ private:
+  SoFieldContainer* container_ = nullptr;
+  SbBool isDefault_ = TRUE;
+  SbBool notifyEnabled_ = TRUE;
+};

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "platform/scenar/basic/SbBasic.h"
+
+class SoWriteAction;
+
+// Where a scene file is written: a string buffer (the default) or a file. The
+// header line goes first, before the first node written; nested lines are
+// indented two blanks per level.
+class SoOutput {
+ public:
+  SoOutput() = default;
+  ~SoOutput();
+  SoOutput(const SoOutput&) = delete;
+  SoOutput& operator=(const SoOutput&) = delete;
+
+  // Writes into the buffer from now on, emptied; closes a file being written.
+  void setBuffer();
+  // What was written into the buffer.
+  const std::string& getBuffer() const { return buffer_; }
+  // Writes into the file at path from now on, replacing what it held. FALSE
+  // when it cannot be opened; the output then writes into the buffer.
+  SbBool openFile(const char* path);
+  // Finishes the file and writes into the buffer from now on. FALSE when
+  // writing the file failed.
+  SbBool closeFile();
+  SbBool isToBuffer() const { return file_ == nullptr; }
+
+  // Whether the header line is written before the first node (on by default).
+  void setHeaderEnabled(SbBool on) { headerEnabled_ = on; }
+  static const char* getHeader() { return "#Scenar V1.0 ascii"; }
+
+  void write(std::string_view text);
+  void write(char c) { write(std::string_view(&c, 1)); }
+  // Writes the blanks of the current indentation level.
+  void indent();
+  void incrementIndent(int levels = 1) { indentLevel_ += levels; }
+  void decrementIndent(int levels = 1) {
+    indentLevel_ = indentLevel_ > levels ? indentLevel_ - levels : 0;
+  }
+  int getIndentLevel() const { return indentLevel_; }
+
+ private:
+  friend class SoWriteAction;
+
+  // Called by the write action before each top-level node.
+  void beginTopLevelNode();
+  // Sends what is written to capture (nullptr: to the buffer or file again)
+  // or, with discard, nowhere. Returns the previous capture.
+  std::string* capture(std::string* target) {
+    std::string* previous = capture_;
+    capture_ = target;
+    return previous;
+  }
+  void setDiscard(bool discard) { discard_ = discard; }
+  bool isDiscarding() const { return discard_; }
+  void reset();
+
+  std::string buffer_;
+  std::FILE* file_ = nullptr;
+  bool fileFailed_ = false;
+  std::string* capture_ = nullptr;
+  bool discard_ = false;
+  SbBool headerEnabled_ = TRUE;
+  bool startedWriting_ = false;
+  int indentLevel_ = 0;
+};

@@ -1,0 +1,26 @@
+#include "platform/scenar/nodes/SoFaceSet.h"
+
+#include "platform/scenar/actions/SoCoordinateElement.h"
+#include "platform/scenar/actions/SoRayPickAction.h"
+#include "platform/scenar/nodes/detail/VertexRuns.h"
+
+SO_NODE_SOURCE(SoFaceSet)
+
+void SoFaceSet::initClass() { SO_NODE_INIT_CLASS(SoFaceSet, "FaceSet"); }
+
+SoFaceSet::SoFaceSet() {
+  SO_NODE_CONSTRUCTOR(SoFaceSet);
+  SO_NODE_ADD_EMPTY_FIELD(numVertices);
+}
+
+void SoFaceSet::computeBBox(SoAction* action, SbBox3f& box) {
+  scenar::detail::extendByVertexRuns(action, numVertices, box);
+}
+
+void SoFaceSet::rayPickGeometry(SoRayPickAction* action) {
+  SoState* state = action->getState();
+  const SbVec3f* coords = SoCoordinateElement::getArrayPtr(state);
+  scenar::detail::forEachVertexRun(
+      numVertices, SoCoordinateElement::getNum(state),
+      [&](int start, int count) { action->intersectPolygon(this, coords + start, count); });
+}

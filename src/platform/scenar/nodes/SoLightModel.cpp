@@ -1,0 +1,18 @@
+#include "platform/scenar/nodes/SoLightModel.h"
+
+namespace {
+
+const SoEnumEntry kModels[] = {{"BASE_COLOR", SoLightModel::BASE_COLOR},
+                               {"PHONG", SoLightModel::PHONG}};
+
+}  // namespace
+
+SO_NODE_SOURCE(SoLightModel)
+
+void SoLightModel::initClass() { SO_NODE_INIT_CLASS(SoLightModel, "LightModel"); }
+
+SoLightModel::SoLightModel() {
+  SO_NODE_CONSTRUCTOR(SoLightModel);
+  SO_NODE_ADD_FIELD(model, (PHONG));
+  model.setEnums(kModels, 2);
+}

@@ -1,0 +1,18 @@
+#include "platform/scenar/nodes/SoLineSet.h"
+
+#include "platform/scenar/actions/SoAction.h"
+#include "platform/scenar/actions/SoCoordinateElement.h"
+#include "platform/scenar/nodes/detail/VertexRuns.h"
+
+SO_NODE_SOURCE(SoLineSet)
+
+void SoLineSet::initClass() { SO_NODE_INIT_CLASS(SoLineSet, "LineSet"); }
+
+SoLineSet::SoLineSet() {
+  SO_NODE_CONSTRUCTOR(SoLineSet);
+  SO_NODE_ADD_EMPTY_FIELD(numVertices);
+}
+
+void SoLineSet::computeBBox(SoAction* action, SbBox3f& box) {
+  scenar::detail::extendByVertexRuns(action, numVertices, box);
+}

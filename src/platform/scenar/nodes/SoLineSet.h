@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/scenar/fields/SoMFields.h"
+#include "platform/scenar/nodes/SoShape.h"
+
+// Polylines made of the current coordinates taken in order, numVertices as
+// for SoFaceSet. Lines are not hit by picking rays (their box is, under pick
+// style BOUNDING_BOX).
+class SoLineSet : public SoShape {
+  SO_NODE_HEADER(SoLineSet, SoShape);
+
+ public:
+  SoMFInt32 numVertices;
+
+  SoLineSet();
+  void computeBBox(SoAction* action, SbBox3f& box) override;
+
+ protected:
+  ~SoLineSet() override = default;
+};

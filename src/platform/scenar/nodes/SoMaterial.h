@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/scenar/fields/SoMFields.h"
+#include "platform/scenar/nodes/SoSubNode.h"
+
+// The surface of the shapes that follow: their diffuse colours and
+// transparencies (0 opaque, 1 clear), one per shape part.
+class SoMaterial : public SoNode {
+  SO_NODE_HEADER(SoMaterial, SoNode);
+
+ public:
+  SoMFColor diffuseColor;
+  SoMFFloat transparency;
+
+  SoMaterial();
+
+ protected:
+  ~SoMaterial() override = default;
+};
