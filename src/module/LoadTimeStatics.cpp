@@ -1,28 +1,13 @@
 // The statics the library makes when it is loaded and destroys when it is
-// unloaded, all in one place.
-
-#include "editors/framework/detail/SectionLabels.h"
+// unloaded, all in one place but for the labels of the editors' section
+// heads: each is made with the level description that uses it
+// (editors/framework/level/AxisBaseLevel.h, editors/axis/levels/).
 
 #ifndef PLIVEXWIN_EDITORS_ONLY
 #include "platform/scenar/basic/SoModule.h"
 #include "views/PoBaseView.h"
 #include "views/PoView.h"
 #endif
-
-namespace plivexwin::detail::labels {
-
-const SbString graduations("Graduations");
-const SbString title("Title");
-const SbString reverseFlag("Reverse Flag");
-const SbString miscTextAttr("Misc. Text Attr.");
-const SbString margin("Margin");
-const SbString grid("Grid");
-const SbString arrow("Arrow");
-const SbString tick("Tick");
-const SbString cartesian("Cartesian");
-const SbString linear("Linear");
-
-}  // namespace plivexwin::detail::labels
 
 #ifndef PLIVEXWIN_EDITORS_ONLY
 // The class mutexes of the views and the statics all views share.

@@ -25,8 +25,9 @@ class PoXtCartesianAxisEditor : public PoXtAxisEditor {
     return PoXtAxisEditor::getMenuItems() + cartesianSectionCount;
   }
 
-  PoXtElementFilter cartesianFilter{7, 0};
-  int cartesianSectionCount = 1;
+  // Set by the constructor from the level's description.
+  PoXtElementFilter cartesianFilter;
+  int cartesianSectionCount = 0;
   int cartesianFilterBuilt = 0;
 
  private:

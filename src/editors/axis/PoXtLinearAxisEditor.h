@@ -26,8 +26,9 @@ class PoXtLinearAxisEditor : public PoXtCartesianAxisEditor {
     return PoXtCartesianAxisEditor::getMenuItems() + linearSectionCount;
   }
 
-  PoXtElementFilter linearFilter{0x1f, 0};
-  int linearSectionCount = 1;
+  // Set by the constructor from the level's description.
+  PoXtElementFilter linearFilter;
+  int linearSectionCount = 0;
   int linearFilterBuilt = 0;
 
  private:

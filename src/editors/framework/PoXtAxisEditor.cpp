@@ -1,59 +1,36 @@
 #include "editors/framework/PoXtAxisEditor.h"
 
-#include "editors/framework/detail/AxisBaseTables.h"
-#include "editors/framework/detail/EditorMachinery.h"
-#include "platform/plivex/PoAxis.h"
-#include "platform/scenar/sensors/SoCallbackList.h"
-#include "platform/scenar/sensors/SoNodeSensor.h"
-#include "platform/scenarwin/PoXtDialog.h"
-#include "platform/scenarwin/menuColumn.h"
+#include "editors/framework/detail/EditorCore.h"
+#include "editors/framework/level/AxisBaseLevel.h"
 
-using namespace plivexwin::detail;
+using Steps = plivexwin::LevelSteps<PoXtAxisEditor>;
+using plivexwin::kAxisBaseLevel;
+
+struct PoXtAxisEditor::Family {
+  using Editor = PoXtAxisEditor;
+  using Node = PoAxis;
+  static void copyFields(Editor& editor, PoAxis* to, PoAxis* from) {
+    editor.copyAxisFields(to, from);
+  }
+  static void updateFromElements(Editor& editor) { editor.updateAxisFromXtElements(); }
+};
 
 PoXtAxisEditor::PoXtAxisEditor(HWND parent, const char* /*name*/, SbBool buildInsideParent)
     : SoWinComponent(parent, "PoXtAxisEditor", buildInsideParent, TRUE) {
   // The name becomes the window title in buildWidget.
-  changeCallbacks = new SoCallbackList;
-  addVisibilityChangeCallback(visibilityChangeCB, this);
-  sensor = new SoNodeSensor(sensorCB, this);
-  sectionCount = menuItems;
+  Core::construct(*this);
+  textFilter = kAxisBaseLevel.groups[0].defaultFilter;
+  geomFilter = kAxisBaseLevel.groups[1].defaultFilter;
 }
 
-PoXtAxisEditor::~PoXtAxisEditor() {
-  delete dialog;
-  if (attachedNode) {
-    sensor->detach();
-    attachedNode->unref();
-  }
-  if (workingCopy) workingCopy->unref();
-  delete sensor;
-  delete changeCallbacks;
-  delete[] sections;
-}
-
-EditorView PoXtAxisEditor::view() const {
-  return {dialog,       sections, sectionCount,    presentation, updateFrequency,     workingCopy,
-          attachedNode, sensor,   changeCallbacks, workingCopy,  isVisible() != FALSE};
-}
+PoXtAxisEditor::~PoXtAxisEditor() { Core::destroy(*this); }
 
 void PoXtAxisEditor::buildWidget(HWND parent, const char* name, SbBool buildInsideParent) {
-  HWND dialogParent = parent;
-  if (!parent || !buildInsideParent) dialogParent = isTopLevelShell() ? getShellWidget() : nullptr;
-  setClassName(getDefaultWidgetName());
-  dialog = new PoXtDialog(dialogParent, nullptr, 0, 0, nullptr);
-  HWND window = dialog->getWidget();
-  unregisterWidget(window);
-  registerWidget(window);
-  dialog->windowResizeByXtElement(TRUE);
-  dialog->addValueChangedCallback(elementsCallback, this);
-  // The constructor left AFTER_ACCEPT, so this runs in full.
-  setUpdateFrequency(CONTINUOUS);
-  setBaseWidget(window);
-  setTitle(name);
+  Core::buildWidget(*this, parent, name, buildInsideParent);
 }
 
 void PoXtAxisEditor::setTextAxisFilter(uint32_t show, uint32_t hide) {
-  applyFilter(view(), 0, kAxisTextSections, textFilter, textFilterBuilt, show, hide);
+  Steps::setFilter(*this, kAxisBaseLevel.groups[0], 0, textFilter, textFilterBuilt, show, hide);
 }
 
 void PoXtAxisEditor::getTextAxisFilter(uint32_t& show, uint32_t& hide) const {
@@ -61,8 +38,9 @@ void PoXtAxisEditor::getTextAxisFilter(uint32_t& show, uint32_t& hide) const {
 }
 
 void PoXtAxisEditor::setGeomAxisFilter(uint32_t show, uint32_t hide) {
-  applyFilter(view(), 4, kAxisGeomSections.first(static_cast<std::size_t>(menuItems - 4)),
-              geomFilter, geomFilterBuilt, show, hide);
+  const int firstSection = static_cast<int>(kAxisBaseLevel.groups[0].sections.size());
+  Steps::setFilter(*this, kAxisBaseLevel.groups[1], firstSection, geomFilter, geomFilterBuilt, show,
+                   hide);
 }
 
 void PoXtAxisEditor::getGeomAxisFilter(uint32_t& show, uint32_t& hide) const {
@@ -74,26 +52,20 @@ void PoXtAxisEditor::setAxisFilter() {
   setGeomAxisFilter(geomFilter.show, geomFilter.hide);
 }
 
-void PoXtAxisEditor::setPresentation(Presentation p) {
-  if (p == presentation) return;
-  applyPresentation(view(), p);
-  presentation = p;
-}
+void PoXtAxisEditor::setPresentation(Presentation p) { Core::setPresentation(*this, p); }
 
-void PoXtAxisEditor::setUpdateFrequency(UpdateFrequency frequency) {
-  if (switchUpdateFrequency(view(), frequency, acceptCallback, this))
-    copyAxisFields(attachedNode, workingCopy);
-  updateFrequency = frequency;
-}
+void PoXtAxisEditor::setUpdateFrequency(UpdateFrequency f) { Core::setUpdateFrequency(*this, f); }
 
-void PoXtAxisEditor::copyAxisFields(PoAxis* to, PoAxis* from) { copyFields(to, from, kAxisCopied); }
+void PoXtAxisEditor::copyAxisFields(PoAxis* to, PoAxis* from) {
+  plivexwin::copyFields(kAxisBaseLevel, to, from);
+}
 
 void PoXtAxisEditor::updateAxisFromXtElements() {
-  updateFromElements(view(), kAxisTextGroup);
-  updateFromElements(view(), kAxisGeomGroup);
+  for (const plivexwin::LevelGroup& group : kAxisBaseLevel.groups)
+    Steps::updateFromElements(*this, group);
 }
 
-void PoXtAxisEditor::updateXtElements() { refreshSections(view()); }
+void PoXtAxisEditor::updateXtElements() { Core::refresh(*this); }
 
 void PoXtAxisEditor::addAxisChangedCallback(AxisChangedCB* fn, void* userData) {
   changeCallbacks->addCallback(fn, userData);
@@ -103,70 +75,31 @@ void PoXtAxisEditor::removeAxisChangedCallback(AxisChangedCB* fn, void* userData
   changeCallbacks->removeCallback(fn, userData);
 }
 
-void PoXtAxisEditor::attach(PoAxis* axis) {
-  // Take the new reference first: re-attaching the attached node must not free it.
-  if (axis) axis->ref();
-  detach();
-  if (!axis) return;
-  attachedNode = axis;
-  activate();
-}
+void PoXtAxisEditor::attach(PoAxis* axis) { Core::attach(*this, axis); }
 
-void PoXtAxisEditor::detach() {
-  if (!attachedNode) return;
-  sensor->detach();
-  attachedNode->unref();
-  attachedNode = nullptr;
-}
+void PoXtAxisEditor::detach() { Core::detach(*this); }
 
-void PoXtAxisEditor::activate() {
-  if (!attachedNode || sensor->getAttachedNode()) return;
-  copyAxisFields(workingCopy, attachedNode);
-  updateXtElements();
-  sensor->attach(attachedNode);
-}
+void PoXtAxisEditor::activate() { Core::activate(*this); }
 
-void PoXtAxisEditor::deactivate() { sensor->detach(); }
+void PoXtAxisEditor::deactivate() { Core::deactivate(*this); }
 
-void PoXtAxisEditor::show() {
-  SoWinComponent::show();
-  dialog->show();
-}
+void PoXtAxisEditor::show() { Core::show(*this); }
 
-void PoXtAxisEditor::hide() {
-  SoWinComponent::hide();
-  dialog->hide();
-}
+void PoXtAxisEditor::hide() { Core::hide(*this); }
 
 void PoXtAxisEditor::elementsCallback(void* editor, PoXtDialogDataCB* record) {
-  auto* self = static_cast<PoXtAxisEditor*>(editor);
-  elementChanged(self->view(), record, kAxisTextGroup);
-  elementChanged(self->view(), record, kAxisGeomGroup);
+  for (const plivexwin::LevelGroup& group : kAxisBaseLevel.groups)
+    Steps::elementChanged(*static_cast<PoXtAxisEditor*>(editor), group, record);
 }
 
 void PoXtAxisEditor::acceptCallback(void* editor, PoXtDialogDataCB* record) {
-  auto* self = static_cast<PoXtAxisEditor*>(editor);
-  const PoXtElementData* element = record->dialog->get1Value(record->elementIndex);
-  if (!element || element->getID() != kAcceptId) return;
-  if (self->attachedNode) {
-    WriteWithoutEcho quiet(self->view());
-    self->updateAxisFromXtElements();
-    self->copyAxisFields(self->attachedNode, self->workingCopy);
-  }
-  self->changeCallbacks->invokeCallbacks(self->workingCopy);
+  Core::accept(*static_cast<PoXtAxisEditor*>(editor), record);
 }
 
 void PoXtAxisEditor::sensorCB(void* editor, SoSensor*) {
-  auto* self = static_cast<PoXtAxisEditor*>(editor);
-  if (!self->isVisible()) return;
-  self->copyAxisFields(self->workingCopy, self->attachedNode);
-  self->updateXtElements();
+  Core::nodeChanged(*static_cast<PoXtAxisEditor*>(editor));
 }
 
 void PoXtAxisEditor::visibilityChangeCB(void* editor, SbBool visible) {
-  auto* self = static_cast<PoXtAxisEditor*>(editor);
-  if (visible)
-    self->activate();
-  else
-    self->deactivate();
+  Core::visibilityChanged(*static_cast<PoXtAxisEditor*>(editor), visible);
 }

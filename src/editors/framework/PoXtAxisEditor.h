@@ -12,9 +12,14 @@ class SoNode;
 class SoNodeSensor;
 class menuColumn;
 struct PoXtDialogDataCB;
-namespace plivexwin::detail {
-struct EditorView;
+namespace plivexwin {
+template <typename Editor>
+struct LevelSteps;
+namespace detail {
+template <typename Family>
+struct EditorCore;
 }
+}  // namespace plivexwin
 
 // The abstract base of every axis editor: a window component with a dialog of
 // foldable sections that shows an axis node's fields. Every change goes first
@@ -23,8 +28,9 @@ struct EditorView;
 // brings the node's own changes back into the dialog.
 class PoXtAxisEditor : public SoWinComponent {
  public:
-  enum Presentation { FOLDED = 0, UNFOLDED = 1, WITHOUT_TOGGLES = 2 };
-  enum UpdateFrequency { CONTINUOUS = 0, AFTER_ACCEPT = 1 };
+  // Fixed to int, so that any value stored (setUpdateFrequency(5)) is defined.
+  enum Presentation : int { FOLDED = 0, UNFOLDED = 1, WITHOUT_TOGGLES = 2 };
+  enum UpdateFrequency : int { CONTINUOUS = 0, AFTER_ACCEPT = 1 };
   using AxisChangedCB = void(void* userData, PoAxis* axis);
 
   // Attaches the application's node, releasing any earlier one. The editor
@@ -73,9 +79,6 @@ class PoXtAxisEditor : public SoWinComponent {
   // The number of sections up to this class level.
   virtual int getMenuItems() const { return 8; }
 
-  // The shared members as the class levels' common machinery takes them.
-  plivexwin::detail::EditorView view() const;
-
   PoAxis* workingCopy = nullptr;   // one reference, made by the most-derived constructor
   PoAxis* attachedNode = nullptr;  // one reference while attached
   PoXtDialog* dialog = nullptr;
@@ -86,12 +89,18 @@ class PoXtAxisEditor : public SoWinComponent {
   SoCallbackList* changeCallbacks = nullptr;
   UpdateFrequency updateFrequency = AFTER_ACCEPT;
   int menuItems = 8;
-  PoXtElementFilter textFilter{0x1ffff, 0};
-  PoXtElementFilter geomFilter{0x1ffff, 0};
+  PoXtElementFilter textFilter;  // set by the constructor from the level's description
+  PoXtElementFilter geomFilter;
   int textFilterBuilt = 0;
   int geomFilterBuilt = 0;
 
  private:
+  // How the shared editor code names this base's operations; see EditorCore.
+  struct Family;
+  using Core = plivexwin::detail::EditorCore<Family>;
+  friend Core;
+  friend plivexwin::LevelSteps<PoXtAxisEditor>;
+
   void activate();
   void deactivate();
   static void elementsCallback(void* editor, PoXtDialogDataCB* record);

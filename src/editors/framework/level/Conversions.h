@@ -12,7 +12,7 @@
 #include "platform/scenar/nodes/SoNode.h"
 #include "platform/scenarwin/PoXtElementData.h"
 
-namespace plivexwin::detail {
+namespace plivexwin {
 
 using ElementHandlerFn = void (*)(SoNode* node, PoXtElementData* element);
 
@@ -153,4 +153,4 @@ void copyAttribute(SoNode* to, SoNode* from) {
   (static_cast<Class*>(to)->*Setter)((static_cast<Class*>(from)->*Getter)());
 }
 
-}  // namespace plivexwin::detail
+}  // namespace plivexwin

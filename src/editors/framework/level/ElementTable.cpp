@@ -1,6 +1,6 @@
-#include "editors/framework/detail/ElementTable.h"
+#include "editors/framework/level/ElementTable.h"
 
-namespace plivexwin::detail {
+namespace plivexwin {
 
 PoXtElementData* makeElement(const ElementRow& row, int32_t id) {
   PoXtElementData* element = nullptr;
@@ -32,4 +32,4 @@ PoXtElementData* makeElement(const ElementRow& row, int32_t id) {
   return element;
 }
 
-}  // namespace plivexwin::detail
+}  // namespace plivexwin

@@ -1,4 +1,4 @@
-#include "editors/framework/detail/Conversions.h"
+#include "editors/framework/level/Conversions.h"
 
 #include <algorithm>
 #include <memory>
@@ -6,7 +6,7 @@
 
 #include "platform/scenar/basic/SbStringList.h"
 
-namespace plivexwin::detail {
+namespace plivexwin {
 
 namespace {
 
@@ -83,4 +83,4 @@ std::vector<uint16_t> parseDecadeList(const SbString& text) {
   return values;
 }
 
-}  // namespace plivexwin::detail
+}  // namespace plivexwin

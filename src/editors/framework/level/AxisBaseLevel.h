@@ -1,23 +1,24 @@
-#include "editors/framework/detail/AxisBaseTables.h"
+#pragma once
 
-#include "editors/framework/detail/SectionLabels.h"
+// The level of the axis editor base: the text group (1) and the geometry group
+// (2), the eight sections common to every axis editor and the copied fields.
+
+#include "editors/framework/level/EditorLevel.h"
 #include "platform/plivex/PoAxis.h"
 
-namespace plivexwin::detail {
+namespace plivexwin {
 
-namespace {
-
-constexpr const char* kOffOnDepend[] = {"Off", "On", "Depend"};
-constexpr const char* kPaths[] = {"Right", "Left", "Up", "Down", "Depend"};
-constexpr const char* kGradPositions[] = {"Above", "Below", "Depend"};
-constexpr const char* kTitlePositions[] = {"Middle", "End", "Depend"};
-constexpr const char* kReverse[] = {"No Reverse", "Reverse", "Depend"};
-constexpr const char* kMarginTypes[] = {"Relative", "Fixed"};
-constexpr const char* kTickPositions[] = {"Grad. Side", "Grad. Other Side", "Across Axis"};
-constexpr const char* kTickSubDefs[] = {"Num. Sub.", "Period Main"};
+inline constexpr const char* kOffOnDepend[] = {"Off", "On", "Depend"};
+inline constexpr const char* kPaths[] = {"Right", "Left", "Up", "Down", "Depend"};
+inline constexpr const char* kGradPositions[] = {"Above", "Below", "Depend"};
+inline constexpr const char* kTitlePositions[] = {"Middle", "End", "Depend"};
+inline constexpr const char* kReverse[] = {"No Reverse", "Reverse", "Depend"};
+inline constexpr const char* kMarginTypes[] = {"Relative", "Fixed"};
+inline constexpr const char* kTickPositions[] = {"Grad. Side", "Grad. Other Side", "Across Axis"};
+inline constexpr const char* kTickSubDefs[] = {"Num. Sub.", "Period Main"};
 
 // Group 1, the text group, by element position.
-constexpr ElementRow kTextRows[] = {
+inline constexpr ElementRow kAxisTextRows[] = {
     choice<&PoAxis::gradVisibility>("Visibility :", kOffOnDepend),
     choice<&PoAxis::gradPosition>("Position :", kGradPositions),
     choice<&PoAxis::gradPath>("Path :", kPaths),
@@ -36,10 +37,9 @@ constexpr ElementRow kTextRows[] = {
     choice<&PoAxis::reverseFlag>("Reverse Flag :", kReverse),
     button("Misc. Text Attr. :", "Edit"),
 };
-static_assert(std::size(kTextRows) == 17);
 
 // Group 2, the geometry group.
-constexpr ElementRow kGeomRows[] = {
+inline constexpr ElementRow kAxisGeomRows[] = {
     choice<&PoAxis::marginType>("Type :", kMarginTypes),
     realSlider<&PoAxis::marginStart>("Start :", 0, 1, 0),
     realSlider<&PoAxis::marginEnd>("End :", 0, 1, 0),
@@ -58,27 +58,38 @@ constexpr ElementRow kGeomRows[] = {
     intSlider<&PoAxis::tickFirstGrad>("First Grad. :", 1, 10, 1),
     intSlider<&PoAxis::tickLastGrad>("Last Grad. :", 1, 10, 1),
 };
-static_assert(std::size(kGeomRows) == 17);
 
-constexpr ElementGroup kText = makeGroup<kTextRows>(1);
-constexpr ElementGroup kGeom = makeGroup<kGeomRows>(2);
+inline const SbString kGraduationsLabel("Graduations");
+inline const SbString kTitleLabel("Title");
+inline const SbString kReverseFlagLabel("Reverse Flag");
+inline const SbString kMiscTextAttrLabel("Misc. Text Attr.");
+inline const SbString kMarginLabel("Margin");
+inline const SbString kGridLabel("Grid");
+inline const SbString kArrowLabel("Arrow");
+inline const SbString kTickLabel("Tick");
 
-// label, group, element mask, toggled
-constexpr SectionLayout kTextSectionTable[] = {
-    {&labels::graduations, &kText, 0x000000ff, true},
-    {&labels::title, &kText, 0x00007f00, true},
-    {&labels::reverseFlag, &kText, 0x00008000, false},
-    {&labels::miscTextAttr, &kText, 0x00010000, false},
+// label, element mask, toggled
+inline constexpr SectionRow kAxisTextSections[] = {
+    {&kGraduationsLabel, 0x000000ff, true},
+    {&kTitleLabel, 0x00007f00, true},
+    {&kReverseFlagLabel, 0x00008000, false},
+    {&kMiscTextAttrLabel, 0x00010000, false},
 };
-constexpr SectionLayout kGeomSectionTable[] = {
-    {&labels::margin, &kGeom, 0x00000007, true},
-    {&labels::grid, &kGeom, 0x00000038, true},
-    {&labels::arrow, &kGeom, 0x000001c0, true},
-    {&labels::tick, &kGeom, 0x0001fe00, true},
+inline constexpr SectionRow kAxisGeomSections[] = {
+    {&kMarginLabel, 0x00000007, true},
+    {&kGridLabel, 0x00000038, true},
+    {&kArrowLabel, 0x000001c0, true},
+    {&kTickLabel, 0x0001fe00, true},
+};
+
+// elements, sections, default filter
+inline constexpr LevelGroup kAxisGroups[] = {
+    {makeGroup<kAxisTextRows>(1), kAxisTextSections, {0x1ffff, 0}},
+    {makeGroup<kAxisGeomRows>(2), kAxisGeomSections, {0x1ffff, 0}},
 };
 
 // The common fields in declaration order, then the miscellaneous text attribute.
-constexpr CopyFieldFn kCopied[] = {
+inline constexpr CopyFieldFn kAxisCopied[] = {
     copyField<&PoAxis::gradVisibility>,
     copyField<&PoAxis::gradPosition>,
     copyField<&PoAxis::gradPath>,
@@ -115,12 +126,7 @@ constexpr CopyFieldFn kCopied[] = {
     copyAttribute<&PoAxis::getMiscTextAttr, &PoAxis::setMiscTextAttr>,
 };
 
-}  // namespace
+inline constexpr EditorLevel kAxisBaseLevel{nullptr, kAxisGroups, kAxisCopied};
+static_assert(isWellFormed(kAxisBaseLevel));
 
-const ElementGroup kAxisTextGroup = kText;
-const ElementGroup kAxisGeomGroup = kGeom;
-const std::span<const SectionLayout> kAxisTextSections = kTextSectionTable;
-const std::span<const SectionLayout> kAxisGeomSections = kGeomSectionTable;
-const std::span<const CopyFieldFn> kAxisCopied = kCopied;
-
-}  // namespace plivexwin::detail
+}  // namespace plivexwin

@@ -19,10 +19,10 @@
 #include <cstdint>
 #include <utility>
 
-#include "editors/framework/detail/Conversions.h"
+#include "editors/framework/level/Conversions.h"
 #include "platform/scenarwin/menuColumn.h"
 
-namespace plivexwin::detail {
+namespace plivexwin {
 
 enum class ElementKind { Choice, RealSlider, IntSlider, Text, Toggle, Button };
 
@@ -161,4 +161,4 @@ constexpr ElementRow button(const char* label, const char* buttonText) {
   return {label, ElementKind::Button, nullptr, 0, 0, 0, 0, buttonText, nullptr, nullptr};
 }
 
-}  // namespace plivexwin::detail
+}  // namespace plivexwin

@@ -1,0 +1,37 @@
+#pragma once
+
+// The "Cartesian" level (group 3): where a cartesian axis starts, where it ends
+// along its direction and its orientation.
+
+#include "editors/framework/level/AxisBaseLevel.h"
+#include "platform/plivex/PoCartesianAxis.h"
+
+namespace plivexwin {
+
+inline constexpr const char* kCartesianTypes[] = {"XY", "XZ", "YX", "YZ", "ZX", "ZY"};
+
+// Group 3, by element position.
+inline constexpr ElementRow kCartesianRows[] = {
+    convertedText("Start :", "0 0 0", showVector<&PoCartesianAxis::start>,
+                  writeVector<&PoCartesianAxis::start>),
+    convertedText("End :", "1", showNumber<&PoCartesianAxis::end>,
+                  writeNumber<&PoCartesianAxis::end>),
+    choice<&PoCartesianAxis::type>("Type :", kCartesianTypes),
+};
+
+inline const SbString kCartesianLabel("Cartesian");
+inline constexpr SectionRow kCartesianSections[] = {{&kCartesianLabel, 0x7, true}};
+inline constexpr LevelGroup kCartesianGroups[] = {
+    {makeGroup<kCartesianRows>(3), kCartesianSections, {0x7, 0}}};
+
+inline constexpr CopyFieldFn kCartesianCopied[] = {
+    copyField<&PoCartesianAxis::start>,
+    copyField<&PoCartesianAxis::end>,
+    copyField<&PoCartesianAxis::type>,
+};
+
+inline constexpr EditorLevel kCartesianAxisLevel{&kAxisBaseLevel, kCartesianGroups,
+                                                 kCartesianCopied};
+static_assert(isWellFormed(kCartesianAxisLevel));
+
+}  // namespace plivexwin

@@ -1,0 +1,40 @@
+#pragma once
+
+// The "Linear" level (group 4) of the linear axis editor: the graduation step
+// and fit and the place of the multiplication factor.
+
+#include "editors/axis/levels/CartesianAxisLevel.h"
+#include "platform/plivex/PoLinearAxis.h"
+
+namespace plivexwin {
+
+inline constexpr const char* kGradFits[] = {"Fit", "Unfit"};
+inline constexpr const char* kMultFactorPositions[] = {"Start", "End", "Extr", "Grad"};
+
+// Group 4, by element position.
+inline constexpr ElementRow kLinearRows[] = {
+    realSlider<&PoLinearAxis::step>("Step :", 0, 1, 0),
+    choice<&PoLinearAxis::gradFit>("Graduation Fit :", kGradFits),
+    choice<&PoLinearAxis::multFactorPosition>("Mult. Factor Position :", kMultFactorPositions),
+    realSlider<&PoLinearAxis::multFactorDistAxis>("Mult. Factor Dist. Axis :", 0, 1, 0),
+    button("Format :", "Edit"),
+};
+
+inline const SbString kLinearLabel("Linear");
+inline constexpr SectionRow kLinearSections[] = {{&kLinearLabel, 0x1f, true}};
+inline constexpr LevelGroup kLinearGroups[] = {
+    {makeGroup<kLinearRows>(4), kLinearSections, {0x1f, 0}}};
+
+inline constexpr CopyFieldFn kLinearCopied[] = {
+    copyField<&PoLinearAxis::step>,
+    copyField<&PoLinearAxis::gradFit>,
+    copyField<&PoLinearAxis::multFactorPosition>,
+    copyField<&PoLinearAxis::multFactorDistAxis>,
+    copyAttribute<&PoLinearAxis::getFormat, &PoLinearAxis::setFormat>,
+};
+
+inline constexpr EditorLevel kLinearAxisLevel{&kCartesianAxisLevel, kLinearGroups, kLinearCopied,
+                                              makeNode<PoLinearAxis>};
+static_assert(isWellFormed(kLinearAxisLevel));
+
+}  // namespace plivexwin

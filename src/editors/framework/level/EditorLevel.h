@@ -1,0 +1,91 @@
+#pragma once
+
+// A class level of an editor as constant data: its element groups, each with
+// its rows, sections and default filter; the fields it copies, in order; and
+// the level above it. A level header defines its description with
+// `inline constexpr` and checks it with isWellFormed:
+//
+//   inline const SbString kLinearLabel("Linear");
+//   inline constexpr SectionRow kLinearSections[] = {{&kLinearLabel, 0x1f, true}};
+//   inline constexpr LevelGroup kLinearGroups[] = {{makeGroup<kLinearRows>(4), kLinearSections,
+//   {0x1f, 0}}}; inline constexpr EditorLevel kLinearAxisLevel{&kCartesianAxisLevel, kLinearGroups,
+//   kLinearCopied,
+//                                                 makeNode<PoLinearAxis>};
+//   static_assert(isWellFormed(kLinearAxisLevel));
+//
+// Section labels are load-time strings defined beside the rows that use them.
+
+#include <cstdint>
+#include <span>
+
+#include "editors/framework/PoXtElementFilter.h"
+#include "editors/framework/level/ElementTable.h"
+#include "platform/scenar/basic/SbString.h"
+
+namespace plivexwin {
+
+// A section of a group: the label of its head, the group's element bits it
+// holds, and whether it has a head that folds it (toggled) or none (plain).
+struct SectionRow {
+  const SbString* label;
+  uint32_t mask;
+  bool toggled;
+};
+
+// An element group of a level, the sections that show it in dialog order, and
+// the filter a new editor applies to it.
+struct LevelGroup {
+  ElementGroup elements;
+  std::span<const SectionRow> sections;
+  PoXtElementFilter defaultFilter;
+};
+
+struct EditorLevel {
+  const EditorLevel* parent;
+  std::span<const LevelGroup> groups;
+  std::span<const CopyFieldFn> copied;
+  // Set on a concrete level: makes its working copy, a node of the edited class.
+  SoNode* (*makeWorkingCopy)() = nullptr;
+
+  constexpr int sectionCount() const {
+    int count = 0;
+    for (const LevelGroup& group : groups) count += static_cast<int>(group.sections.size());
+    return count;
+  }
+};
+
+template <typename Node>
+SoNode* makeNode() {
+  return new Node;
+}
+
+// The sections of a group are disjoint, hold every row of the group and lie
+// inside its default filter; the group code fits the identifier.
+constexpr bool sectionsCoverTheGroup(const LevelGroup& group) {
+  if (group.elements.code < 1 || group.elements.code > kGroupCodeMask) return false;
+  uint32_t held = 0;
+  for (const SectionRow& section : group.sections) {
+    if (section.mask & held) return false;
+    held |= section.mask;
+  }
+  const uint32_t rows = (1u << group.elements.count) - 1;
+  return held == rows && (held & ~group.defaultFilter.show) == 0;
+}
+
+// No two groups of a level and the levels above it share a code.
+constexpr bool codesUniqueAlongTheChain(const EditorLevel& level) {
+  for (const EditorLevel* a = &level; a; a = a->parent)
+    for (const LevelGroup& one : a->groups)
+      for (const EditorLevel* b = a; b; b = b->parent)
+        for (const LevelGroup& other : b->groups)
+          if (&one != &other && one.elements.code == other.elements.code) return false;
+  return true;
+}
+
+constexpr bool isWellFormed(const EditorLevel& level) {
+  for (const LevelGroup& group : level.groups)
+    if (!sectionsCoverTheGroup(group)) return false;
+  return codesUniqueAlongTheChain(level);
+}
+
+}  // namespace plivexwin

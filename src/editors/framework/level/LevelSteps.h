@@ -1,0 +1,72 @@
+#pragma once
+
+// What every class level of an editor does the same way, given its
+// description: the constructor's steps, building, the level filter setter,
+// the elements callback, the update from the elements and the field copy.
+// Editor is the base of an editor family (PoXtAxisEditor); the steps read and
+// write its members, as the class levels do. The levels' own operations are
+// made from these by the macros of LevelSource.h.
+
+#include <cstdint>
+#include <span>
+
+#include "editors/framework/PoXtElementFilter.h"
+#include "editors/framework/level/EditorLevel.h"
+#include "platform/scenarwin/PoXtDialog.h"
+
+class SoNodeSensor;
+
+namespace plivexwin {
+
+template <typename Editor>
+struct LevelSteps {
+  // The start of a level's constructor: adds the level's sections to the
+  // editor's and gives its filter members their initial values. A concrete
+  // level also makes the working copy; true then, and the constructor goes on
+  // to build the dialog and apply the filters.
+  static bool construct(Editor& editor, const EditorLevel& level, PoXtElementFilter& filter,
+                        int& levelSectionCount, int& filterBuilt);
+
+  // The level's part of buildWidget: a concrete level makes the sections, each
+  // level registers its elements callback.
+  static void build(Editor& editor, const EditorLevel& level, PoXtDialogCB* elementsCallback);
+
+  // Applies (show, hide) to the sections of group, the first of which is
+  // section firstSection, unless the shown set equals the stored one and the
+  // sections were built; then stores the pair. Every section's first index is
+  // kept equal to the number of dialog entries before it.
+  static void setFilter(Editor& editor, const LevelGroup& group, int firstSection,
+                        PoXtElementFilter& stored, int& built, uint32_t show, uint32_t hide);
+
+  // A change of an element of group: writes it into the working copy and,
+  // without echo, into the attached node, then runs the change callbacks.
+  // Other groups, framework elements, after-accept mode and a missing working
+  // copy are ignored.
+  static void elementChanged(Editor& editor, const LevelGroup& group,
+                             const PoXtDialogDataCB* record);
+
+  // Writes every element of group, in dialog order, into the working copy.
+  static void updateFromElements(Editor& editor, const LevelGroup& group);
+};
+
+// Copies the level's fields from one node to the other, in order.
+void copyFields(const EditorLevel& level, SoNode* to, SoNode* from);
+
+// Detaches the node sensor for the writes the editor makes to the attached node,
+// so that the editor does not hear its own changes, and attaches it again after
+// them if it was attached before. A hidden editor's sensor thus stays detached:
+// the editor goes on ignoring the node until it is shown, and then catches up.
+class WriteWithoutEcho {
+ public:
+  WriteWithoutEcho(SoNodeSensor* sensor, SoNode* node);
+  ~WriteWithoutEcho();
+  WriteWithoutEcho(const WriteWithoutEcho&) = delete;
+  WriteWithoutEcho& operator=(const WriteWithoutEcho&) = delete;
+
+ private:
+  SoNodeSensor* sensor_;
+  SoNode* node_;
+  bool following_;
+};
+
+}  // namespace plivexwin
