@@ -34,13 +34,15 @@ std::atomic<bool> countNew{false};
 std::atomic<long> newCount{0};
 }  // namespace
 
-void* operator new(std::size_t size) {
+// None of the three inlined: GCC would pair the malloc() seen through an inlined
+// new with the delete of the caller, or the reverse, and warn of a mismatch.
+[[gnu::noinline]] void* operator new(std::size_t size) {
   if (countNew) ++newCount;
   if (void* p = std::malloc(size ? size : 1)) return p;
   throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 

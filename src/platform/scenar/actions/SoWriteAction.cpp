@@ -76,7 +76,7 @@ std::string SoWriteAction::chooseName(const SoNode* node, const NodeInfo& info) 
   if (SoInput::isValidDefName(own) && !usedNames_.count(own)) return own;
   if (info.count < 2) return std::string();
   std::string made;
-  do made = "_" + std::to_string(nextNameNumber_++);
+  do made = std::string(1, '_').append(std::to_string(nextNameNumber_++));
   while (usedNames_.count(made) || ownNames_.count(made));
   return made;
 }

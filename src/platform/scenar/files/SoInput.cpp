@@ -127,10 +127,11 @@ void SoInput::releaseSince(std::size_t mark) {
 std::string SoInput::describeNext() {
   if (atEnd()) return "end of file";
   const std::string_view text = rest();
-  if (isPunctuation(text[0])) return std::string("'") + text[0] + "'";
-  std::size_t length = 0;
+  std::size_t length = isPunctuation(text[0]) ? 1 : 0;
   while (length < text.size() && length < 40 && !endsWord(text[length])) ++length;
-  return "'" + std::string(text.substr(0, length)) + "'";
+  std::string quoted(1, '\'');
+  quoted.append(text.substr(0, length)).push_back('\'');
+  return quoted;
 }
 
 bool SoInput::expectWord(std::string& word, const std::string& what) {
