@@ -103,7 +103,7 @@ TEST_F(SoInputTest, errorsTellFileLineAndReasonAndLeakNothing) {
       {"DEF self Group { USE self }", "<buffer>:2: USE of undefined name 'self'"},  // no cycles
       {"DEF 1abc Group { }", "<buffer>:2: invalid DEF name '1abc'"},
       {"DEF NULL Group { }", "<buffer>:2: invalid DEF name 'NULL'"},
-      {"DEF a", "<buffer>:2: expected a node type after DEF a, found end of file"},
+      {"DEF a", "<buffer>:2: expected a node type after DEF 'a', found end of file"},
       {"IoTestNode { [ }", "<buffer>:2: expected a field name or '}' in IoTestNode, found '['"},
       {"Group { NULL }", "<buffer>:2: NULL cannot be a child of Group"},
       {"}", "<buffer>:2: expected a node, found '}'"},
@@ -129,6 +129,27 @@ TEST_F(SoInputTest, errorsTellFileLineAndReasonAndLeakNothing) {
     EXPECT_FALSE(SoDB::read(&in, root));
     EXPECT_EQ(SoDB::readAll(&in), nullptr);
     EXPECT_EQ(in.getErrorMessage().str(), message);
+  }
+}
+
+TEST_F(SoInputTest, errorsQuoteInputCutAndEscaped) {
+  using namespace std::string_literals;
+  const std::string longName(1 << 20, 'P');
+  const std::string cut = "'" + longName.substr(0, 60) + "...'";
+  const std::pair<std::string, std::string> cases[] = {
+      {longName + " { }", "<buffer>:2: unknown node type " + cut},
+      {"DEF " + longName,
+       "<buffer>:2: expected a node type after DEF " + cut + ", found end of file"},
+      // a NUL does not cut a word short to a name that exists
+      {"Group\0 { }"s, "<buffer>:2: unknown node type 'Group\\0'"},
+      {"Group { DEF a Group { } USE a\0b }"s, "<buffer>:2: USE of undefined name 'a\\0b'"},
+      {"IoTestNode { size\0 1 }"s, "<buffer>:2: no field 'size\\0' in IoTestNode"},
+      {"IoTestNode {\n  size 1\x01\n}", "<buffer>:3: field 'size': '1\\x01' is not a number"},
+  };
+  for (const auto& [body, message] : cases) {
+    std::string error;
+    EXPECT_EQ(read(scene(body), &error), nullptr);
+    EXPECT_EQ(error, message);
   }
 }
 

@@ -101,3 +101,30 @@ TEST(TextReaderTest, quotedTextRoundTripsThroughAppendQuoted) {
     EXPECT_TRUE(in.atEnd());
   }
 }
+
+struct QuoteCase {
+  const char* name;
+  std::string input;
+  std::string quoted;
+};
+
+class QuoteInputTest : public ::testing::TestWithParam<QuoteCase> {};
+
+TEST_P(QuoteInputTest, quotesOneBoundedPrintableLine) {
+  EXPECT_EQ(scenar::quoteInput(GetParam().input), GetParam().quoted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TextReaderTest, QuoteInputTest,
+    ::testing::Values(QuoteCase{"plain", "PoVew", "'PoVew'"},
+                      QuoteCase{"sixtyBytesWhole", std::string(60, 'a'),
+                                "'" + std::string(60, 'a') + "'"},
+                      QuoteCase{"longCutAfterSixty", std::string(1 << 20, 'a'),
+                                "'" + std::string(60, 'a') + "...'"},
+                      QuoteCase{"controlBytesEscaped", std::string("a\0b\x01\t\n\r\\\x7f", 9),
+                                "'a\\0b\\x01\\t\\n\\r\\\\\\x7f'"},
+                      QuoteCase{"cutBeforeASplitCharacter", std::string(59, 'a') + "\xc3\xa9z",
+                                "'" + std::string(59, 'a') + "...'"},
+                      QuoteCase{"wholeCharacterKept", std::string(58, 'a') + "\xc3\xa9z",
+                                "'" + std::string(58, 'a') + "\xc3\xa9...'"}),
+    [](const auto& info) { return std::string(info.param.name); });

@@ -1,5 +1,6 @@
 #include "platform/scenar/basic/TextReader.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -109,7 +110,7 @@ bool TextReader::readDouble(double& value) {
   if (!readWord(word)) return false;
   double parsed;
   if (parseNumber(word, parsed) != std::errc()) {
-    error_ = "'" + word + "' is not a number";
+    error_ = quoteInput(word) + " is not a number";
     return false;
   }
   value = parsed;
@@ -130,12 +131,12 @@ bool TextReader::readFloat(float& value) {
       parsed = std::signbit(wide) ? -0.0f : 0.0f;  // too small for a float: zero
       ec = std::errc();
     } else {
-      error_ = "'" + word + "' is out of range";
+      error_ = quoteInput(word) + " is out of range";
       return false;
     }
   }
   if (ec != std::errc()) {
-    error_ = "'" + word + "' is not a number";
+    error_ = quoteInput(word) + " is not a number";
     return false;
   }
   value = parsed;
@@ -157,13 +158,13 @@ bool TextReader::readInteger(long long& value, long long min, long long max) {
   unsigned long long magnitude = 0;
   auto [end, ec] = std::from_chars(first, last, magnitude, base);
   if (ec != std::errc() || end != last || first == last) {
-    error_ = "'" + word + "' is not an integer";
+    error_ = quoteInput(word) + " is not an integer";
     return false;
   }
   const unsigned long long limit = negative ? static_cast<unsigned long long>(-(min + 1)) + 1
                                             : static_cast<unsigned long long>(max);
   if ((negative && min >= 0 && magnitude != 0) || magnitude > limit) {
-    error_ = "'" + word + "' is out of range";
+    error_ = quoteInput(word) + " is out of range";
     return false;
   }
   value = negative ? -static_cast<long long>(magnitude - 1) - 1 : static_cast<long long>(magnitude);
@@ -178,6 +179,46 @@ void appendQuoted(std::string& out, std::string_view value) {
     out.push_back(c);
   }
   out.push_back('"');
+}
+
+std::string quoteInput(std::string_view text) {
+  std::size_t length = std::min(text.size(), kQuotedLength);
+  // Cut before a UTF-8 sequence that would be split, not inside it.
+  if (length < text.size())
+    while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xc0) == 0x80) --length;
+  std::string quoted(1, '\'');
+  for (const char c : text.substr(0, length)) {
+    const auto byte = static_cast<unsigned char>(c);
+    switch (c) {
+      case '\0':
+        quoted += "\\0";
+        break;
+      case '\t':
+        quoted += "\\t";
+        break;
+      case '\n':
+        quoted += "\\n";
+        break;
+      case '\r':
+        quoted += "\\r";
+        break;
+      case '\\':
+        quoted += "\\\\";
+        break;
+      default:
+        if (byte < 0x20 || byte == 0x7f) {
+          static constexpr char kHex[] = "0123456789abcdef";
+          quoted += "\\x";
+          quoted += kHex[byte >> 4];
+          quoted += kHex[byte & 0xf];
+        } else {
+          quoted += c;
+        }
+    }
+  }
+  if (length < text.size()) quoted += "...";
+  quoted += '\'';
+  return quoted;
 }
 
 }  // namespace scenar

@@ -54,4 +54,11 @@ class TextReader {
 // Writes a string in double quotes with the escapes TextReader::readQuoted reads.
 void appendQuoted(std::string& out, std::string_view value);
 
+// How an error message quotes a piece of the input: in single quotes, at most
+// kQuotedLength bytes of it followed by "..." when cut, control bytes and '\'
+// escaped (\0, \t, \n, \r, \\, \xNN), so that a message is one printable line
+// of bounded length even for a file of binary junk.
+constexpr std::size_t kQuotedLength = 60;
+std::string quoteInput(std::string_view text);
+
 }  // namespace scenar

@@ -37,12 +37,12 @@ SbBool SoFieldContainer::set(const char* fieldValues, SbString* errorText) {
   while (!in.atEnd()) {
     std::string name;
     if (!in.readWord(name)) {
-      if (errorText) *errorText = "expected a field name at '" + std::string(in.rest()) + "'";
+      if (errorText) *errorText = "expected a field name at " + scenar::quoteInput(in.rest());
       return FALSE;
     }
     SoField* field = getField(SbName(name.c_str()));
     if (!field) {
-      if (errorText) *errorText = "no field named '" + name + "'";
+      if (errorText) *errorText = "no field named " + scenar::quoteInput(name);
       return FALSE;
     }
     if (!field->read(in)) {

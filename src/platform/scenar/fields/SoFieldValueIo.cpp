@@ -6,7 +6,7 @@ namespace scenar::detail {
 
 bool expectEnd(TextReader& in) {
   if (in.atEnd()) return true;
-  in.setError("unexpected '" + std::string(in.rest()) + "' after the value");
+  in.setError("unexpected " + quoteInput(in.rest()) + " after the value");
   return false;
 }
 
@@ -34,7 +34,7 @@ bool BoolIo::read(TextReader& in, SbBool& value) {
   } else if (word == "FALSE" || word == "0") {
     value = FALSE;
   } else {
-    in.setError("'" + word + "' is not TRUE or FALSE");
+    in.setError(quoteInput(word) + " is not TRUE or FALSE");
     return false;
   }
   return true;

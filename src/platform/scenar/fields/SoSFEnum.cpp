@@ -21,6 +21,6 @@ bool SoSFEnum::readValue(scenar::TextReader& in, int32_t& value) const {
       value = enums_[i].value;
       return true;
     }
-  in.setError("'" + word + "' is not a value of this field");
+  in.setError(scenar::quoteInput(word) + " is not a value of this field");
   return false;
 }

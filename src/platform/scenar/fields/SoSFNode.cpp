@@ -49,13 +49,10 @@ bool SoSFNode::read(scenar::TextReader& in, bool wholeText) {
   std::string word;
   if (!in.readWord(word)) return false;
   if (word != "NULL") {
-    in.setError("'" + word + "': only NULL reads as a node outside a scene file");
+    in.setError(scenar::quoteInput(word) + ": only NULL reads as a node outside a scene file");
     return false;
   }
-  if (wholeText && !in.atEnd()) {
-    in.setError("unexpected '" + std::string(in.rest()) + "' after the value");
-    return false;
-  }
+  if (wholeText && !scenar::detail::expectEnd(in)) return false;
   setValue(nullptr);
   return true;
 }

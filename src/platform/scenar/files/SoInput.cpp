@@ -21,6 +21,8 @@ bool endsWord(char c) {
 
 std::string typeNameOf(const SoNode* node) { return node->getTypeId().getName().getString(); }
 
+using scenar::quoteInput;
+
 }  // namespace
 
 SoInput::SoInput() : TextReader(std::string_view()), fileName_(kBufferName) {}
@@ -97,10 +99,18 @@ SbBool SoInput::reportError(const std::string& reason) {
 }
 
 bool SoInput::isValidDefName(std::string_view name) {
-  if (name.empty() || !SbName::isIdentStartChar(name[0])) return false;
-  for (char c : name)
+  return isIdentifier(name) && name != "DEF" && name != "USE" && name != "NULL";
+}
+
+bool SoInput::isIdentifier(std::string_view word) {
+  if (word.empty() || !SbName::isIdentStartChar(word[0])) return false;
+  for (char c : word)
     if (!SbName::isIdentChar(c)) return false;
-  return name != "DEF" && name != "USE" && name != "NULL";
+  return true;
+}
+
+SbName SoInput::nameOf(std::string_view word) {
+  return isIdentifier(word) ? SbName(std::string(word).c_str()) : SbName();
 }
 
 void SoInput::addReference(const SbName& name, SoNode* node) {
@@ -127,11 +137,11 @@ void SoInput::releaseSince(std::size_t mark) {
 std::string SoInput::describeNext() {
   if (atEnd()) return "end of file";
   const std::string_view text = rest();
+  // One byte past the quoted length is enough for quoteInput to tell it was cut.
   std::size_t length = isPunctuation(text[0]) ? 1 : 0;
-  while (length < text.size() && length < 40 && !endsWord(text[length])) ++length;
-  std::string quoted(1, '\'');
-  quoted.append(text.substr(0, length)).push_back('\'');
-  return quoted;
+  while (length < text.size() && length <= scenar::kQuotedLength && !endsWord(text[length]))
+    ++length;
+  return quoteInput(text.substr(0, length));
 }
 
 bool SoInput::expectWord(std::string& word, const std::string& what) {
@@ -149,9 +159,9 @@ SbBool SoInput::readBodyWord(std::string& word, const SoNode* node, const char* 
 
 SbBool SoInput::readField(SoNode* node, const std::string& fieldName) {
   if (failed_) return FALSE;
-  SoField* field = node->getField(SbName(fieldName.c_str()));
-  if (!field) return reportError("no field '" + fieldName + "' in " + typeNameOf(node));
-  if (!field->read(*this)) return reportError("field '" + fieldName + "': " + error());
+  SoField* field = node->getField(nameOf(fieldName));
+  if (!field) return reportError("no field " + quoteInput(fieldName) + " in " + typeNameOf(node));
+  if (!field->read(*this)) return reportError("field " + quoteInput(fieldName) + ": " + error());
   return failed_ ? FALSE : TRUE;
 }
 
@@ -179,8 +189,8 @@ SbBool SoInput::readNodeBody(const std::string& firstWord, SoNode*& node) {
   if (firstWord == "USE") {
     std::string name;
     if (!expectWord(name, "a name after USE")) return FALSE;
-    node = findReference(SbName(name.c_str()));
-    if (!node) return reportError("USE of undefined name '" + name + "'");
+    node = findReference(nameOf(name));
+    if (!node) return reportError("USE of undefined name " + quoteInput(name));
     return TRUE;
   }
 
@@ -188,23 +198,23 @@ SbBool SoInput::readNodeBody(const std::string& firstWord, SoNode*& node) {
   std::string defName;
   if (firstWord == "DEF") {
     if (!expectWord(defName, "a name after DEF")) return FALSE;
-    if (!isValidDefName(defName)) return reportError("invalid DEF name '" + defName + "'");
-    if (!expectWord(typeName, "a node type after DEF " + defName)) return FALSE;
+    if (!isValidDefName(defName)) return reportError("invalid DEF name " + quoteInput(defName));
+    if (!expectWord(typeName, "a node type after DEF " + quoteInput(defName))) return FALSE;
   }
   if (depth_ >= kMaxDepth)
     return reportError("nesting deeper than " + std::to_string(kMaxDepth) + " levels");
 
-  const SoType type = SoType::fromName(SbName(typeName.c_str()));
-  if (type.isBad()) return reportError("unknown node type '" + typeName + "'");
+  const SoType type = SoType::fromName(nameOf(typeName));
+  if (type.isBad()) return reportError("unknown node type " + quoteInput(typeName));
   if (!type.isDerivedFrom(SoNode::getClassTypeId()))
-    return reportError("'" + typeName + "' is not a node type");
-  if (!type.canCreateInstance()) return reportError("'" + typeName + "' cannot be created");
+    return reportError(quoteInput(typeName) + " is not a node type");
+  if (!type.canCreateInstance()) return reportError(quoteInput(typeName) + " cannot be created");
 
   const int openLine = line();
   if (!consume('{'))
     return reportError("expected '{' after " + typeName + ", found " + describeNext());
   auto* made = static_cast<SoNode*>(type.createInstance());
-  if (!made) return reportError("'" + typeName + "' cannot be created");
+  if (!made) return reportError(quoteInput(typeName) + " cannot be created");
   made->ref();
 
   ++depth_;

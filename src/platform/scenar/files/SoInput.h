@@ -87,6 +87,12 @@ class SoInput : public scenar::TextReader {
 
   // Whether name may follow DEF: an identifier other than DEF, USE and NULL.
   static bool isValidDefName(std::string_view name);
+  // Whether word is a letter or '_', then letters, digits and '_'.
+  static bool isIdentifier(std::string_view word);
+  // The name a word read stands for, as a type, field or DEF name: the word when
+  // it is an identifier, else the empty name, which none of them has (a word
+  // with a NUL would otherwise be cut short to a name that exists).
+  static SbName nameOf(std::string_view word);
 
  private:
   friend class SoDB;

@@ -11,7 +11,7 @@ SbBool SoGroup::readInstance(SoInput* in, unsigned short) {
   std::string word;
   while (in->peek() != '}' && !in->atEnd()) {
     if (!in->readBodyWord(word, this, "a field name, a child node")) return FALSE;
-    if (getField(SbName(word.c_str()))) {
+    if (getField(SoInput::nameOf(word))) {
       if (!in->readField(this, word)) return FALSE;
       continue;
     }
