@@ -1,0 +1,49 @@
+# What `cmake --install` puts under the prefix: the libraries, their public
+# headers under include/ with the folders of src/ (so that include names stay
+# "platform/scenar/Scenar.h", "editors/axis/PoXtLinearAxisEditor.h"), the
+# program, and a package configuration for find_package(PlivexWin CONFIG).
+
+include(CMakePackageConfigHelpers)
+
+set(PLIVEXWIN_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/PlivexWin)
+
+install(TARGETS gl scenar scenarwin plivex PlivexWin
+  EXPORT PlivexWinTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+
+# The program finds the libraries in the library folder next to its own.
+file(RELATIVE_PATH PLIVEXWIN_BIN_TO_LIB
+  ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR})
+set_target_properties(plivexwin PROPERTIES INSTALL_RPATH "$ORIGIN/${PLIVEXWIN_BIN_TO_LIB}")
+install(TARGETS plivexwin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# The headers of a folder of src/ and its subfolders, but for the private
+# detail/ folders.
+function(plivexwin_install_headers folder)
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/src/${folder}/
+    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${folder}
+    FILES_MATCHING PATTERN "*.h"
+    PATTERN "detail" EXCLUDE)
+endfunction()
+
+foreach(folder platform/gl platform/scenar platform/scenarwin platform/plivex editors)
+  plivexwin_install_headers(${folder})
+endforeach()
+if(NOT PLIVEXWIN_EDITORS_ONLY)
+  plivexwin_install_headers(views)
+endif()
+
+install(EXPORT PlivexWinTargets
+  NAMESPACE PlivexWin::
+  DESTINATION ${PLIVEXWIN_PACKAGE_DIR})
+configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/PlivexWinConfig.cmake.in
+  ${CMAKE_CURRENT_BINARY_DIR}/PlivexWinConfig.cmake
+  INSTALL_DESTINATION ${PLIVEXWIN_PACKAGE_DIR})
+write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/PlivexWinConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES
+  ${CMAKE_CURRENT_BINARY_DIR}/PlivexWinConfig.cmake
+  ${CMAKE_CURRENT_BINARY_DIR}/PlivexWinConfigVersion.cmake
+  DESTINATION ${PLIVEXWIN_PACKAGE_DIR})
