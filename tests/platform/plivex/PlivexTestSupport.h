@@ -6,8 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/plivex/Plivex.h"
-#include "platform/scenar/Scenar.h"
+#include "platform/plivex/PoBase.h"
+#include "platform/scenar/basic/SoBase.h"
+#include "platform/scenar/basic/SoType.h"
+#include "platform/scenar/nodes/SoNode.h"
+#include "platform/scenar/sensors/SoNodeSensor.h"
 
 // Registers the classes and checks at the end that the test released every
 // toolkit object it made.

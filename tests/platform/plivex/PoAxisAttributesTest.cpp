@@ -1,6 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "PlivexTestSupport.h"
+#include "platform/plivex/PbDateFormatMapping.h"
+#include "platform/plivex/PbMiscTextAttr.h"
+#include "platform/plivex/PbNumericDisplayFormat.h"
+#include "platform/plivex/PoLinearAxis.h"
+#include "platform/plivex/PoPolarLinAxis.h"
+#include "platform/plivex/PoTimeAxis.h"
+#include "platform/scenar/fields/SoField.h"
 
 namespace {
 

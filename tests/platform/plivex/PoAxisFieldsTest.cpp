@@ -7,6 +7,18 @@
 #include <vector>
 
 #include "PlivexTestSupport.h"
+#include "platform/plivex/PoAngularAxis.h"
+#include "platform/plivex/PoGenAxis.h"
+#include "platform/plivex/PoLinearAxis.h"
+#include "platform/plivex/PoLogAxis.h"
+#include "platform/plivex/PoPolarLinAxis.h"
+#include "platform/plivex/PoPolarLogAxis.h"
+#include "platform/plivex/PoTimeAxis.h"
+#include "platform/scenar/basic/SbName.h"
+#include "platform/scenar/basic/SbString.h"
+#include "platform/scenar/fields/SoField.h"
+#include "platform/scenar/fields/SoFieldData.h"
+#include "platform/scenar/fields/SoSFields.h"
 
 namespace {
 

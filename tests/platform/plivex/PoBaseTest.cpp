@@ -6,6 +6,17 @@
 #include <vector>
 
 #include "PlivexTestSupport.h"
+#include "platform/plivex/PoAngularAxis.h"
+#include "platform/plivex/PoAxis.h"
+#include "platform/plivex/PoCartesianAxis.h"
+#include "platform/plivex/PoGenAxis.h"
+#include "platform/plivex/PoLinearAxis.h"
+#include "platform/plivex/PoLogAxis.h"
+#include "platform/plivex/PoPolarAxis.h"
+#include "platform/plivex/PoPolarLinAxis.h"
+#include "platform/plivex/PoPolarLogAxis.h"
+#include "platform/plivex/PoTimeAxis.h"
+#include "platform/scenar/basic/SoType.h"
 
 namespace {
 
