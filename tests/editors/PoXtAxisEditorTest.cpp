@@ -137,6 +137,26 @@ TEST_F(AxisEditorTest, switchingBackToContinuousWhileHiddenKeepsTheNodesOwnChang
   EXPECT_EQ(workingCopy()->titleString.getValue(), "changed outside");
 }
 
+TEST_F(AxisEditorTest, switchToContinuousAfterAHiddenAttachWritesTheWorkingCopyWhole) {
+  Exposed<PoXtLinearAxisEditor> late;
+  late.attach(node);  // while hidden: the working copy is the node as it is now
+  const int visibility = node->gradVisibility.getValue();
+  node->gradVisibility.setValue((visibility + 1) % 3);
+  node->titleString.setValue("changed before shown");
+  late.show();  // activate does nothing while the sensor is attached
+  late.setUpdateFrequency(PoXtAxisEditor::AFTER_ACCEPT);
+  late.setUpdateFrequency(PoXtAxisEditor::CONTINUOUS);
+
+  SbString nodeText, copyText;
+  node->get(nodeText);
+  late.workingCopy->get(copyText);
+  EXPECT_EQ(nodeText, copyText) << "not a mix of the node's and the working copy's values";
+  EXPECT_EQ(node->gradVisibility.getValue(), visibility);
+  EXPECT_EQ(
+      elementAt<PoXtEditTextData>(late.dialog, indexOf(late.dialog, "String :", 1))->getString(),
+      node->titleString.getValue());
+}
+
 TEST_F(AxisEditorTest, changeMadeWhileHiddenDoesNotStopTheCatchUpOnShow) {
   editor->hide();
   userSetSlider(dialog(), indexOf(dialog(), "Step :"), 0.5f);  // a program drives the dialog

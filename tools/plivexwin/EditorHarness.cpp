@@ -1,23 +1,57 @@
 #include "plivexwin/EditorHarness.h"
 
+#include "editors/axis/PoXtLinearAxisEditor.h"
 #include "platform/plivex/PoBase.h"
-#include "plivexwin/LinearAxisHarness.h"
+#include "platform/plivex/PoLinearAxis.h"
+#include "plivexwin/EditorHarnessOf.h"
 
 namespace plivexwin::cli {
 
-std::span<const EditorKind> editorKinds() {
-  static const EditorKind kKinds[] = {
-      {"linear", "PoXtLinearAxisEditor editing a PoLinearAxis", LinearAxisHarness::levels(),
-       []() -> std::unique_ptr<EditorHarness> { return std::make_unique<LinearAxisHarness>(); }},
-  };
-  return kKinds;
+namespace {
+
+// The filter levels of the class levels, outermost first.
+constexpr FilterLevel kText =
+    filterLevel<&PoXtAxisEditor::setTextAxisFilter, &PoXtAxisEditor::getTextAxisFilter>("text");
+constexpr FilterLevel kGeom =
+    filterLevel<&PoXtAxisEditor::setGeomAxisFilter, &PoXtAxisEditor::getGeomAxisFilter>("geom");
+constexpr FilterLevel kCartesian =
+    filterLevel<&PoXtCartesianAxisEditor::setCartesianAxisFilter,
+                &PoXtCartesianAxisEditor::getCartesianAxisFilter>("cartesian");
+constexpr FilterLevel kLinear = filterLevel<&PoXtLinearAxisEditor::setLinearAxisFilter,
+                                            &PoXtLinearAxisEditor::getLinearAxisFilter>("linear");
+
+template <typename Editor, typename Node>
+constexpr auto open = EditorHarnessOf<Editor, Node>::open;
+
+// name, summary, filter levels, harness
+constexpr EditorKind kKinds[] = {
+    {"linear",
+     "PoXtLinearAxisEditor editing a PoLinearAxis",
+     {kText, kGeom, kCartesian, kLinear},
+     open<PoXtLinearAxisEditor, PoLinearAxis>},
+};
+
+}  // namespace
+
+std::span<const FilterLevel> EditorKind::filterLevels() const {
+  std::size_t count = 0;
+  while (count < std::size(levels) && !levels[count].name.empty()) ++count;
+  return {levels, count};
 }
+
+const FilterLevel* EditorHarness::findLevel(std::string_view name) const {
+  for (const FilterLevel& level : filterLevels())
+    if (level.name == name) return &level;
+  return nullptr;
+}
+
+std::span<const EditorKind> editorKinds() { return kKinds; }
 
 std::unique_ptr<EditorHarness> openEditor(std::string_view kind) {
   for (const EditorKind& known : editorKinds()) {
     if (known.name != kind) continue;
     PoBase::initClasses();
-    return known.open();
+    return known.open(known.filterLevels());
   }
   return nullptr;
 }

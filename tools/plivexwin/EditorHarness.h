@@ -5,34 +5,56 @@
 #include <span>
 #include <string_view>
 
-class PoXtAxisEditor;
 class PoXtDialog;
 class SoNode;
+class SoWinComponent;
 
 namespace plivexwin::cli {
 
-// An editor opened for a session, with a fresh node of its kind attached and
-// the editor shown. Owns both; the node is released after the editor.
-class EditorHarness {
- public:
-  virtual ~EditorHarness() = default;
-
-  virtual PoXtAxisEditor& editor() const = 0;
-  virtual PoXtDialog& dialog() const = 0;
-  virtual SoNode& node() const = 0;
-
-  // The names of the editor's filter levels, outermost class level first.
-  virtual std::span<const std::string_view> filterLevels() const = 0;
-  // Sets the filter of the named level; false when the editor has no such level.
-  virtual bool setFilter(std::string_view level, uint32_t show, uint32_t hide) = 0;
+// A class level's element filter, as the program names it ("text", "linear").
+struct FilterLevel {
+  std::string_view name;
+  void (*set)(SoWinComponent& editor, uint32_t show, uint32_t hide);
+  void (*get)(const SoWinComponent& editor, uint32_t& show, uint32_t& hide);
 };
 
-// A kind of editor `edit` opens.
+// An editor opened for a session, with a fresh node of its kind attached and
+// the editor shown. Owns both; the node is released after the editor. The
+// same for axis and legend editors.
+class EditorHarness {
+ public:
+  // The values both editor families give their nested enumerations.
+  enum UpdateFrequency : int { CONTINUOUS = 0, AFTER_ACCEPT = 1 };
+  enum Presentation : int { FOLDED = 0, UNFOLDED = 1, WITHOUT_TOGGLES = 2 };
+
+  virtual ~EditorHarness() = default;
+
+  virtual SoWinComponent& editor() const = 0;  // show, hide, isVisible
+  virtual PoXtDialog& dialog() const = 0;
+  virtual SoNode& node() const = 0;
+  virtual SoNode& workingCopy() const = 0;
+  // How many times the editor has run its change callbacks.
+  virtual int changes() const = 0;
+
+  virtual UpdateFrequency getUpdateFrequency() const = 0;
+  virtual void setUpdateFrequency(UpdateFrequency frequency) = 0;
+  virtual Presentation getPresentation() const = 0;
+  virtual void setPresentation(Presentation presentation) = 0;
+
+  // The editor's filter levels, outermost class level first.
+  virtual std::span<const FilterLevel> filterLevels() const = 0;
+  // The level named name, nullptr when the editor has none.
+  const FilterLevel* findLevel(std::string_view name) const;
+};
+
+// A kind of editor `edit` opens: one row of the kinds table.
 struct EditorKind {
   std::string_view name;
   std::string_view summary;
-  std::span<const std::string_view> filterLevels;
-  std::unique_ptr<EditorHarness> (*open)();
+  FilterLevel levels[6];  // outermost level first, ended by a level without a name
+  std::unique_ptr<EditorHarness> (*open)(std::span<const FilterLevel> levels);
+
+  std::span<const FilterLevel> filterLevels() const;
 };
 
 std::span<const EditorKind> editorKinds();

@@ -5,10 +5,10 @@
 #include <ostream>
 #include <stdexcept>
 
-#include "editors/framework/PoXtAxisEditor.h"
 #include "platform/scenar/fields/SoFieldData.h"
 #include "platform/scenar/nodes/SoNode.h"
 #include "platform/scenarwin/PoXtDialog.h"
+#include "platform/scenarwin/SoWinComponent.h"
 #include "plivexwin/EditorHarness.h"
 #include "plivexwin/TextParsing.h"
 
@@ -181,8 +181,12 @@ std::string Session::commandHelp() {
   for (const Command& command : commands()) {
     text += "  " + std::string(command.name);
     if (!command.arguments.empty()) text += " " + std::string(command.arguments);
-    text += '\n' + indent;
-    for (char c : command.help) text += c == '\n' ? '\n' + indent : std::string(1, c);
+    text += '\n';
+    text += indent;
+    for (char c : command.help) {
+      text += c;
+      if (c == '\n') text += indent;
+    }
     text += '\n';
   }
   return text;
@@ -197,7 +201,7 @@ int Session::run() {
   while (std::getline(in_, line))
     if (!execute(line)) break;
   out_.flush();
-  return 0;
+  return failed_ ? 1 : 0;
 }
 
 bool Session::execute(std::string_view line) {
@@ -216,6 +220,7 @@ bool Session::execute(std::string_view line) {
     (this->*found->run)(args);
   } catch (const CommandError& error) {
     out_ << "error: " << error.what() << '\n';
+    failed_ = true;
   }
   return !ended_;
 }
@@ -276,33 +281,34 @@ void Session::press(std::string_view args) {
 }
 
 void Session::frequency(std::string_view args) {
-  static constexpr Choice<PoXtAxisEditor::UpdateFrequency> kFrequencies[] = {
-      {"continuous", PoXtAxisEditor::CONTINUOUS},
-      {"after-accept", PoXtAxisEditor::AFTER_ACCEPT},
+  static constexpr Choice<EditorHarness::UpdateFrequency> kFrequencies[] = {
+      {"continuous", EditorHarness::CONTINUOUS},
+      {"after-accept", EditorHarness::AFTER_ACCEPT},
   };
-  harness_.editor().setUpdateFrequency(chooseWord(args, "frequency", kFrequencies));
+  harness_.setUpdateFrequency(chooseWord(args, "frequency", kFrequencies));
 }
 
 void Session::presentation(std::string_view args) {
-  static constexpr Choice<PoXtAxisEditor::Presentation> kPresentations[] = {
-      {"folded", PoXtAxisEditor::FOLDED},
-      {"unfolded", PoXtAxisEditor::UNFOLDED},
-      {"without-toggles", PoXtAxisEditor::WITHOUT_TOGGLES},
+  static constexpr Choice<EditorHarness::Presentation> kPresentations[] = {
+      {"folded", EditorHarness::FOLDED},
+      {"unfolded", EditorHarness::UNFOLDED},
+      {"without-toggles", EditorHarness::WITHOUT_TOGGLES},
   };
-  harness_.editor().setPresentation(chooseWord(args, "presentation", kPresentations));
+  harness_.setPresentation(chooseWord(args, "presentation", kPresentations));
 }
 
 void Session::filter(std::string_view args) {
-  std::string_view level = requireWord(args, "filter level");
-  std::span<const std::string_view> levels = harness_.filterLevels();
-  if (std::find(levels.begin(), levels.end(), level) == levels.end()) {
-    std::string known = listWords(levels, [](std::string_view each) { return each; });
-    fail("unknown filter level " + quote(level) + "; use " + known);
+  std::string_view name = requireWord(args, "filter level");
+  const FilterLevel* level = harness_.findLevel(name);
+  if (!level) {
+    std::string known =
+        listWords(harness_.filterLevels(), [](const FilterLevel& each) { return each.name; });
+    fail("unknown filter level " + quote(name) + "; use " + known);
   }
   uint32_t show = requireMask(args, "show mask");
   uint32_t hide = requireMask(args, "hide mask");
   requireEnd(args);
-  harness_.setFilter(level, show, hide);
+  level->set(harness_.editor(), show, hide);
 }
 
 void Session::app(std::string_view args) {

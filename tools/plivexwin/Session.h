@@ -18,7 +18,7 @@ class Session {
   Session(EditorHarness& harness, std::istream& in, std::ostream& out);
 
   // Prints the dialog, then runs the commands until "quit" or the end of the
-  // input. Returns the program's exit status.
+  // input. Returns the program's exit status: 1 when a command failed, else 0.
   int run();
   // Runs one command line; false once the session should end.
   bool execute(std::string_view line);
@@ -48,6 +48,7 @@ class Session {
   std::istream& in_;
   std::ostream& out_;
   bool ended_ = false;
+  bool failed_ = false;  // a command printed an error line
 };
 
 }  // namespace plivexwin::cli

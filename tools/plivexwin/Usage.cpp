@@ -31,14 +31,14 @@ std::string editUsage() {
       "followed by what the command prints; commands that only change the state\n"
       "print nothing. A bad command, index or value prints one line \"error: ...\"\n"
       "to standard output and the session goes on. Blank lines and lines starting\n"
-      "with '#' are skipped. The session ends at \"quit\" or at the end of the input,\n"
-      "with exit status 0.\n"
+      "with '#' are skipped. The session ends at \"quit\" or at the end of the input;\n"
+      "the exit status is then 1 if any command printed an error line, else 0.\n"
       "\n"
       "Kinds:\n";
   for (const EditorKind& kind : editorKinds()) {
     text += "  " + std::string(kind.name) + "  " + std::string(kind.summary) + "\n";
     text += "  " + std::string(kind.name.size(), ' ') + "  filter levels:";
-    for (std::string_view level : kind.filterLevels) text += " " + std::string(level);
+    for (const FilterLevel& level : kind.filterLevels()) text += " " + std::string(level.name);
     text += "\n";
   }
   text +=

@@ -1,0 +1,218 @@
+// The contract every editor keeps whatever node it edits, run over every kind
+// of the program's kinds table: an editor joins with its row there.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/scenar/basic/SoBase.h"
+#include "platform/scenar/fields/SoFieldData.h"
+#include "platform/scenar/fields/SoSFields.h"
+#include "platform/scenar/nodes/SoNode.h"
+#include "platform/scenarwin/PoXtDialog.h"
+#include "platform/scenarwin/SoWinComponent.h"
+#include "plivexwin/EditorHarness.h"
+
+namespace plivexwin::cli {
+void PrintTo(const EditorKind& kind, std::ostream* out) { *out << kind.name; }
+}  // namespace plivexwin::cli
+
+namespace {
+
+using plivexwin::cli::EditorHarness;
+using plivexwin::cli::EditorKind;
+using plivexwin::cli::FilterLevel;
+
+// Every field of node in the scene-file syntax, one "name value" line each.
+std::string fieldsOf(const SoNode& node) {
+  std::string text;
+  const SoFieldData* fields = node.getFieldData();
+  for (int i = 0; i < fields->getNumFields(); ++i) {
+    SbString value;
+    fields->getField(&node, i)->get(value);
+    text += std::string(fields->getFieldName(i).getString()) + " " + value.str() + "\n";
+  }
+  return text;
+}
+
+// The node's first field of type Field.
+template <typename Field>
+Field& firstField(SoNode& node) {
+  const SoFieldData* fields = node.getFieldData();
+  for (int i = 0; i < fields->getNumFields(); ++i)
+    if (auto* field = dynamic_cast<Field*>(fields->getField(&node, i))) return *field;
+  throw std::logic_error("the node has no field of that type");
+}
+
+int countOf(const PoXtDialog& dialog, int32_t id) {
+  int count = 0;
+  for (int i = 0; i < dialog.getNum(); ++i) count += dialog.get1Value(i)->getID() == id;
+  return count;
+}
+
+int headsOf(const PoXtDialog& dialog) {
+  int heads = 0;
+  for (int i = 0; i < dialog.getNum(); ++i)
+    heads += dynamic_cast<const PoXtSectionToggleData*>(dialog.get1Value(i)) != nullptr;
+  return heads;
+}
+
+class EditorContractTest : public ::testing::TestWithParam<EditorKind> {
+ protected:
+  void TearDown() override {
+    harness.reset();
+    EXPECT_EQ(SoBase::getLiveCount(), liveAtStart) << "references do not balance";
+  }
+
+  PoXtDialog& dialog() const { return harness->dialog(); }
+  SoNode& node() const { return harness->node(); }
+  SoNode& workingCopy() const { return harness->workingCopy(); }
+
+  // Moves the first real slider of the dialog as a user would.
+  void moveASlider() {
+    for (int i = 0; i < dialog().getNum(); ++i) {
+      auto* slider = dynamic_cast<PoXtRealSliderData*>(dialog().get1Value(i));
+      if (!slider) continue;
+      float min, max;
+      slider->getLimit(min, max);
+      slider->setValue(slider->getValue() == max ? min : max);
+      dialog().userChanged(i);
+      return;
+    }
+    FAIL() << "the dialog has no real slider";
+  }
+
+  void pressAccept() {
+    ASSERT_EQ(dialog().get1Value(dialog().getNum() - 1)->getID(), -3);
+    dialog().userChanged(dialog().getNum() - 1);
+  }
+
+  long liveAtStart = SoBase::getLiveCount();
+  std::unique_ptr<EditorHarness> harness = plivexwin::cli::openEditor(GetParam().name);
+};
+
+TEST_P(EditorContractTest, freshEditorIsContinuousUnfoldedAndShowsItsNode) {
+  EXPECT_EQ(harness->getUpdateFrequency(), EditorHarness::CONTINUOUS);
+  EXPECT_EQ(harness->getPresentation(), EditorHarness::UNFOLDED);
+  EXPECT_EQ(countOf(dialog(), -3), 0) << "no Accept button";
+  EXPECT_EQ(fieldsOf(workingCopy()), fieldsOf(node()));
+  for (const FilterLevel& level : harness->filterLevels()) {
+    uint32_t show, hide;
+    level.get(harness->editor(), show, hide);
+    EXPECT_NE(show & ~hide, 0u) << level.name << " shows its elements";
+  }
+}
+
+TEST_P(EditorContractTest, continuousChangeReachesWorkingCopyAndNodeAtOnce) {
+  const std::string before = fieldsOf(node());
+  moveASlider();
+  EXPECT_NE(fieldsOf(node()), before);
+  EXPECT_EQ(fieldsOf(node()), fieldsOf(workingCopy()));
+  EXPECT_EQ(harness->changes(), 1);
+}
+
+TEST_P(EditorContractTest, afterAcceptHoldsChangesUntilAccept) {
+  harness->setUpdateFrequency(EditorHarness::AFTER_ACCEPT);
+  harness->setUpdateFrequency(EditorHarness::AFTER_ACCEPT);
+  EXPECT_EQ(countOf(dialog(), -3), 1);
+  const std::string before = fieldsOf(node());
+  moveASlider();
+  EXPECT_EQ(fieldsOf(node()), before);
+  EXPECT_EQ(fieldsOf(workingCopy()), before);
+  EXPECT_EQ(harness->changes(), 0);
+
+  pressAccept();
+  EXPECT_NE(fieldsOf(node()), before);
+  EXPECT_EQ(fieldsOf(node()), fieldsOf(workingCopy()));
+  EXPECT_EQ(harness->changes(), 1);
+}
+
+TEST_P(EditorContractTest, switchToContinuousWritesTheWholeWorkingCopyAndShowsIt) {
+  harness->setUpdateFrequency(EditorHarness::AFTER_ACCEPT);
+  // The application changes several fields of the working copy the callbacks hand out.
+  const SoFieldData* fields = workingCopy().getFieldData();
+  for (int i = 0; i < fields->getNumFields(); ++i) {
+    SoField* field = fields->getField(&workingCopy(), i);
+    if (auto* real = dynamic_cast<SoSFFloat*>(field)) real->setValue(real->getValue() + 0.5f);
+    if (auto* text = dynamic_cast<SoSFString*>(field))
+      text->setValue(SbString(text->getValue().str() + "x"));
+  }
+  const std::string edited = fieldsOf(workingCopy());
+
+  harness->setUpdateFrequency(EditorHarness::CONTINUOUS);
+  EXPECT_EQ(countOf(dialog(), -3), 0);
+  EXPECT_EQ(fieldsOf(node()), edited);
+  EXPECT_EQ(fieldsOf(workingCopy()), edited);
+  // The dialog shows the working copy: accepting it changes nothing.
+  harness->setUpdateFrequency(EditorHarness::AFTER_ACCEPT);
+  pressAccept();
+  EXPECT_EQ(fieldsOf(node()), edited);
+}
+
+TEST_P(EditorContractTest, nodeChangesComeBackUnlessHidden) {
+  SoSFFloat& field = firstField<SoSFFloat>(node());
+  field.setValue(field.getValue() + 0.25f);
+  EXPECT_EQ(fieldsOf(workingCopy()), fieldsOf(node()));
+
+  harness->editor().hide();
+  field.setValue(field.getValue() + 0.25f);
+  EXPECT_NE(fieldsOf(workingCopy()), fieldsOf(node())) << "a hidden editor does not follow";
+  harness->editor().show();
+  EXPECT_EQ(fieldsOf(workingCopy()), fieldsOf(node())) << "shown again, it catches up";
+
+  harness->setUpdateFrequency(EditorHarness::AFTER_ACCEPT);
+  const std::string shown = fieldsOf(node());
+  pressAccept();
+  EXPECT_EQ(fieldsOf(node()), shown) << "the dialog showed the node";
+}
+
+TEST_P(EditorContractTest, everyFilterLevelHidesItsElementsAndIgnoresTheSameShownSet) {
+  const int whole = dialog().getNum();
+  for (const FilterLevel& level : harness->filterLevels()) {
+    uint32_t show, hide;
+    level.get(harness->editor(), show, hide);
+    level.set(harness->editor(), show, show);
+    EXPECT_LT(dialog().getNum(), whole) << level.name;
+    const int hidden = dialog().getNum();
+    level.set(harness->editor(), 0, 0);  // shows nothing either: no change at all
+    uint32_t storedShow, storedHide;
+    level.get(harness->editor(), storedShow, storedHide);
+    EXPECT_EQ(storedShow, show) << level.name;
+    EXPECT_EQ(storedHide, show) << level.name;
+    EXPECT_EQ(dialog().getNum(), hidden) << level.name;
+    level.set(harness->editor(), show, hide);
+    EXPECT_EQ(dialog().getNum(), whole) << level.name;
+  }
+}
+
+TEST_P(EditorContractTest, presentationsChangeOnlyTheHeads) {
+  const int whole = dialog().getNum();
+  const int heads = headsOf(dialog());
+  ASSERT_GT(heads, 0);
+  harness->setPresentation(EditorHarness::FOLDED);
+  EXPECT_EQ(dialog().getNum(), whole);
+  harness->setPresentation(EditorHarness::WITHOUT_TOGGLES);
+  EXPECT_EQ(dialog().getNum(), whole - heads);
+  harness->setPresentation(EditorHarness::UNFOLDED);
+  EXPECT_EQ(dialog().getNum(), whole);
+  EXPECT_EQ(headsOf(dialog()), heads);
+}
+
+TEST_P(EditorContractTest, anyStoredFrequencyOrPresentationStaysDefined) {
+  const int whole = dialog().getNum();
+  harness->setUpdateFrequency(static_cast<EditorHarness::UpdateFrequency>(5));
+  EXPECT_EQ(harness->getUpdateFrequency(), 5);
+  harness->setPresentation(static_cast<EditorHarness::Presentation>(5));
+  EXPECT_EQ(harness->getPresentation(), 5);
+  EXPECT_EQ(dialog().getNum(), whole);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, EditorContractTest,
+                         ::testing::ValuesIn(plivexwin::cli::editorKinds().begin(),
+                                             plivexwin::cli::editorKinds().end()),
+                         [](const ::testing::TestParamInfo<EditorKind>& info) {
+                           return std::string(info.param.name);
+                         });
+
+}  // namespace
