@@ -8,9 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/plivex/Plivex.h"
-#include "platform/scenar/Scenar.h"
-#include "platform/scenarwin/ScenarWin.h"
+#include "platform/plivex/PoAxis.h"
+#include "platform/plivex/PoBase.h"
+#include "platform/scenar/basic/SoBase.h"
+#include "platform/scenarwin/PoXtDialog.h"
+#include "platform/scenarwin/PoXtElementData.h"
+#include "platform/scenarwin/menuColumn.h"
 
 // Opens an editor's protected members to the tests.
 template <typename Editor>

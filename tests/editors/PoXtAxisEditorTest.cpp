@@ -1,6 +1,7 @@
 // The behaviour every axis editor shares, exercised through the linear editor.
 
 #include "editors/axis/PoXtLinearAxisEditor.h"
+#include "platform/plivex/PoLinearAxis.h"
 
 #include "EditorTestSupport.h"
 

@@ -1,6 +1,7 @@
 // The "Cartesian" and "Linear" class levels, through the linear axis editor.
 
 #include "editors/axis/PoXtLinearAxisEditor.h"
+#include "platform/plivex/PoLinearAxis.h"
 
 #include "EditorTestSupport.h"
 #include "support/CommaLocale.h"
