@@ -20,9 +20,8 @@ inline constexpr ElementRow kCartesianRows[] = {
 };
 
 inline const SbString kCartesianLabel("Cartesian");
-inline constexpr SectionRow kCartesianSections[] = {{&kCartesianLabel, 0x7, true}};
 inline constexpr LevelGroup kCartesianGroups[] = {
-    {makeGroup<kCartesianRows>(3), kCartesianSections, {0x7, 0}}};
+    groupInOneSection<kCartesianRows, kCartesianLabel>(3)};
 
 inline constexpr CopyFieldFn kCartesianCopied[] = {
     copyField<&PoCartesianAxis::start>,

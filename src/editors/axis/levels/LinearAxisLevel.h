@@ -21,9 +21,7 @@ inline constexpr ElementRow kLinearRows[] = {
 };
 
 inline const SbString kLinearLabel("Linear");
-inline constexpr SectionRow kLinearSections[] = {{&kLinearLabel, 0x1f, true}};
-inline constexpr LevelGroup kLinearGroups[] = {
-    {makeGroup<kLinearRows>(4), kLinearSections, {0x1f, 0}}};
+inline constexpr LevelGroup kLinearGroups[] = {groupInOneSection<kLinearRows, kLinearLabel>(4)};
 
 inline constexpr CopyFieldFn kLinearCopied[] = {
     copyField<&PoLinearAxis::step>,

@@ -31,21 +31,23 @@ class Words {
 
 }  // namespace
 
-void showRealValue(PoXtRealSliderData& slider, float value) {
-  float min, max;
+namespace {
+
+// Shows value, widening the slider's range to take it in; the range never narrows.
+template <typename Slider, typename Value>
+void showWidened(Slider& slider, Value value) {
+  Value min, max;
   slider.getLimit(min, max);
   if (value < min) slider.setLimit(value, max);
   if (value > max) slider.setLimit(min, value);
   slider.setValue(value);
 }
 
-void showIntValue(PoXtIntSliderData& slider, int value) {
-  int min, max;
-  slider.getLimit(min, max);
-  if (value < min) slider.setLimit(value, max);
-  if (value > max) slider.setLimit(min, value);
-  slider.setValue(value);
-}
+}  // namespace
+
+void showRealValue(PoXtRealSliderData& slider, float value) { showWidened(slider, value); }
+
+void showIntValue(PoXtIntSliderData& slider, int value) { showWidened(slider, value); }
 
 SbString formatNumber(double value) { return SbString::fromDouble(value); }
 

@@ -59,6 +59,19 @@ SoNode* makeNode() {
   return new Node;
 }
 
+// The usual group of a class level: one toggled section, labelled Label, that
+// holds every row and shows them all by default.
+template <const auto& Rows, const SbString& Label>
+struct OneSection {
+  static constexpr uint32_t kMask = (1u << std::size(Rows)) - 1;
+  static constexpr SectionRow kSections[] = {{&Label, kMask, true}};
+};
+template <const auto& Rows, const SbString& Label>
+constexpr LevelGroup groupInOneSection(int code) {
+  using Section = OneSection<Rows, Label>;
+  return {makeGroup<Rows>(code), Section::kSections, {Section::kMask, 0}};
+}
+
 // The sections of a group are disjoint, hold every row of the group and lie
 // inside its default filter; the group code fits the identifier.
 constexpr bool sectionsCoverTheGroup(const LevelGroup& group) {
