@@ -40,64 +40,44 @@ void parseVector(const SbString& text, float* values, int count);  // words 1..c
 SbString formatDecadeList(const uint16_t* values, int count);      // "%d " per value
 std::vector<uint16_t> parseDecadeList(const SbString& text);       // words as 16-bit integers
 
-// Choice and SoSFEnum: the selected item's index is the field value.
-template <auto Field>
-void showEnum(SoNode* node, PoXtElementData* element) {
-  if (auto* choice = dynamic_cast<PoXtChoiceButtonData*>(element))
-    choice->setSelectedItem(fieldOf<Field>(node).getValue());
-}
-template <auto Field>
-void writeEnum(SoNode* node, PoXtElementData* element) {
-  if (auto* choice = dynamic_cast<PoXtChoiceButtonData*>(element))
-    fieldOf<Field>(node).setValue(choice->getSelectedItem());
-}
+// How an element kind shows a field's value and gives a value back: the
+// element class, show(element, value) and read(element).
+struct ChoiceAsEnum {  // the selected item's index is the field value
+  using Element = PoXtChoiceButtonData;
+  static void show(Element& choice, int value) { choice.setSelectedItem(value); }
+  static int read(const Element& choice) { return choice.getSelectedItem(); }
+};
+struct SliderAsFloat {
+  using Element = PoXtRealSliderData;
+  static void show(Element& slider, float value) { showRealValue(slider, value); }
+  static float read(const Element& slider) { return slider.getValue(); }
+};
+struct SliderAsUShort {  // the slider value is truncated to 16 bits
+  using Element = PoXtIntSliderData;
+  static void show(Element& slider, uint16_t value) { showIntValue(slider, value); }
+  static uint16_t read(const Element& slider) { return static_cast<uint16_t>(slider.getValue()); }
+};
+struct TextAsString {  // the text unchanged
+  using Element = PoXtEditTextData;
+  static void show(Element& text, const SbString& value) { text.setString(value); }
+  static SbString read(const Element& text) { return text.getString(); }
+};
+struct ToggleAsBool {  // state 0 stands for TRUE
+  using Element = PoXtToggleButtonData;
+  static void show(Element& toggle, SbBool value) { toggle.setState(value ? 0 : 1); }
+  static SbBool read(const Element& toggle) { return toggle.getState() == 0 ? TRUE : FALSE; }
+};
 
-// Real slider and SoSFFloat.
-template <auto Field>
-void showFloat(SoNode* node, PoXtElementData* element) {
-  if (auto* slider = dynamic_cast<PoXtRealSliderData*>(element))
-    showRealValue(*slider, fieldOf<Field>(node).getValue());
+// The update and the handler of a field shown in an element of Kind.
+template <typename Kind, auto Field>
+void showField(SoNode* node, PoXtElementData* element) {
+  if (auto* shown = dynamic_cast<typename Kind::Element*>(element))
+    Kind::show(*shown, fieldOf<Field>(node).getValue());
 }
-template <auto Field>
-void writeFloat(SoNode* node, PoXtElementData* element) {
-  if (auto* slider = dynamic_cast<PoXtRealSliderData*>(element))
-    fieldOf<Field>(node).setValue(slider->getValue());
-}
-
-// Integer slider and SoSFUShort; the slider value is truncated to 16 bits.
-template <auto Field>
-void showUShort(SoNode* node, PoXtElementData* element) {
-  if (auto* slider = dynamic_cast<PoXtIntSliderData*>(element))
-    showIntValue(*slider, fieldOf<Field>(node).getValue());
-}
-template <auto Field>
-void writeUShort(SoNode* node, PoXtElementData* element) {
-  if (auto* slider = dynamic_cast<PoXtIntSliderData*>(element))
-    fieldOf<Field>(node).setValue(static_cast<uint16_t>(slider->getValue()));
-}
-
-// Text and SoSFString: the text unchanged.
-template <auto Field>
-void showString(SoNode* node, PoXtElementData* element) {
-  if (auto* text = dynamic_cast<PoXtEditTextData*>(element))
-    text->setString(fieldOf<Field>(node).getValue());
-}
-template <auto Field>
-void writeString(SoNode* node, PoXtElementData* element) {
-  if (auto* text = dynamic_cast<PoXtEditTextData*>(element))
-    fieldOf<Field>(node).setValue(text->getString());
-}
-
-// Toggle and SoSFBool: state 0 stands for TRUE.
-template <auto Field>
-void showBool(SoNode* node, PoXtElementData* element) {
-  if (auto* toggle = dynamic_cast<PoXtToggleButtonData*>(element))
-    toggle->setState(fieldOf<Field>(node).getValue() ? 0 : 1);
-}
-template <auto Field>
-void writeBool(SoNode* node, PoXtElementData* element) {
-  if (auto* toggle = dynamic_cast<PoXtToggleButtonData*>(element))
-    fieldOf<Field>(node).setValue(toggle->getState() == 0 ? TRUE : FALSE);
+template <typename Kind, auto Field>
+void writeField(SoNode* node, PoXtElementData* element) {
+  if (auto* shown = dynamic_cast<typename Kind::Element*>(element))
+    fieldOf<Field>(node).setValue(Kind::read(*shown));
 }
 
 // Vector text and SoSFVec3f or SoSFVec2f: the components separated by one blank.

@@ -107,14 +107,22 @@ constexpr ElementRow choice(const char* label, const char* const (&items)[N]) {
           0,
           0,
           "",
-          &showEnum<Field>,
-          &writeEnum<Field>};
+          &showField<ChoiceAsEnum, Field>,
+          &writeField<ChoiceAsEnum, Field>};
 }
 
 template <auto Field>
 constexpr ElementRow realSlider(const char* label, float min, float max, float value) {
-  return {label, ElementKind::RealSlider, nullptr,           0, min, max, value,
-          "",    &showFloat<Field>,       &writeFloat<Field>};
+  return {label,
+          ElementKind::RealSlider,
+          nullptr,
+          0,
+          min,
+          max,
+          value,
+          "",
+          &showField<SliderAsFloat, Field>,
+          &writeField<SliderAsFloat, Field>};
 }
 
 template <auto Field>
@@ -127,8 +135,8 @@ constexpr ElementRow intSlider(const char* label, int min, int max, int value) {
           static_cast<float>(max),
           static_cast<float>(value),
           "",
-          &showUShort<Field>,
-          &writeUShort<Field>};
+          &showField<SliderAsUShort, Field>,
+          &writeField<SliderAsUShort, Field>};
 }
 
 template <auto Field>
@@ -141,13 +149,22 @@ constexpr ElementRow text(const char* label, const char* initial) {
           0,
           0,
           initial,
-          &showString<Field>,
-          &writeString<Field>};
+          &showField<TextAsString, Field>,
+          &writeField<TextAsString, Field>};
 }
 
 template <auto Field>
 constexpr ElementRow toggle(const char* label) {
-  return {label, ElementKind::Toggle, nullptr, 0, 0, 0, 0, "", &showBool<Field>, &writeBool<Field>};
+  return {label,
+          ElementKind::Toggle,
+          nullptr,
+          0,
+          0,
+          0,
+          0,
+          "",
+          &showField<ToggleAsBool, Field>,
+          &writeField<ToggleAsBool, Field>};
 }
 
 // A text element with conversions of its own (vector, number, decade list...).
