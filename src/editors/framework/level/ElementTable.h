@@ -97,85 +97,62 @@ constexpr ElementGroup makeGroup(int code) {
 
 // Row builders, one per element kind; the field is a pointer to a member field.
 
+// A row whose element of Kind shows and writes Field.
+template <typename Kind, auto Field>
+constexpr ElementRow fieldRow(const char* label, ElementKind kind) {
+  return {.label = label,
+          .kind = kind,
+          .update = &showField<Kind, Field>,
+          .handler = &writeField<Kind, Field>};
+}
+
 template <auto Field, std::size_t N>
 constexpr ElementRow choice(const char* label, const char* const (&items)[N]) {
-  return {label,
-          ElementKind::Choice,
-          items,
-          static_cast<int>(N),
-          0,
-          0,
-          0,
-          "",
-          &showField<ChoiceAsEnum, Field>,
-          &writeField<ChoiceAsEnum, Field>};
+  ElementRow row = fieldRow<ChoiceAsEnum, Field>(label, ElementKind::Choice);
+  row.items = items, row.itemCount = static_cast<int>(N);
+  return row;
 }
 
 template <auto Field>
 constexpr ElementRow realSlider(const char* label, float min, float max, float value) {
-  return {label,
-          ElementKind::RealSlider,
-          nullptr,
-          0,
-          min,
-          max,
-          value,
-          "",
-          &showField<SliderAsFloat, Field>,
-          &writeField<SliderAsFloat, Field>};
+  ElementRow row = fieldRow<SliderAsFloat, Field>(label, ElementKind::RealSlider);
+  row.min = min, row.max = max, row.value = value;
+  return row;
 }
 
 template <auto Field>
 constexpr ElementRow intSlider(const char* label, int min, int max, int value) {
-  return {label,
-          ElementKind::IntSlider,
-          nullptr,
-          0,
-          static_cast<float>(min),
-          static_cast<float>(max),
-          static_cast<float>(value),
-          "",
-          &showField<SliderAsUShort, Field>,
-          &writeField<SliderAsUShort, Field>};
+  ElementRow row = fieldRow<SliderAsUShort, Field>(label, ElementKind::IntSlider);
+  row.min = static_cast<float>(min), row.max = static_cast<float>(max);
+  row.value = static_cast<float>(value);
+  return row;
 }
 
 template <auto Field>
 constexpr ElementRow text(const char* label, const char* initial) {
-  return {label,
-          ElementKind::Text,
-          nullptr,
-          0,
-          0,
-          0,
-          0,
-          initial,
-          &showField<TextAsString, Field>,
-          &writeField<TextAsString, Field>};
+  ElementRow row = fieldRow<TextAsString, Field>(label, ElementKind::Text);
+  row.text = initial;
+  return row;
 }
 
 template <auto Field>
 constexpr ElementRow toggle(const char* label) {
-  return {label,
-          ElementKind::Toggle,
-          nullptr,
-          0,
-          0,
-          0,
-          0,
-          "",
-          &showField<ToggleAsBool, Field>,
-          &writeField<ToggleAsBool, Field>};
+  return fieldRow<ToggleAsBool, Field>(label, ElementKind::Toggle);
 }
 
 // A text element with conversions of its own (vector, number, decade list...).
 constexpr ElementRow convertedText(const char* label, const char* initial,
                                    PoXtUpdateElementFn update, ElementHandlerFn handler) {
-  return {label, ElementKind::Text, nullptr, 0, 0, 0, 0, initial, update, handler};
+  return {.label = label,
+          .kind = ElementKind::Text,
+          .text = initial,
+          .update = update,
+          .handler = handler};
 }
 
 // A push button: it shows and writes nothing; pressing it is still a change.
 constexpr ElementRow button(const char* label, const char* buttonText) {
-  return {label, ElementKind::Button, nullptr, 0, 0, 0, 0, buttonText, nullptr, nullptr};
+  return {.label = label, .kind = ElementKind::Button, .text = buttonText};
 }
 
 }  // namespace plivexwin
