@@ -4,95 +4,63 @@
 #include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/actions/SoSearchAction.h"
 #include "platform/scenar/actions/SoWriteAction.h"
+#include "platform/scenar/nodes/SoCallback.h"
 #include "platform/scenar/nodes/SoCamera.h"
 #include "platform/scenarwin/SoSceneManager.h"
 #include "platform/scenarwin/SoWinRenderArea.h"
 #include "platform/scenarwin/SoWinViewer.h"
-#include "views/PoView.h"
 #include "views/detail/ViewRectangle.h"
 
 using namespace plivexwin::detail;
 
 // The class mutex and the view statics are made at load, with the library's
-// other load-time statics.
-SoType PoBaseView::classTypeId;
-SoFieldData* PoBaseView::fieldData = nullptr;
-SoFieldData** PoBaseView::parentFieldData = nullptr;
-const SoNodekitCatalog* PoBaseView::nodekitCatalog = nullptr;
-const SoNodekitCatalog** PoBaseView::parentNodekitCatalogPtr = nullptr;
-int PoBaseView::firstInstance = 1;
-const int PoBaseView::isBuiltIn = 0;
-int PoBaseView::MT_Id = 0;
+// other load-time statics; the class registry is filled in src/module.
+SO_KIT_CLASS_DATA(PoBaseView)
 
-ViewClassStatics PoBaseView::statics() {
-  return {classTypeId,   fieldData, parentFieldData, nodekitCatalog, parentNodekitCatalogPtr,
-          firstInstance, classMutex};
+void PoBaseView::initClass() { SO_KIT_INIT_ABSTRACT_CLASS(PoBaseView, "PoBaseView"); }
+
+PoBaseView::PoBaseView() { setUpInstance(); }
+
+PoBaseView::PoBaseView(const PoBaseView& other) : SoBaseKit(other), SoGetView(other) {
+  setUpInstance();
+  copyView(other);
 }
 
-void PoBaseView::initClass() {
-  SbThreadAutoLock lock(&classMutex);
-  if (SoBaseKit::getClassTypeId().isBad()) SoBaseKit::initClass();
-  initViewClass(statics(), "BaseKit", "PoBaseView", nullptr, SoBaseKit::getFieldDataPtr(),
-                SoBaseKit::getClassNodekitCatalogPtr());
-}
-
-void PoBaseView::exitClass() { exitViewClass(statics(), "PoBaseView"); }
-
-void PoBaseView::initClasses() {
-  PoBaseView::initClass();
-  PoView::initClass();
-}
-
-void PoBaseView::exitClasses() {
-  PoView::exitClass();
-  PoBaseView::exitClass();
-}
-
-const SoFieldData* PoBaseView::getFieldData() const { return viewFieldData(statics()); }
-
-SoFieldData** PoBaseView::getFieldDataPtr() {
-  SbThreadAutoLock lock(&classMutex);
-  return &fieldData;
-}
-
-PoBaseView::PoBaseView() {
+void PoBaseView::setUpInstance() {
   // The whole set-up runs under the class mutex, so that two threads making the
   // first views at once register the class and its data once.
-  SbThreadAutoLock lock(&classMutex);
-  if (classTypeId.isBad()) initClass();
-  beginViewInstance(statics(), "PoBaseView");  // no parts of its own
-  const struct {
-    const char* name;
-    SoSFVec2f* field;
-    SbVec2f value;
-  } fields[] = {{"viewportOrigin", &viewportOrigin, SbVec2f(0, 0)},
-                {"viewportSize", &viewportSize, SbVec2f(1, 1)}};
-  for (const auto& f : fields) {
-    if (firstInstance) fieldData->addField(this, f.name, f.field);
-    f.field->setValue(f.value);
-    f.field->setContainer(this);
-    f.field->setDefault(TRUE);
-  }
-  createNodekitPartsList();
-  createDefaultParts();
+  SO_KIT_CONSTRUCTOR(PoBaseView);  // no parts of its own
+  SO_KIT_ADD_FIELD(viewportOrigin, (0.0f, 0.0f));
+  SO_KIT_ADD_FIELD(viewportSize, (1.0f, 1.0f));
+  SO_KIT_INIT_INSTANCE();
 }
 
 PoBaseView::~PoBaseView() = default;
 
-PoBaseView::PoBaseView(const PoBaseView& other) : PoBaseView() {
-  viewportOrigin.setValue(other.viewportOrigin.getValue());
-  viewportSize.setValue(other.viewportSize.getValue());
+PoBaseView& PoBaseView::operator=(const PoBaseView& other) {
+  if (this != &other) copyView(other);
+  return *this;
+}
+
+void PoBaseView::copyView(const PoBaseView& other) {
+  const auto copy = [](SoField& to, const SoField& from) {
+    to.copyFrom(from);
+    to.setDefault(from.isDefault());  // a default stays unwritten
+  };
+  const SoFieldData* base = SoBaseKit::getClassFieldData();
+  for (int i = 0; base && i < base->getNumFields(); ++i)
+    copy(*base->getField(this, i), *base->getField(&other, i));
+  copy(cameraKit, other.cameraKit);
+  copy(viewportOrigin, other.viewportOrigin);
+  copy(viewportSize, other.viewportSize);
   sensitive = other.sensitive;
 }
 
-PoBaseView& PoBaseView::operator=(const PoBaseView& other) {
-  if (this == &other) return *this;
-  // The callback part stays this view's own: the other's is hooked to the other view.
-  cameraKit.setValue(other.cameraKit.getValue());
-  viewportOrigin.setValue(other.viewportOrigin.getValue());
-  viewportSize.setValue(other.viewportSize.getValue());
-  sensitive = other.sensitive;
-  return *this;
+void PoBaseView::hookCallbackPart() {
+  auto* callback = dynamic_cast<SoCallback*>(getPart("catchActionCallback", TRUE));
+  if (!callback) return;
+  callback->setCallback(catchActionCB, this);
+  setPart("catchActionCallback", callback);
 }
 
 void PoBaseView::setDefaultOnNonWritingFields() {
@@ -154,13 +122,20 @@ void PoBaseView::setCamera(SoWinViewer* viewer) {
 void PoBaseView::catchActionCB(void* data, SoAction* action) {
   auto* view = static_cast<PoBaseView*>(data);
   if (!view || !action) return;
+  // Dispatch on the registered action types: no casts through the C++ type
+  // information on this path, which every traversal of every view takes.
+  const SoType type = action->getTypeId();
   // Searching and writing are not confined to the view.
-  if (dynamic_cast<SoSearchAction*>(action) || dynamic_cast<SoWriteAction*>(action)) return;
+  if (type.isDerivedFrom(SoSearchAction::getClassTypeId()) ||
+      type.isDerivedFrom(SoWriteAction::getClassTypeId()))
+    return;
+  auto* render = type.isDerivedFrom(SoGLRenderAction::getClassTypeId())
+                     ? static_cast<SoGLRenderAction*>(action)
+                     : nullptr;
   const ViewRectangle rect{view->viewportOrigin.getValue(), view->viewportSize.getValue()};
   if (SoDB::getRenderUnitMode()) {
-    if (auto* render = dynamic_cast<SoGLRenderAction*>(action))
-      narrowRenderUnit(render, rect, m_vvPortion);
+    if (render) narrowRenderUnit(render, rect, m_vvPortion);
     return;
   }
-  narrowClassic(action, rect, m_vvPortion, m_currentLogicalViewportSize);
+  narrowClassic(action, render, rect, m_vvPortion, m_currentLogicalViewportSize);
 }

@@ -1,12 +1,10 @@
 #pragma once
 
 #include "platform/scenar/basic/SbLinear.h"
-#include "platform/scenar/basic/SbThreadMutex.h"
 #include "platform/scenar/fields/SoSFields.h"
-#include "platform/scenar/nodekits/SoBaseKit.h"
+#include "platform/scenar/nodekits/SoSubKit.h"
 #include "platform/scenar/nodes/SoGetView.h"
 #include "platform/scenarwin/Win32.h"
-#include "views/detail/ViewClassPattern.h"
 
 class SoAction;
 class SoWinRenderArea;
@@ -19,21 +17,12 @@ class SoWinViewer;
 // traversal to the rectangle. Mouse presses in a viewer are routed to the view
 // under the pointer by viewingEventCB.
 class PoBaseView : public SoBaseKit, public SoGetView {
- public:
-  using inherited = SoBaseKit;
+  SO_KIT_ABSTRACT_HEADER(PoBaseView, SoBaseKit);
 
-  static void initClass();
-  static void exitClass();
+ public:
   // Registers the module's node and action classes, and unregisters them, in order.
   static void initClasses();
   static void exitClasses();
-
-  static SoType getClassTypeId() { return classTypeId; }
-  SoType getTypeId() const override { return classTypeId; }
-  static const SoNodekitCatalog* getClassNodekitCatalog() { return nodekitCatalog; }
-  const SoNodekitCatalog* getNodekitCatalog() const override { return nodekitCatalog; }
-  const SoFieldData* getFieldData() const override;
-  virtual SbBool getIsBuiltIn() const { return isBuiltIn; }
 
   SbBool getViewportIsEnabled() const override { return 1; }
   const SbVec2f getViewportOrigin() const override { return viewportOrigin.getValue(); }
@@ -56,6 +45,8 @@ class PoBaseView : public SoBaseKit, public SoGetView {
   // Gives the viewer this view's camera, making it if needed.
   void setCamera(SoWinViewer* viewer);
 
+  // Copies the base kit, the camera kit, the rectangle and the sensitivity; the
+  // callback part stays the view's own, hooked to it.
   PoBaseView(const PoBaseView& other);
   PoBaseView& operator=(const PoBaseView& other);
 
@@ -69,8 +60,13 @@ class PoBaseView : public SoBaseKit, public SoGetView {
   static void catchActionCB(void* view, SoAction* action);
   void setDefaultOnNonWritingFields() override;
 
-  static SoFieldData** getFieldDataPtr();
-  static const SoNodekitCatalog** getClassNodekitCatalogPtr() { return &nodekitCatalog; }
+  // Makes the callback part if needed and hooks it to catchActionCB with this
+  // view; concrete views call it once their parts are registered.
+  void hookCallbackPart();
+  // What the copy constructor and the assignment copy. A concrete view's copy
+  // constructor calls it again once it has registered its parts, so that the
+  // part fields copied before they were parts are linked as parts.
+  void copyView(const PoBaseView& other);
 
  public:
   // Part fields are registered by the concrete views.
@@ -83,18 +79,10 @@ class PoBaseView : public SoBaseKit, public SoGetView {
   static SbVec4f m_vvPortion;
   // Pixel size of the logical viewport captured by the first view of a render.
   static SbVec2s m_currentLogicalViewportSize;
-  static int MT_Id;
 
  private:
-  int sensitive = 0;
+  // The class set-up of both constructors.
+  void setUpInstance();
 
-  static SoType classTypeId;
-  static SoFieldData* fieldData;
-  static SoFieldData** parentFieldData;
-  static const SoNodekitCatalog* nodekitCatalog;
-  static const SoNodekitCatalog** parentNodekitCatalogPtr;
-  static int firstInstance;
-  static const int isBuiltIn;
-  static SbThreadMutex classMutex;
-  static plivexwin::detail::ViewClassStatics statics();
+  int sensitive = 0;
 };

@@ -4,75 +4,24 @@
 #include "platform/scenar/nodekits/SoCameraKit.h"
 #include "platform/scenar/nodes/SoCallback.h"
 
-using namespace plivexwin::detail;
+// The class mutex is made at load, with the library's other load-time statics.
+SO_KIT_CLASS_DATA(PoView)
 
-SoType PoView::classTypeId;
-SoFieldData* PoView::fieldData = nullptr;
-SoFieldData** PoView::parentFieldData = nullptr;
-const SoNodekitCatalog* PoView::nodekitCatalog = nullptr;
-const SoNodekitCatalog** PoView::parentNodekitCatalogPtr = nullptr;
-int PoView::firstInstance = 1;
-const int PoView::isBuiltIn = 0;
-int PoView::MT_Id = 0;
+void PoView::initClass() { SO_KIT_INIT_CLASS(PoView, "PoView"); }
 
-ViewClassStatics PoView::statics() {
-  return {classTypeId,   fieldData, parentFieldData, nodekitCatalog, parentNodekitCatalogPtr,
-          firstInstance, classMutex};
+PoView::PoView() { setUpInstance(); }
+
+PoView::PoView(const PoView& other) : PoBaseView(other) {
+  setUpInstance();
+  copyView(other);
 }
 
-void PoView::initClass() {
-  SbThreadAutoLock lock(&classMutex);
-  if (PoBaseView::getClassTypeId().isBad()) PoBaseView::initClass();
-  initViewClass(statics(), "PoBaseView", "PoView", createInstance, PoBaseView::getFieldDataPtr(),
-                PoBaseView::getClassNodekitCatalogPtr());
-}
-
-void PoView::exitClass() { exitViewClass(statics(), "PoView"); }
-
-void* PoView::createInstance() { return new PoView; }
-
-const SoFieldData* PoView::getFieldData() const { return viewFieldData(statics()); }
-
-SoFieldData** PoView::getFieldDataPtr() {
-  SbThreadAutoLock lock(&classMutex);
-  return &fieldData;
-}
-
-PoView::PoView() {
-  SbThreadAutoLock lock(&classMutex);
-  if (classTypeId.isBad()) initClass();
-  SoNodekitCatalog* catalog = beginViewInstance(statics(), "PoView");
-  // part, field, type
-  const struct {
-    const char* name;
-    SoSFNode* field;
-    SoType type;
-  } parts[] = {{"catchActionCallback", &catchActionCallback, SoCallback::getClassTypeId()},
-               {"cameraKit", &cameraKit, SoCameraKit::getClassTypeId()}};
-  for (const auto& part : parts) {
-    // A refused entry raises the catalog error for the kit; its field stays out.
-    const bool added =
-        catalog && catalog->addEntry(part.name, part.type, part.type, TRUE, "this", "", FALSE,
-                                     SoType::badType(), SoType::badType(), TRUE);
-    addPartField(fieldData, part.name, part.field, added);
-  }
-  createNodekitPartsList();
-  createDefaultParts();
+void PoView::setUpInstance() {
+  SO_KIT_CONSTRUCTOR(PoView);
+  SO_KIT_ADD_CATALOG_ENTRY(catchActionCallback, SoCallback, TRUE, "this", "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(cameraKit, SoCameraKit, TRUE, "this", "", TRUE);
+  SO_KIT_INIT_INSTANCE();
   hookCallbackPart();
-}
-
-PoView::PoView(const PoView& other) : PoView() { PoBaseView::operator=(other); }
-
-PoView& PoView::operator=(const PoView& other) {
-  PoBaseView::operator=(other);
-  return *this;
-}
-
-void PoView::hookCallbackPart() {
-  auto* callback = dynamic_cast<SoCallback*>(getPart("catchActionCallback", TRUE));
-  if (!callback) return;
-  callback->setCallback(catchActionCB, this);
-  setPart("catchActionCallback", callback);
 }
 
 SbBool PoView::readInstance(SoInput* in, unsigned short flags) {

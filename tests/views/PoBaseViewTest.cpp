@@ -5,10 +5,19 @@
 #include <atomic>
 #include <cstdlib>
 #include <new>
-#include <thread>
 
 #include "ViewTestSupport.h"
-#include "platform/scenarwin/ScenarWin.h"
+#include "platform/scenar/actions/SoGLRenderAction.h"
+#include "platform/scenar/actions/SoGetBoundingBoxAction.h"
+#include "platform/scenar/actions/SoHandleEventAction.h"
+#include "platform/scenar/actions/SoRayPickAction.h"
+#include "platform/scenar/actions/SoSearchAction.h"
+#include "platform/scenar/actions/SoWriteAction.h"
+#include "platform/scenar/nodes/SoCamera.h"
+#include "platform/scenarwin/SoWinRenderArea.h"
+#include "platform/scenarwin/SoWinViewer.h"
+#include "platform/scenarwin/Win32.h"
+#include "views/PoView.h"
 
 namespace {
 
@@ -18,13 +27,15 @@ std::atomic<long> allocations{0};
 
 }  // namespace
 
-void* operator new(std::size_t size) {
+// Not inlined: GCC would pair the malloc() of an inlined new with the delete of
+// the caller and warn of a mismatch.
+[[gnu::noinline]] void* operator new(std::size_t size) {
   if (counting) ++allocations;
   if (void* p = std::malloc(size ? size : 1)) return p;
   throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 

@@ -2,10 +2,20 @@
 
 #include "views/PoView.h"
 
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "ViewTestSupport.h"
+#include "platform/scenar/actions/SoWriteAction.h"
+#include "platform/scenar/basic/SoType.h"
+#include "platform/scenar/fields/SoFieldData.h"
+#include "platform/scenar/files/SoInput.h"
+#include "platform/scenar/files/SoOutput.h"
+#include "platform/scenar/nodekits/SoCameraKit.h"
+#include "platform/scenar/nodekits/SoNodekitCatalog.h"
+#include "platform/scenar/nodes/SoCamera.h"
+#include "platform/scenar/nodes/SoCube.h"
 
 namespace {
 
@@ -73,19 +83,54 @@ TEST_F(ViewTest, newViewHasItsCallbackHookedAndNoCameraYet) {
   view->unref();
 }
 
-TEST_F(ViewTest, copyKeepsItsOwnCallbackAndTakesTheRest) {
-  PoView* original = new PoView;
-  original->ref();
-  original->viewportOrigin.setValue(0.25f, 0.5f);
-  original->sensitiveOnEvents(1);
-  original->getPart("cameraKit.camera", TRUE);
-  PoView* copy = new PoView(*original);
+// A view with every part and field a copy takes, away from their defaults.
+PoView* makeFullView() {
+  auto* view = new PoView;
+  view->ref();
+  view->viewportOrigin.setValue(0.25f, 0.5f);
+  view->sensitiveOnEvents(1);
+  view->getPart("cameraKit.camera", TRUE);
+  view->setPart("callbackList", new SoSeparator);
+  return view;
+}
+
+bool isKitChild(const SoBaseKit* kit, const SoNode* node) {
+  for (int i = 0; i < kit->getNumKitChildren(); ++i)
+    if (kit->getKitChild(i) == node) return true;
+  return false;
+}
+
+TEST_F(ViewTest, copiesTakeBaseKitCameraAndRectangleButKeepTheirOwnCallback) {
+  PoView* original = makeFullView();
+  PoView* constructed = new PoView(*original);
+  PoView* assigned = new PoView;
+  *assigned = *original;
+  for (PoView* copy : {constructed, assigned}) {
+    copy->ref();
+    for (const char* part : {"callbackList", "cameraKit"}) {
+      SoNode* node = copy->getPart(part, FALSE);
+      EXPECT_EQ(node, original->getPart(part, FALSE)) << part;
+      EXPECT_TRUE(isKitChild(copy, node)) << part << " is linked, so traversed";
+    }
+    EXPECT_EQ(copy->isSensitiveOnEvents(), 1);
+    EXPECT_EQ(writeScene(copy), writeScene(original)) << "the same fields, defaults unwritten";
+    EXPECT_NE(callbackOf(copy), callbackOf(original));
+    EXPECT_EQ(callbackOf(copy)->getCallbackData(), copy) << "narrowing by the copy's own fields";
+    EXPECT_EQ(callbackOf(original)->getCallbackData(), original);
+    copy->unref();
+  }
+  original->unref();
+}
+
+TEST_F(ViewTest, baseViewCopyTakesTheCameraKitPartField) {
+  PoView* original = makeFullView();
+  PoBaseView* copy = new PoBaseView(*original);
   copy->ref();
+  EXPECT_EQ(copy->cameraKit.getValue(), original->cameraKit.getValue());
+  EXPECT_EQ(copy->callbackList.getValue(), original->callbackList.getValue());
+  EXPECT_EQ(copy->catchActionCallback.getValue(), nullptr) << "the callback part is not copied";
   EXPECT_EQ(copy->viewportOrigin.getValue(), SbVec2f(0.25f, 0.5f));
-  EXPECT_EQ(copy->isSensitiveOnEvents(), 1);
-  EXPECT_EQ(copy->getPart("cameraKit", FALSE), original->getPart("cameraKit", FALSE));
-  EXPECT_EQ(callbackOf(copy)->getCallbackData(), copy) << "narrowing by the copy's own fields";
-  EXPECT_NE(callbackOf(copy), callbackOf(original));
+  EXPECT_TRUE(copy->viewportSize.isDefault());
   copy->unref();
   original->unref();
 }

@@ -6,9 +6,18 @@
 #include <gtest/gtest.h>
 
 #include "platform/gl/GL.h"
-#include "platform/scenar/Scenar.h"
+#include "platform/scenar/SoDB.h"
+#include "platform/scenar/actions/SoAction.h"
+#include "platform/scenar/actions/SoGLUpdateAreaElement.h"
+#include "platform/scenar/actions/SoLogicalViewportElement.h"
+#include "platform/scenar/actions/SoModifyViewVolumeElement.h"
+#include "platform/scenar/actions/SoState.h"
+#include "platform/scenar/actions/SoViewportRegionElement.h"
+#include "platform/scenar/basic/SbViewportRegion.h"
+#include "platform/scenar/basic/SoBase.h"
+#include "platform/scenar/nodes/SoCallback.h"
+#include "platform/scenar/nodes/SoGroup.h"
 #include "views/PoBaseView.h"
-#include "views/PoView.h"
 
 // The state as a callback node after a view sees it.
 struct ProbeRecord {

@@ -25,13 +25,18 @@ namespace {
 
 const SbVec4f kWholeVolume(0, 0, 1, 1);
 
-// The viewport region an action other than a render carries; a default one for
-// actions that carry none.
+// The viewport region an action other than a render carries, tested in this
+// order; a default one for actions that carry none.
 SbViewportRegion regionOf(SoAction* action) {
-  if (auto* a = dynamic_cast<SoGetBoundingBoxAction*>(action)) return a->getViewportRegion();
-  if (auto* a = dynamic_cast<SoGetMatrixAction*>(action)) return a->getViewportRegion();
-  if (auto* a = dynamic_cast<SoHandleEventAction*>(action)) return a->getViewportRegion();
-  if (auto* a = dynamic_cast<SoPickAction*>(action)) return a->getViewportRegion();
+  const SoType type = action->getTypeId();
+  if (type.isDerivedFrom(SoGetBoundingBoxAction::getClassTypeId()))
+    return static_cast<SoGetBoundingBoxAction*>(action)->getViewportRegion();
+  if (type.isDerivedFrom(SoGetMatrixAction::getClassTypeId()))
+    return static_cast<SoGetMatrixAction*>(action)->getViewportRegion();
+  if (type.isDerivedFrom(SoHandleEventAction::getClassTypeId()))
+    return static_cast<SoHandleEventAction*>(action)->getViewportRegion();
+  if (type.isDerivedFrom(SoPickAction::getClassTypeId()))
+    return static_cast<SoPickAction*>(action)->getViewportRegion();
   return SbViewportRegion();
 }
 
@@ -47,10 +52,9 @@ short truncateTo16Bits(float value) {
   return static_cast<short>(static_cast<int>(clamped));
 }
 
-void narrowClassic(SoAction* action, const ViewRectangle& view, SbVec4f& portion,
-                   SbVec2s& logicalSize) {
+void narrowClassic(SoAction* action, SoGLRenderAction* render, const ViewRectangle& view,
+                   SbVec4f& portion, SbVec2s& logicalSize) {
   SoState* state = action->getState();
-  auto* render = dynamic_cast<SoGLRenderAction*>(action);
   SbViewportRegion region;
   if (render) {
     region = render->getViewportRegion();

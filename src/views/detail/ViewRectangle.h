@@ -17,12 +17,14 @@ struct ViewRectangle {
   SbVec2f size;
 };
 
-// Classic mode, any action: sets the viewport region (and for a render the
-// update area), or for a tile of a larger image the scissor box, the view's
-// part of the view-volume portion and the logical viewport. portion and
-// logicalSize are the per-traversal values the first view of a render captures.
-void narrowClassic(SoAction* action, const ViewRectangle& view, SbVec4f& portion,
-                   SbVec2s& logicalSize);
+// Classic mode, any action but a search or a write: sets the viewport region
+// (and for a render the update area), or for a tile of a larger image the
+// scissor box, the view's part of the view-volume portion and the logical
+// viewport. render is the action when it is a render, else nullptr. portion
+// and logicalSize are the per-traversal values the first view of a render
+// captures.
+void narrowClassic(SoAction* action, SoGLRenderAction* render, const ViewRectangle& view,
+                   SbVec4f& portion, SbVec2s& logicalSize);
 
 // Render-unit mode: clips the view's rectangle in logical pixels against the
 // tile the render unit draws now, whose portion goes into portion.

@@ -1,5 +1,6 @@
 #include "platform/scenar/basic/SoType.h"
 
+#include <atomic>
 #include <mutex>
 #include <string>
 #include <unordered_map>
@@ -13,10 +14,45 @@ struct Entry {
   bool live;
 };
 
+// The parent key of every type, read without a lock: actions ask for their
+// type's ancestry on every node they traverse. A key's slot is written before
+// the key is handed out and never changes; chunks are made on demand and
+// never move.
+class ParentTable {
+ public:
+  ~ParentTable() {
+    for (auto& chunk : chunks_) delete[] chunk.load(std::memory_order_relaxed);
+  }
+  // Called under the registry's lock; false when the table is full.
+  bool set(int key, int parent) {
+    const auto index = static_cast<std::size_t>(key) / kChunkSize;
+    if (index >= kMaxChunks) return false;
+    std::atomic<int>* chunk = chunks_[index].load(std::memory_order_relaxed);
+    if (!chunk) {
+      chunk = new std::atomic<int>[kChunkSize];
+      chunks_[index].store(chunk, std::memory_order_release);
+    }
+    chunk[static_cast<std::size_t>(key) % kChunkSize].store(parent, std::memory_order_release);
+    return true;
+  }
+  // The parent of a key handed out by createType.
+  int parentOf(int key) const {
+    const std::atomic<int>* chunk =
+        chunks_[static_cast<std::size_t>(key) / kChunkSize].load(std::memory_order_acquire);
+    return chunk[static_cast<std::size_t>(key) % kChunkSize].load(std::memory_order_acquire);
+  }
+
+ private:
+  static constexpr std::size_t kChunkSize = 1024;
+  static constexpr std::size_t kMaxChunks = 4096;
+  std::atomic<std::atomic<int>*> chunks_[kMaxChunks] = {};
+};
+
 struct Registry {
   std::mutex mutex;
   std::vector<Entry> entries;  // indexed by key; removed types keep their slot
   std::unordered_map<std::string, int> byName;
+  ParentTable parents;
 };
 
 Registry& registry() {
@@ -34,6 +70,7 @@ SoType SoType::createType(SoType parent, const SbName& name, CreateMethod create
                           !r.entries[static_cast<std::size_t>(parent.key_)].live))
     return SoType();
   int key = static_cast<int>(r.entries.size());
+  if (!r.parents.set(key, parent.key_)) return SoType();
   r.entries.push_back({name, parent.key_, create, true});
   r.byName.emplace(name.getString(), key);
   return SoType(key);
@@ -81,18 +118,13 @@ SbName SoType::getName() const {
 }
 
 SoType SoType::getParent() const {
-  Registry& r = registry();
-  std::lock_guard<std::mutex> lock(r.mutex);
-  if (isBad() || key_ >= static_cast<int>(r.entries.size())) return SoType();
-  return SoType(r.entries[static_cast<std::size_t>(key_)].parent);
+  return isBad() ? SoType() : SoType(registry().parents.parentOf(key_));
 }
 
 bool SoType::isDerivedFrom(SoType parent) const {
   if (parent.isBad()) return false;
-  Registry& r = registry();
-  std::lock_guard<std::mutex> lock(r.mutex);
-  for (int key = key_; key >= 0 && key < static_cast<int>(r.entries.size());
-       key = r.entries[static_cast<std::size_t>(key)].parent)
+  const ParentTable& parents = registry().parents;
+  for (int key = key_; key >= 0; key = parents.parentOf(key))
     if (key == parent.key_) return true;
   return false;
 }

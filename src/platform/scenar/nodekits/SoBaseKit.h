@@ -29,6 +29,8 @@ class SoBaseKit : public SoNode {
   const SoFieldData* getFieldData() const override { return fieldData; }
   static const SoNodekitCatalog* getClassNodekitCatalog() { return nodekitCatalog; }
   virtual const SoNodekitCatalog* getNodekitCatalog() const { return nodekitCatalog; }
+  // TRUE for the base kit; classes of the kit pattern (SoSubKit.h) give their isBuiltIn.
+  virtual SbBool getIsBuiltIn() const { return TRUE; }
   static void initClass();
   // Unregisters the class; call it only when no kit is alive.
   static void exitClass();

@@ -1,0 +1,16 @@
+// The module's registry of node and action classes, in the one order they are
+// registered in; they are unregistered in the reverse order. Views know only
+// their parent class: what the module registers is listed here alone.
+
+#include "views/PoBaseView.h"
+#include "views/PoView.h"
+
+void PoBaseView::initClasses() {
+  PoBaseView::initClass();
+  PoView::initClass();
+}
+
+void PoBaseView::exitClasses() {
+  PoView::exitClass();
+  PoBaseView::exitClass();
+}
