@@ -83,6 +83,13 @@ class EditorContractTest : public ::testing::TestWithParam<EditorKind> {
     FAIL() << "the dialog has no real slider";
   }
 
+  // The change reached the node and the working copy alike, and was told once.
+  void expectOneChangeApplied(const std::string& before) {
+    EXPECT_NE(fieldsOf(node()), before);
+    EXPECT_EQ(fieldsOf(node()), fieldsOf(workingCopy()));
+    EXPECT_EQ(harness->changes(), 1);
+  }
+
   void pressAccept() {
     ASSERT_EQ(dialog().get1Value(dialog().getNum() - 1)->getID(), -3);
     dialog().userChanged(dialog().getNum() - 1);
@@ -107,9 +114,7 @@ TEST_P(EditorContractTest, freshEditorIsContinuousUnfoldedAndShowsItsNode) {
 TEST_P(EditorContractTest, continuousChangeReachesWorkingCopyAndNodeAtOnce) {
   const std::string before = fieldsOf(node());
   moveASlider();
-  EXPECT_NE(fieldsOf(node()), before);
-  EXPECT_EQ(fieldsOf(node()), fieldsOf(workingCopy()));
-  EXPECT_EQ(harness->changes(), 1);
+  expectOneChangeApplied(before);
 }
 
 TEST_P(EditorContractTest, afterAcceptHoldsChangesUntilAccept) {
@@ -123,9 +128,7 @@ TEST_P(EditorContractTest, afterAcceptHoldsChangesUntilAccept) {
   EXPECT_EQ(harness->changes(), 0);
 
   pressAccept();
-  EXPECT_NE(fieldsOf(node()), before);
-  EXPECT_EQ(fieldsOf(node()), fieldsOf(workingCopy()));
-  EXPECT_EQ(harness->changes(), 1);
+  expectOneChangeApplied(before);
 }
 
 TEST_P(EditorContractTest, switchToContinuousWritesTheWholeWorkingCopyAndShowsIt) {
