@@ -12,6 +12,7 @@
 #include "platform/scenar/SoDB.h"
 #include "platform/scenar/fields/SoFieldContainer.h"
 #include "platform/scenar/fields/SoMFields.h"
+#include "platform/scenar/fields/SoSFRotation.h"
 #include "platform/scenar/fields/SoSFields.h"
 
 namespace {
@@ -170,6 +171,30 @@ TEST(SoFieldTextTest, vectorsAndColorsReadComponents) {
   ASSERT_TRUE(color.set("1 0.5 0"));
   EXPECT_EQ(color.getValue(), SbColor(1, 0.5f, 0));
   roundTrip(color);
+}
+
+TEST(SoFieldTextTest, rotationsReadBackExactlyFromTheirText) {
+  SoSFRotation field;
+  EXPECT_EQ(textOf(field), "0 0 1 0");
+  ASSERT_TRUE(field.set("0 2 0 1.5"));
+  EXPECT_EQ(roundTrip(field), "0 1 0 1.5");
+  // an axis far from unit length; an axis and angle whose float texts read back
+  // as another rotation in the last bit
+  for (const char* text : {"0 1 757.0 1", "1 0 1 0.5", "1e-30 0 1e30 -1e20", "0 0 1 6.2831855"}) {
+    ASSERT_TRUE(field.set(text)) << text;
+    const std::string written = roundTrip(field);
+    SoSFRotation back;
+    ASSERT_TRUE(back.set(written.c_str()));
+    EXPECT_EQ(textOf(back), written) << text;
+  }
+  std::mt19937 random(7);
+  std::uniform_real_distribution<float> component(-2.0f, 2.0f);
+  for (int i = 0; i < 2000; ++i) {
+    std::string text;
+    for (int c = 0; c < 4; ++c) text += SbString::fromFloatExact(component(random)).str() + " ";
+    ASSERT_TRUE(field.set(text.c_str())) << text;
+    roundTrip(field);
+  }
 }
 
 TEST(SoFieldTextTest, enumsReadNamesAndNumbers) {

@@ -23,6 +23,17 @@ class SbRotation {
   SbRotation(float q0, float q1, float q2, float q3) { setValue(q0, q1, q2, q3); }
 
   static constexpr SbRotation identity() { return SbRotation(); }
+  // From quaternion components taken as they are: for components of unit
+  // length to float precision, which normalising again could change in the
+  // last bit.
+  static SbRotation fromUnitQuaternion(float x, float y, float z, float w) {
+    SbRotation r;
+    r.q_[0] = x;
+    r.q_[1] = y;
+    r.q_[2] = z;
+    r.q_[3] = w;
+    return r;
+  }
 
   SbRotation& setValue(const SbVec3f& axis, float radians);
   SbRotation& setValue(const SbVec3f& from, const SbVec3f& to);

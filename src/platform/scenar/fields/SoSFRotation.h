@@ -8,23 +8,15 @@
 
 namespace scenar::detail {
 
+// The rotation is made from the text in double precision and rounded to floats
+// once. It is written as the shortest float texts of its axis and angle when
+// they read back as exactly the same rotation, else with the double digits of
+// an axis and angle that do: what was read writes a text that reads back the
+// same.
 template <>
 struct ValueIo<SbRotation> {
-  static bool read(TextReader& in, SbRotation& value) {
-    float v[4];
-    for (float& component : v)
-      if (!in.readFloat(component)) return false;
-    value.setValue(SbVec3f(v[0], v[1], v[2]), v[3]);
-    return true;
-  }
-  static void write(std::string& out, const SbRotation& value) {
-    SbVec3f axis;
-    float angle = 0.0f;
-    value.getValue(axis, angle);
-    VectorIo<SbVec3f, 3>::write(out, axis);
-    out += ' ';
-    ValueIo<float>::write(out, angle);
-  }
+  static bool read(TextReader& in, SbRotation& value);
+  static void write(std::string& out, const SbRotation& value);
 };
 
 }  // namespace scenar::detail
