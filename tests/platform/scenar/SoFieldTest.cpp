@@ -180,7 +180,8 @@ TEST(SoFieldTextTest, rotationsReadBackExactlyFromTheirText) {
   EXPECT_EQ(roundTrip(field), "0 1 0 1.5");
   // an axis far from unit length; an axis and angle whose float texts read back
   // as another rotation in the last bit
-  for (const char* text : {"0 1 757.0 1", "1 0 1 0.5", "1e-30 0 1e30 -1e20", "0 0 1 6.2831855"}) {
+  for (const char* text : {"0 1 757.0 1", "1 0 1 0.5", "1e-30 0 1e30 -1e20", "0 0 1 6.2831855",
+                           "1 1.1250000055229303e-24 -8.062839160110885e-46 1.5140575409441273"}) {
     ASSERT_TRUE(field.set(text)) << text;
     const std::string written = roundTrip(field);
     SoSFRotation back;

@@ -8,6 +8,10 @@ namespace scenar::detail {
 
 namespace {
 
+// A component rounded to a float; zero is always +0, so that equal rotations
+// write the same text.
+float roundedComponent(double value) { return static_cast<float>(value) + 0.0f; }
+
 // The unit quaternion of the rotation by angle about axis, rounded to floats
 // once; a zero axis gives the identity.
 SbRotation fromAxisAngle(const double axis[3], double angle) {
@@ -15,9 +19,9 @@ SbRotation fromAxisAngle(const double axis[3], double angle) {
   if (!(scale > 0.0)) return SbRotation();
   const double x = axis[0] / scale, y = axis[1] / scale, z = axis[2] / scale;
   const double s = std::sin(0.5 * angle) / std::sqrt(x * x + y * y + z * z);
-  return SbRotation::fromUnitQuaternion(static_cast<float>(x * s), static_cast<float>(y * s),
-                                        static_cast<float>(z * s),
-                                        static_cast<float>(std::cos(0.5 * angle)));
+  return SbRotation::fromUnitQuaternion(roundedComponent(x * s), roundedComponent(y * s),
+                                        roundedComponent(z * s),
+                                        roundedComponent(std::cos(0.5 * angle)));
 }
 
 // Axis and angle of the quaternion q, of any length: "0 0 1 0" when it has no
@@ -80,8 +84,9 @@ void ValueIo<SbRotation>::write(std::string& out, const SbRotation& value) {
     const double excess = c[0] * c[0] + c[1] * c[1] + c[2] * c[2] + c[3] * c[3] - 1.0;
     double width[4], weighted = 0.0;
     for (int i = 0; i < 4; ++i) {
+      // A zero stays put: it reads back from any tiny value of either sign.
       const float f = q[i];
-      width[i] = 0.5 * (std::nextafter(std::fabs(f), INFINITY) - std::fabs(f));
+      width[i] = f == 0.0f ? 0.0 : 0.5 * (std::nextafter(std::fabs(f), INFINITY) - std::fabs(f));
       weighted += std::fabs(c[i]) * width[i];
     }
     const double t = weighted > 0.0 ? excess / (2.0 * weighted) : 0.0;
