@@ -3,7 +3,6 @@
 #include "platform/scenar/SoDB.h"
 #include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/actions/SoSearchAction.h"
-#include "platform/scenar/actions/SoWriteAction.h"
 #include "platform/scenar/nodes/SoCallback.h"
 #include "platform/scenar/nodes/SoCamera.h"
 #include "platform/scenarwin/SoSceneManager.h"
@@ -122,20 +121,20 @@ void PoBaseView::setCamera(SoWinViewer* viewer) {
 void PoBaseView::catchActionCB(void* data, SoAction* action) {
   auto* view = static_cast<PoBaseView*>(data);
   if (!view || !action) return;
-  // Dispatch on the registered action types: no casts through the C++ type
-  // information on this path, which every traversal of every view takes.
-  const SoType type = action->getTypeId();
-  // Searching and writing are not confined to the view.
-  if (type.isDerivedFrom(SoSearchAction::getClassTypeId()) ||
-      type.isDerivedFrom(SoWriteAction::getClassTypeId()))
-    return;
-  auto* render = type.isDerivedFrom(SoGLRenderAction::getClassTypeId())
-                     ? static_cast<SoGLRenderAction*>(action)
-                     : nullptr;
   const ViewRectangle rect{view->viewportOrigin.getValue(), view->viewportSize.getValue()};
-  if (SoDB::getRenderUnitMode()) {
-    if (render) narrowRenderUnit(render, rect, m_vvPortion);
+  // By the registered action types: no casts through the C++ type information
+  // on this path, which every traversal of every view takes.
+  const ActionKind kind = actionKindOf(action->getTypeId());
+  if (kind == ActionKind::Render) {
+    auto* render = static_cast<SoGLRenderAction*>(action);
+    if (SoDB::getRenderUnitMode())
+      narrowRenderUnit(render, rect, m_vvPortion);
+    else
+      narrowClassicRender(render, rect, m_vvPortion, m_currentLogicalViewportSize);
     return;
   }
-  narrowClassic(action, render, rect, m_vvPortion, m_currentLogicalViewportSize);
+  // Searching and writing are not confined to the view; render-unit mode
+  // narrows renders only.
+  if (kind == ActionKind::Unconfined || SoDB::getRenderUnitMode()) return;
+  narrowClassicOther(action, kind, rect, m_vvPortion);
 }

@@ -1,9 +1,5 @@
 #include "views/detail/ViewRectangle.h"
 
-#include <climits>
-#include <cmath>
-#include <cstdint>
-
 #include "platform/gl/GL.h"
 #include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/actions/SoGLUpdateAreaElement.h"
@@ -14,30 +10,60 @@
 #include "platform/scenar/actions/SoModifyLogicalViewportElement.h"
 #include "platform/scenar/actions/SoModifyViewVolumeElement.h"
 #include "platform/scenar/actions/SoPickAction.h"
+#include "platform/scenar/actions/SoSearchAction.h"
 #include "platform/scenar/actions/SoState.h"
 #include "platform/scenar/actions/SoViewportRegionElement.h"
+#include "platform/scenar/actions/SoWriteAction.h"
 #include "platform/scenar/basic/SbBox3f.h"
 #include "platform/scenar/basic/SbViewportRegion.h"
 
 namespace plivexwin::detail {
 
+ActionKind classifyAction(SoType type) {
+  // action class, kind; a class derived from several takes the first
+  struct Row {
+    SoType (*classType)();
+    ActionKind kind;
+  };
+  static constexpr Row kRows[] = {
+      {SoGLRenderAction::getClassTypeId, ActionKind::Render},
+      {SoSearchAction::getClassTypeId, ActionKind::Unconfined},
+      {SoWriteAction::getClassTypeId, ActionKind::Unconfined},
+      {SoGetBoundingBoxAction::getClassTypeId, ActionKind::BoundingBox},
+      {SoGetMatrixAction::getClassTypeId, ActionKind::Matrix},
+      {SoHandleEventAction::getClassTypeId, ActionKind::Event},
+      {SoPickAction::getClassTypeId, ActionKind::Pick},
+  };
+  for (const Row& row : kRows)
+    if (type.isDerivedFrom(row.classType())) return row.kind;
+  return ActionKind::Other;
+}
+
 namespace {
 
 const SbVec4f kWholeVolume(0, 0, 1, 1);
 
-// The viewport region an action other than a render carries, tested in this
-// order; a default one for actions that carry none.
-SbViewportRegion regionOf(SoAction* action) {
-  const SoType type = action->getTypeId();
-  if (type.isDerivedFrom(SoGetBoundingBoxAction::getClassTypeId()))
-    return static_cast<SoGetBoundingBoxAction*>(action)->getViewportRegion();
-  if (type.isDerivedFrom(SoGetMatrixAction::getClassTypeId()))
-    return static_cast<SoGetMatrixAction*>(action)->getViewportRegion();
-  if (type.isDerivedFrom(SoHandleEventAction::getClassTypeId()))
-    return static_cast<SoHandleEventAction*>(action)->getViewportRegion();
-  if (type.isDerivedFrom(SoPickAction::getClassTypeId()))
-    return static_cast<SoPickAction*>(action)->getViewportRegion();
-  return SbViewportRegion();
+// The viewport region an action of kind BoundingBox to Other carries; a
+// default one for Other.
+SbViewportRegion regionOf(SoAction* action, ActionKind kind) {
+  switch (kind) {
+    case ActionKind::BoundingBox:
+      return static_cast<SoGetBoundingBoxAction*>(action)->getViewportRegion();
+    case ActionKind::Matrix:
+      return static_cast<SoGetMatrixAction*>(action)->getViewportRegion();
+    case ActionKind::Event:
+      return static_cast<SoHandleEventAction*>(action)->getViewportRegion();
+    case ActionKind::Pick:
+      return static_cast<SoPickAction*>(action)->getViewportRegion();
+    default:
+      return SbViewportRegion();
+  }
+}
+
+// The viewport region element set to region with the view's viewport.
+void setNarrowedViewport(SoState* state, SbViewportRegion region, const ViewRectangle& view) {
+  region.setViewport(view.origin, view.size);
+  SoViewportRegionElement::set(state, region, 1);
 }
 
 // a / b, or 0 when b is 0: a view of zero size covers nothing.
@@ -45,51 +71,33 @@ float ratio(float a, float b) { return b != 0.0f ? a / b : 0.0f; }
 
 }  // namespace
 
-short truncateTo16Bits(float value) {
-  if (std::isnan(value)) return 0;
-  const float clamped = std::fmax(static_cast<float>(INT_MIN),
-                                  std::fmin(value, static_cast<float>(INT_MAX) - 128.0f));
-  return static_cast<short>(static_cast<int>(clamped));
-}
-
-void narrowClassic(SoAction* action, SoGLRenderAction* render, const ViewRectangle& view,
-                   SbVec4f& portion, SbVec2s& logicalSize) {
-  SoState* state = action->getState();
-  SbViewportRegion region;
-  if (render) {
-    region = render->getViewportRegion();
-    const int info = SoModifyViewVolumeElement::getInfo(state);
-    if (info == 0) {
-      // The first view of this render captures the tile for the views after it.
-      portion = SoModifyViewVolumeElement::get(state);
-      logicalSize = SoLogicalViewportElement::get(state).getViewportSizePixels();
-      SoModifyViewVolumeElement::setInfo(state, 1);
-    } else if (info == -1) {
-      portion = kWholeVolume;
-    }
-  } else {
+void narrowClassicRender(SoGLRenderAction* render, const ViewRectangle& view, SbVec4f& portion,
+                         SbVec2s& logicalSize) {
+  SoState* state = render->getState();
+  const int info = SoModifyViewVolumeElement::getInfo(state);
+  if (info == 0) {
+    // The first view of this render captures the tile for the views after it.
+    portion = SoModifyViewVolumeElement::get(state);
+    logicalSize = SoLogicalViewportElement::get(state).getViewportSizePixels();
+    SoModifyViewVolumeElement::setInfo(state, 1);
+  } else if (info == -1) {
     portion = kWholeVolume;
-    region = regionOf(action);
   }
 
-  SbViewportRegion narrowed = region;
-  narrowed.setViewport(view.origin, view.size);
-
+  const SbViewportRegion& region = render->getViewportRegion();
   if (portion == kWholeVolume) {
-    SoViewportRegionElement::set(state, narrowed, 1);
-    if (render) {
-      // One pixel more in each direction, so that the view's last row and
-      // column are updated too.
-      const SbVec2s window = region.getWindowSize();
-      SbVec2f size = view.size;
-      if (window[0] != 0) size[0] += 1.0f / static_cast<float>(window[0]);
-      if (window[1] != 0) size[1] += 1.0f / static_cast<float>(window[1]);
-      SoGLUpdateAreaElement::set(state, view.origin, size);
-    }
+    setNarrowedViewport(state, region, view);
+    // One pixel more in each direction, so that the view's last row and
+    // column are updated too.
+    const SbVec2s window = region.getWindowSize();
+    SbVec2f size = view.size;
+    if (window[0] != 0) size[0] += 1.0f / static_cast<float>(window[0]);
+    if (window[1] != 0) size[1] += 1.0f / static_cast<float>(window[1]);
+    SoGLUpdateAreaElement::set(state, view.origin, size);
     return;
   }
 
-  // A tile of a larger logical image: only a render gets here.
+  // A tile of a larger logical image.
   const SbVec2s pixelOrigin = region.getViewportOriginPixels();
   const SbVec2s pixelSize = region.getViewportSizePixels();
   glEnable(GL_SCISSOR_TEST);
@@ -109,16 +117,10 @@ void narrowClassic(SoAction* action, SoGLRenderAction* render, const ViewRectang
   SoLogicalViewportElement::set(state, logical);
 }
 
-AxisClip clipAxis(float origin, float extent, float tile) {
-  if (origin < 0) {
-    const float end = origin + extent;
-    if (end > tile) return {0, tile};
-    if (end > 0) return {0, end};
-    return {0, 0};
-  }
-  if (origin >= tile) return {0, 0};
-  if (origin + extent > tile) return {origin, tile - origin};
-  return {origin, extent};
+void narrowClassicOther(SoAction* action, ActionKind kind, const ViewRectangle& view,
+                        SbVec4f& portion) {
+  portion = kWholeVolume;
+  setNarrowedViewport(action->getState(), regionOf(action, kind), view);
 }
 
 void narrowRenderUnit(SoGLRenderAction* action, const ViewRectangle& view, SbVec4f& portion) {
@@ -155,17 +157,16 @@ void narrowRenderUnit(SoGLRenderAction* action, const ViewRectangle& view, SbVec
   const float w = std::fmax(x.length, 0.0f);
   const float h = std::fmax(y.length, 0.0f);
   SbViewportRegion narrowed = region;
-  SbViewportRegion logicalViewport;
-  if (w == 0 || h == 0) {
+  const bool hidden = w == 0 || h == 0;
+  if (hidden)
     narrowed.setViewportPixels(0, 0, 0, 0);
-    logicalViewport = SbViewportRegion(0, 0, 1);
-  } else {
+  else
     narrowed.setViewportPixels(truncateTo16Bits(x.origin), truncateTo16Bits(y.origin),
                                truncateTo16Bits(w), truncateTo16Bits(h));
-    logicalViewport = SbViewportRegion(truncateTo16Bits(sx), truncateTo16Bits(sy), h / w);
-  }
   SoViewportRegionElement::set(state, narrowed, 1);
-  SoLogicalViewportElement::set(state, logicalViewport);
+  SoLogicalViewportElement::set(
+      state, hidden ? SbViewportRegion(0, 0, 1)
+                    : SbViewportRegion(truncateTo16Bits(sx), truncateTo16Bits(sy), h / w));
 }
 
 }  // namespace plivexwin::detail

@@ -15,18 +15,16 @@ SoAction::~SoAction() {
   if (curPath_) curPath_->unref();
 }
 
-SoState* SoAction::getState() {
-  if (!state_) state_ = new SoState(this, getEnabledElements());
+SoState* SoAction::makeState() {
+  state_ = new SoState(this, getEnabledElements());
   return state_;
 }
 
 void SoAction::startApplying(SoNode* head) {
   appliedNode_ = head;
   terminated_ = false;
-  curNodes_.clear();
-  curIndices_.clear();
-  curNodes_.push_back(head);
-  curIndices_.push_back(-1);
+  pathStack_.clear();
+  pathStack_.push_back({head, -1});
   onPathLength_ = appliedPath_ ? 1 : 0;
   getState();
 }
@@ -39,8 +37,7 @@ void SoAction::apply(SoNode* node) {
   node->ref();
   startApplying(node);
   beginTraversal(node);
-  curNodes_.clear();
-  curIndices_.clear();
+  pathStack_.clear();
   appliedNode_ = nullptr;
   if (referenced)
     node->unref();
@@ -54,8 +51,7 @@ void SoAction::apply(SoPath* path) {
   appliedPath_ = path;
   startApplying(path->getHead());
   beginTraversal(path->getHead());
-  curNodes_.clear();
-  curIndices_.clear();
+  pathStack_.clear();
   appliedPath_ = nullptr;
   appliedNode_ = nullptr;
   path->unref();
@@ -63,7 +59,8 @@ void SoAction::apply(SoPath* path) {
 
 void SoAction::traverse(SoNode* node) {
   if (!node) return;
-  if (Method method = getMethodList().lookup(node->getTypeId())) method(this, node);
+  if (!methods_) methods_ = &getMethodList();
+  if (Method method = methods_->lookup(node->getTypeId())) method(this, node);
 }
 
 const SoPath* SoAction::getCurPath() {
@@ -72,31 +69,19 @@ const SoPath* SoAction::getCurPath() {
     curPath_->ref();
   }
   curPath_->truncate(0);
-  for (std::size_t i = 0; i < curNodes_.size(); ++i) curPath_->append(curNodes_[i], curIndices_[i]);
+  for (const PathEntry& entry : pathStack_) curPath_->append(entry.node, entry.childIndex);
   return curPath_;
 }
 
-void SoAction::pushCurPath(int childIndex, SoNode* child) {
-  const int depth = static_cast<int>(curNodes_.size());
-  if (appliedPath_ && onPathLength_ == depth && depth < appliedPath_->getLength() &&
+void SoAction::followAppliedPath(int childIndex, SoNode* child) {
+  const int depth = static_cast<int>(pathStack_.size());
+  if (onPathLength_ == depth && depth < appliedPath_->getLength() &&
       appliedPath_->getIndex(depth) == childIndex && appliedPath_->getNode(depth) == child)
     ++onPathLength_;
-  curNodes_.push_back(child);
-  curIndices_.push_back(childIndex);
 }
 
-void SoAction::popCurPath() {
-  if (curNodes_.size() <= 1) return;
-  curNodes_.pop_back();
-  curIndices_.pop_back();
-  if (onPathLength_ > static_cast<int>(curNodes_.size()))
-    onPathLength_ = static_cast<int>(curNodes_.size());
-}
-
-SoAction::PathCode SoAction::getPathCode(int& childIndex) const {
-  childIndex = -1;
-  if (!appliedPath_) return NO_PATH;
-  const int depth = static_cast<int>(curNodes_.size());
+SoAction::PathCode SoAction::getAppliedPathCode(int& childIndex) const {
+  const int depth = static_cast<int>(pathStack_.size());
   if (onPathLength_ < depth) return OFF_PATH;
   if (depth >= appliedPath_->getLength()) return BELOW_PATH;
   childIndex = appliedPath_->getIndex(depth);
@@ -108,11 +93,11 @@ void SoAction::MethodList::addMethod(SoType nodeType, Method method) {
   for (auto& entry : methods_)
     if (entry.first == nodeType.getKey()) {
       entry.second = method;
-      cache_.clear(), cached_.clear();
+      cache_.clear();
       return;
     }
   methods_.emplace_back(nodeType.getKey(), method);
-  cache_.clear(), cached_.clear();
+  cache_.clear();
 }
 
 SoAction::Method SoAction::MethodList::find(SoType nodeType) const {
@@ -122,17 +107,28 @@ SoAction::Method SoAction::MethodList::find(SoType nodeType) const {
   return parent_ ? parent_->find(nodeType) : nullptr;
 }
 
+namespace {
+
+// Marks a cache slot whose type was never looked up; never called.
+void unknownMethod(SoAction*, SoNode*) {}
+
+}  // namespace
+
 SoAction::Method SoAction::MethodList::lookup(SoType nodeType) {
-  const int key = nodeType.isBad() ? SoNode::getClassTypeId().getKey() : nodeType.getKey();
+  const auto slot = static_cast<std::size_t>(nodeType.getKey());
+  if (!nodeType.isBad() && slot < cache_.size() && cache_[slot] != unknownMethod)
+    return cache_[slot];
+  return lookUpAndCache(nodeType);
+}
+
+SoAction::Method SoAction::MethodList::lookUpAndCache(SoType nodeType) {
+  // A node of a bad type is served as a plain node.
+  if (nodeType.isBad()) nodeType = SoNode::getClassTypeId();
+  const int key = nodeType.getKey();
   if (key < 0) return nullptr;
-  const std::size_t slot = static_cast<std::size_t>(key);
-  if (slot < cached_.size() && cached_[slot]) return cache_[slot];
-  Method method = find(nodeType.isBad() ? SoNode::getClassTypeId() : nodeType);
-  if (slot >= cache_.size()) {
-    cache_.resize(slot + 1);
-    cached_.resize(slot + 1);
-  }
+  const auto slot = static_cast<std::size_t>(key);
+  const Method method = find(nodeType);
+  if (slot >= cache_.size()) cache_.resize(slot + 1, unknownMethod);
   cache_[slot] = method;
-  cached_[slot] = true;
   return method;
 }

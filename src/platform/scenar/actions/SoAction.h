@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cassert>
 #include <vector>
 
 #include "platform/scenar/basic/SoType.h"
@@ -33,19 +34,30 @@ class SoAction {
   // Calls the method the action's list holds for node's type.
   void traverse(SoNode* node);
 
-  SoState* getState();
+  SoState* getState() { return state_ ? state_ : makeState(); }
   SoNode* getNodeAppliedTo() const { return appliedNode_; }
   // The path from the node applied to down to the node being traversed.
   const SoPath* getCurPath();
-  SoNode* getCurPathTail() const { return curNodes_.empty() ? nullptr : curNodes_.back(); }
+  SoNode* getCurPathTail() const { return pathStack_.empty() ? nullptr : pathStack_.back().node; }
   // Groups call these around each child they traverse.
-  void pushCurPath(int childIndex, SoNode* child);
-  void popCurPath();
+  void pushCurPath(int childIndex, SoNode* child) {
+    if (appliedPath_) followAppliedPath(childIndex, child);
+    pathStack_.push_back({child, childIndex});
+  }
+  void popCurPath() {
+    assert(pathStack_.size() > 1 && "SoAction::popCurPath(): no push to undo");
+    pathStack_.pop_back();
+    if (onPathLength_ > static_cast<int>(pathStack_.size()))
+      onPathLength_ = static_cast<int>(pathStack_.size());
+  }
 
   // Whether the node being traversed lies on an applied path (IN_PATH, with the
   // child index the path goes on to), below its tail (BELOW_PATH) or beside it
   // (OFF_PATH); NO_PATH when the action was applied to a node.
-  PathCode getPathCode(int& childIndex) const;
+  PathCode getPathCode(int& childIndex) const {
+    childIndex = -1;
+    return appliedPath_ ? getAppliedPathCode(childIndex) : NO_PATH;
+  }
 
   bool hasTerminated() const { return terminated_; }
   void setTerminated(bool terminated) { terminated_ = terminated; }
@@ -61,11 +73,11 @@ class SoAction {
 
    private:
     Method find(SoType nodeType) const;
+    Method lookUpAndCache(SoType nodeType);
 
     MethodList* parent_;
     std::vector<std::pair<int, Method>> methods_;
-    std::vector<Method> cache_;  // by type key; filled on lookup
-    std::vector<bool> cached_;
+    std::vector<Method> cache_;  // by type key; filled on lookup, unknown where never looked up
   };
 
  protected:
@@ -79,12 +91,19 @@ class SoAction {
 
  private:
   void startApplying(SoNode* head);
+  SoState* makeState();
+  void followAppliedPath(int childIndex, SoNode* child);
+  PathCode getAppliedPathCode(int& childIndex) const;
 
   SoState* state_ = nullptr;
+  MethodList* methods_ = nullptr;  // the class's list, found once
   SoNode* appliedNode_ = nullptr;
   const SoPath* appliedPath_ = nullptr;
-  std::vector<SoNode*> curNodes_;
-  std::vector<int> curIndices_;
+  struct PathEntry {
+    SoNode* node;
+    int childIndex;  // -1 for the head
+  };
+  std::vector<PathEntry> pathStack_;  // from the node applied to down to the current node
   int onPathLength_ = 0;  // leading nodes of the current path that lie on the applied path
   SoPath* curPath_ = nullptr;
   bool terminated_ = false;

@@ -121,10 +121,10 @@ SoType SoType::getParent() const {
   return isBad() ? SoType() : SoType(registry().parents.parentOf(key_));
 }
 
-bool SoType::isDerivedFrom(SoType parent) const {
-  if (parent.isBad()) return false;
+bool SoType::isStrictlyDerivedFrom(SoType parent) const {
+  if (parent.isBad() || isBad()) return false;
   const ParentTable& parents = registry().parents;
-  for (int key = key_; key >= 0; key = parents.parentOf(key))
+  for (int key = parents.parentOf(key_); key >= 0; key = parents.parentOf(key))
     if (key == parent.key_) return true;
   return false;
 }

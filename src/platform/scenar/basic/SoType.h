@@ -27,7 +27,11 @@ class SoType {
   bool isBad() const { return key_ < 0; }
   SbName getName() const;
   SoType getParent() const;
-  bool isDerivedFrom(SoType parent) const;
+  // Cheap enough for every node an action traverses: a type is its own
+  // ancestor at once, and the walk up reads no lock.
+  bool isDerivedFrom(SoType parent) const {
+    return key_ == parent.key_ ? key_ >= 0 : isStrictlyDerivedFrom(parent);
+  }
   bool canCreateInstance() const;
   void* createInstance() const;
   int getKey() const { return key_; }
@@ -37,5 +41,6 @@ class SoType {
 
  private:
   explicit SoType(int key) : key_(key) {}
+  bool isStrictlyDerivedFrom(SoType parent) const;
   int key_ = -1;
 };
