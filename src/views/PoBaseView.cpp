@@ -1,7 +1,5 @@
 #include "views/PoBaseView.h"
 
-#include "platform/scenar/SoDB.h"
-#include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/actions/SoSearchAction.h"
 #include "platform/scenar/nodes/SoCallback.h"
 #include "platform/scenar/nodes/SoCamera.h"
@@ -121,20 +119,6 @@ void PoBaseView::setCamera(SoWinViewer* viewer) {
 void PoBaseView::catchActionCB(void* data, SoAction* action) {
   auto* view = static_cast<PoBaseView*>(data);
   if (!view || !action) return;
-  const ViewRectangle rect{view->viewportOrigin.getValue(), view->viewportSize.getValue()};
-  // By the registered action types: no casts through the C++ type information
-  // on this path, which every traversal of every view takes.
-  const ActionKind kind = actionKindOf(action->getTypeId());
-  if (kind == ActionKind::Render) {
-    auto* render = static_cast<SoGLRenderAction*>(action);
-    if (SoDB::getRenderUnitMode())
-      narrowRenderUnit(render, rect, m_vvPortion);
-    else
-      narrowClassicRender(render, rect, m_vvPortion, m_currentLogicalViewportSize);
-    return;
-  }
-  // Searching and writing are not confined to the view; render-unit mode
-  // narrows renders only.
-  if (kind == ActionKind::Unconfined || SoDB::getRenderUnitMode()) return;
-  narrowClassicOther(action, kind, rect, m_vvPortion);
+  narrowToView(action, {view->viewportOrigin.getValue(), view->viewportSize.getValue()},
+               m_vvPortion, m_currentLogicalViewportSize);
 }

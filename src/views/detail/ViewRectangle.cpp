@@ -1,6 +1,12 @@
 #include "views/detail/ViewRectangle.h"
 
+#include <atomic>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+
 #include "platform/gl/GL.h"
+#include "platform/scenar/SoDB.h"
 #include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/actions/SoGLUpdateAreaElement.h"
 #include "platform/scenar/actions/SoGetBoundingBoxAction.h"
@@ -18,6 +24,21 @@
 #include "platform/scenar/basic/SbViewportRegion.h"
 
 namespace plivexwin::detail {
+
+namespace {
+
+// What a view does with an action, by the action's class.
+enum class ActionKind {
+  Render,      // narrowed, in classic and in render-unit mode
+  Unconfined,  // searching and writing: left alone
+  // Narrowed, in classic mode only, to the viewport region the action
+  // carries, or to a default one for Other.
+  BoundingBox,
+  Matrix,
+  Event,
+  Pick,
+  Other,
+};
 
 ActionKind classifyAction(SoType type) {
   // action class, kind; a class derived from several takes the first
@@ -39,7 +60,50 @@ ActionKind classifyAction(SoType type) {
   return ActionKind::Other;
 }
 
-namespace {
+// As classifyAction, by the registered action types rather than by casts
+// through the C++ type information. Every view of a traversal asks about the
+// same type, so the last answer is kept: the type's key in the high half, the
+// kind in the low. Keys are never reused, so a key kept always means the same
+// class.
+ActionKind actionKindOf(SoType type) {
+  static std::atomic<std::uint64_t> last{~std::uint64_t{0}};
+  if (type.isBad()) return ActionKind::Other;
+  const auto key = static_cast<std::uint64_t>(type.getKey());
+  const std::uint64_t kept = last.load(std::memory_order_relaxed);
+  if (kept >> 32 == key) return static_cast<ActionKind>(kept & 0xffu);
+  const ActionKind kind = classifyAction(type);
+  last.store(key << 32 | static_cast<std::uint64_t>(kind), std::memory_order_relaxed);
+  return kind;
+}
+
+// The part [0, tile) of an axis of length extent starting at origin relative
+// to a tile of length tile: the visible origin and length.
+struct AxisClip {
+  float origin;
+  float length;
+};
+
+AxisClip clipAxis(float origin, float extent, float tile) {
+  if (origin < 0) {
+    const float end = origin + extent;
+    if (end > tile) return {0, tile};
+    if (end > 0) return {0, end};
+    return {0, 0};
+  }
+  if (origin >= tile) return {0, 0};
+  if (origin + extent > tile) return {origin, tile - origin};
+  return {origin, extent};
+}
+
+// A float truncated toward zero to an integer, then kept to 16 bits; values
+// beyond the integer range are clamped first so that the conversion is
+// defined, and a value that is not a number gives 0.
+short truncateTo16Bits(float value) {
+  constexpr float kLowest = static_cast<float>(INT_MIN);
+  constexpr float kHighest = static_cast<float>(INT_MAX) - 128.0f;
+  if (!(value >= kLowest)) return value < kLowest ? static_cast<short>(INT_MIN) : 0;
+  return static_cast<short>(static_cast<int>(value < kHighest ? value : kHighest));
+}
 
 const SbVec4f kWholeVolume(0, 0, 1, 1);
 
@@ -69,8 +133,9 @@ void setNarrowedViewport(SoState* state, SbViewportRegion region, const ViewRect
 // a / b, or 0 when b is 0: a view of zero size covers nothing.
 float ratio(float a, float b) { return b != 0.0f ? a / b : 0.0f; }
 
-}  // namespace
-
+// Classic mode, a render: the viewport region and the update area, or for a
+// tile of a larger image the scissor box, the view's part of the view-volume
+// portion and the logical viewport.
 void narrowClassicRender(SoGLRenderAction* render, const ViewRectangle& view, SbVec4f& portion,
                          SbVec2s& logicalSize) {
   SoState* state = render->getState();
@@ -117,12 +182,15 @@ void narrowClassicRender(SoGLRenderAction* render, const ViewRectangle& view, Sb
   SoLogicalViewportElement::set(state, logical);
 }
 
+// Classic mode, an action of kind BoundingBox to Other.
 void narrowClassicOther(SoAction* action, ActionKind kind, const ViewRectangle& view,
                         SbVec4f& portion) {
   portion = kWholeVolume;
   setNarrowedViewport(action->getState(), regionOf(action, kind), view);
 }
 
+// Render-unit mode, a render: the view's rectangle in logical pixels clipped
+// against the tile the render unit draws now, whose portion goes into portion.
 void narrowRenderUnit(SoGLRenderAction* action, const ViewRectangle& view, SbVec4f& portion) {
   const SbViewportRegion& region = action->getViewportRegion();
   const SbVec2i32 tile = region.getViewportSizePixels_i32();
@@ -167,6 +235,25 @@ void narrowRenderUnit(SoGLRenderAction* action, const ViewRectangle& view, SbVec
   SoLogicalViewportElement::set(
       state, hidden ? SbViewportRegion(0, 0, 1)
                     : SbViewportRegion(truncateTo16Bits(sx), truncateTo16Bits(sy), h / w));
+}
+
+}  // namespace
+
+void narrowToView(SoAction* action, const ViewRectangle& view, SbVec4f& portion,
+                  SbVec2s& logicalSize) {
+  const ActionKind kind = actionKindOf(action->getTypeId());
+  if (kind == ActionKind::Render) {
+    auto* render = static_cast<SoGLRenderAction*>(action);
+    if (SoDB::getRenderUnitMode())
+      narrowRenderUnit(render, view, portion);
+    else
+      narrowClassicRender(render, view, portion, logicalSize);
+    return;
+  }
+  // Searching and writing are not confined to the view; render-unit mode
+  // narrows renders only.
+  if (kind == ActionKind::Unconfined || SoDB::getRenderUnitMode()) return;
+  narrowClassicOther(action, kind, view, portion);
 }
 
 }  // namespace plivexwin::detail

@@ -57,12 +57,6 @@ void SoAction::apply(SoPath* path) {
   path->unref();
 }
 
-void SoAction::traverse(SoNode* node) {
-  if (!node) return;
-  if (!methods_) methods_ = &getMethodList();
-  if (Method method = methods_->lookup(node->getTypeId())) method(this, node);
-}
-
 const SoPath* SoAction::getCurPath() {
   if (!curPath_) {
     curPath_ = SoPath::makeTemporary();
@@ -105,20 +99,6 @@ SoAction::Method SoAction::MethodList::find(SoType nodeType) const {
     for (const auto& entry : methods_)
       if (entry.first == t.getKey()) return entry.second;
   return parent_ ? parent_->find(nodeType) : nullptr;
-}
-
-namespace {
-
-// Marks a cache slot whose type was never looked up; never called.
-void unknownMethod(SoAction*, SoNode*) {}
-
-}  // namespace
-
-SoAction::Method SoAction::MethodList::lookup(SoType nodeType) {
-  const auto slot = static_cast<std::size_t>(nodeType.getKey());
-  if (!nodeType.isBad() && slot < cache_.size() && cache_[slot] != unknownMethod)
-    return cache_[slot];
-  return lookUpAndCache(nodeType);
 }
 
 SoAction::Method SoAction::MethodList::lookUpAndCache(SoType nodeType) {

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "platform/scenar/basic/SoType.h"
+#include "platform/scenar/nodes/SoNode.h"
 
-class SoNode;
 class SoPath;
 class SoState;
 
@@ -32,7 +32,11 @@ class SoAction {
   // Traverses from the path's head down to its tail and everything below the tail.
   void apply(SoPath* path);
   // Calls the method the action's list holds for node's type.
-  void traverse(SoNode* node);
+  void traverse(SoNode* node) {
+    if (!node) return;
+    if (!methods_) methods_ = &getMethodList();
+    if (Method method = methods_->lookup(node->getTypeId())) method(this, node);
+  }
 
   SoState* getState() { return state_ ? state_ : makeState(); }
   SoNode* getNodeAppliedTo() const { return appliedNode_; }
@@ -69,9 +73,16 @@ class SoAction {
     void addMethod(SoType nodeType, Method method);
     // The method for nodeType or its nearest registered ancestor, in this list
     // or, failing that, in the parent's; nullptr if none.
-    Method lookup(SoType nodeType);
+    Method lookup(SoType nodeType) {
+      const auto slot = static_cast<std::size_t>(nodeType.getKey());
+      if (!nodeType.isBad() && slot < cache_.size() && cache_[slot] != unknownMethod)
+        return cache_[slot];
+      return lookUpAndCache(nodeType);
+    }
 
    private:
+    // Marks a cache slot whose type was never looked up; never called.
+    static void unknownMethod(SoAction*, SoNode*) {}
     Method find(SoType nodeType) const;
     Method lookUpAndCache(SoType nodeType);
 
