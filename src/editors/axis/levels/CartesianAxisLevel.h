@@ -8,10 +8,10 @@
 
 namespace plivexwin {
 
-inline constexpr const char* kCartesianTypes[] = {"XY", "XZ", "YX", "YZ", "ZX", "ZY"};
+constexpr const char* kCartesianTypes[] = {"XY", "XZ", "YX", "YZ", "ZX", "ZY"};
 
 // Group 3, by element position.
-inline constexpr ElementRow kCartesianRows[] = {
+constexpr ElementRow kCartesianRows[] = {
     convertedText("Start :", "0 0 0", showVector<&PoCartesianAxis::start>,
                   writeVector<&PoCartesianAxis::start>),
     convertedText("End :", "1", showNumber<&PoCartesianAxis::end>,
@@ -20,16 +20,16 @@ inline constexpr ElementRow kCartesianRows[] = {
 };
 
 inline const SbString kCartesianLabel("Cartesian");
-inline constexpr LevelGroup kCartesianGroups[] = {
+constexpr LevelGroup kCartesianGroups[] = {
     groupInOneSection<kCartesianRows, kCartesianLabel>(3)};
 
-inline constexpr CopyFieldFn kCartesianCopied[] = {
+constexpr CopyFieldFn kCartesianCopied[] = {
     copyField<&PoCartesianAxis::start>,
     copyField<&PoCartesianAxis::end>,
     copyField<&PoCartesianAxis::type>,
 };
 
-inline constexpr EditorLevel kCartesianAxisLevel{&kAxisBaseLevel, kCartesianGroups,
+constexpr EditorLevel kCartesianAxisLevel{&kAxisBaseLevel, kCartesianGroups,
                                                  kCartesianCopied};
 static_assert(isWellFormed(kCartesianAxisLevel));
 

@@ -8,11 +8,11 @@
 
 namespace plivexwin {
 
-inline constexpr const char* kGradFits[] = {"Fit", "Unfit"};
-inline constexpr const char* kMultFactorPositions[] = {"Start", "End", "Extr", "Grad"};
+constexpr const char* kGradFits[] = {"Fit", "Unfit"};
+constexpr const char* kMultFactorPositions[] = {"Start", "End", "Extr", "Grad"};
 
 // Group 4, by element position.
-inline constexpr ElementRow kLinearRows[] = {
+constexpr ElementRow kLinearRows[] = {
     realSlider<&PoLinearAxis::step>("Step :", 0, 1, 0),
     choice<&PoLinearAxis::gradFit>("Graduation Fit :", kGradFits),
     choice<&PoLinearAxis::multFactorPosition>("Mult. Factor Position :", kMultFactorPositions),
@@ -21,9 +21,9 @@ inline constexpr ElementRow kLinearRows[] = {
 };
 
 inline const SbString kLinearLabel("Linear");
-inline constexpr LevelGroup kLinearGroups[] = {groupInOneSection<kLinearRows, kLinearLabel>(4)};
+constexpr LevelGroup kLinearGroups[] = {groupInOneSection<kLinearRows, kLinearLabel>(4)};
 
-inline constexpr CopyFieldFn kLinearCopied[] = {
+constexpr CopyFieldFn kLinearCopied[] = {
     copyField<&PoLinearAxis::step>,
     copyField<&PoLinearAxis::gradFit>,
     copyField<&PoLinearAxis::multFactorPosition>,
@@ -31,7 +31,7 @@ inline constexpr CopyFieldFn kLinearCopied[] = {
     copyAttribute<&PoLinearAxis::getFormat, &PoLinearAxis::setFormat>,
 };
 
-inline constexpr EditorLevel kLinearAxisLevel{&kCartesianAxisLevel, kLinearGroups, kLinearCopied,
+constexpr EditorLevel kLinearAxisLevel{&kCartesianAxisLevel, kLinearGroups, kLinearCopied,
                                               makeNode<PoLinearAxis>};
 static_assert(isWellFormed(kLinearAxisLevel));
 

@@ -8,17 +8,17 @@
 
 namespace plivexwin {
 
-inline constexpr const char* kOffOnDepend[] = {"Off", "On", "Depend"};
-inline constexpr const char* kPaths[] = {"Right", "Left", "Up", "Down", "Depend"};
-inline constexpr const char* kGradPositions[] = {"Above", "Below", "Depend"};
-inline constexpr const char* kTitlePositions[] = {"Middle", "End", "Depend"};
-inline constexpr const char* kReverse[] = {"No Reverse", "Reverse", "Depend"};
-inline constexpr const char* kMarginTypes[] = {"Relative", "Fixed"};
-inline constexpr const char* kTickPositions[] = {"Grad. Side", "Grad. Other Side", "Across Axis"};
-inline constexpr const char* kTickSubDefs[] = {"Num. Sub.", "Period Main"};
+constexpr const char* kOffOnDepend[] = {"Off", "On", "Depend"};
+constexpr const char* kPaths[] = {"Right", "Left", "Up", "Down", "Depend"};
+constexpr const char* kGradPositions[] = {"Above", "Below", "Depend"};
+constexpr const char* kTitlePositions[] = {"Middle", "End", "Depend"};
+constexpr const char* kReverse[] = {"No Reverse", "Reverse", "Depend"};
+constexpr const char* kMarginTypes[] = {"Relative", "Fixed"};
+constexpr const char* kTickPositions[] = {"Grad. Side", "Grad. Other Side", "Across Axis"};
+constexpr const char* kTickSubDefs[] = {"Num. Sub.", "Period Main"};
 
 // Group 1, the text group, by element position.
-inline constexpr ElementRow kAxisTextRows[] = {
+constexpr ElementRow kAxisTextRows[] = {
     choice<&PoAxis::gradVisibility>("Visibility :", kOffOnDepend),
     choice<&PoAxis::gradPosition>("Position :", kGradPositions),
     choice<&PoAxis::gradPath>("Path :", kPaths),
@@ -39,7 +39,7 @@ inline constexpr ElementRow kAxisTextRows[] = {
 };
 
 // Group 2, the geometry group.
-inline constexpr ElementRow kAxisGeomRows[] = {
+constexpr ElementRow kAxisGeomRows[] = {
     choice<&PoAxis::marginType>("Type :", kMarginTypes),
     realSlider<&PoAxis::marginStart>("Start :", 0, 1, 0),
     realSlider<&PoAxis::marginEnd>("End :", 0, 1, 0),
@@ -69,13 +69,13 @@ inline const SbString kArrowLabel("Arrow");
 inline const SbString kTickLabel("Tick");
 
 // label, element mask, toggled
-inline constexpr SectionRow kAxisTextSections[] = {
+constexpr SectionRow kAxisTextSections[] = {
     {&kGraduationsLabel, 0x000000ff, true},
     {&kTitleLabel, 0x00007f00, true},
     {&kReverseFlagLabel, 0x00008000, false},
     {&kMiscTextAttrLabel, 0x00010000, false},
 };
-inline constexpr SectionRow kAxisGeomSections[] = {
+constexpr SectionRow kAxisGeomSections[] = {
     {&kMarginLabel, 0x00000007, true},
     {&kGridLabel, 0x00000038, true},
     {&kArrowLabel, 0x000001c0, true},
@@ -83,13 +83,13 @@ inline constexpr SectionRow kAxisGeomSections[] = {
 };
 
 // elements, sections, default filter
-inline constexpr LevelGroup kAxisGroups[] = {
+constexpr LevelGroup kAxisGroups[] = {
     {makeGroup<kAxisTextRows>(1), kAxisTextSections, {0x1ffff, 0}},
     {makeGroup<kAxisGeomRows>(2), kAxisGeomSections, {0x1ffff, 0}},
 };
 
 // The common fields in declaration order, then the miscellaneous text attribute.
-inline constexpr CopyFieldFn kAxisCopied[] = {
+constexpr CopyFieldFn kAxisCopied[] = {
     copyField<&PoAxis::gradVisibility>,
     copyField<&PoAxis::gradPosition>,
     copyField<&PoAxis::gradPath>,
@@ -126,7 +126,7 @@ inline constexpr CopyFieldFn kAxisCopied[] = {
     copyAttribute<&PoAxis::getMiscTextAttr, &PoAxis::setMiscTextAttr>,
 };
 
-inline constexpr EditorLevel kAxisBaseLevel{nullptr, kAxisGroups, kAxisCopied};
+constexpr EditorLevel kAxisBaseLevel{nullptr, kAxisGroups, kAxisCopied};
 static_assert(isWellFormed(kAxisBaseLevel));
 
 }  // namespace plivexwin

@@ -2,18 +2,18 @@
 
 // A class level of an editor as constant data: its element groups, each with
 // its rows, sections and default filter; the fields it copies, in order; and
-// the level above it. A level header defines its description with
-// `inline constexpr` and checks it with isWellFormed:
+// the level above it. A level header defines its description and checks it:
 //
 //   inline const SbString kLinearLabel("Linear");
-//   inline constexpr SectionRow kLinearSections[] = {{&kLinearLabel, 0x1f, true}};
-//   inline constexpr LevelGroup kLinearGroups[] = {{makeGroup<kLinearRows>(4), kLinearSections,
-//   {0x1f, 0}}}; inline constexpr EditorLevel kLinearAxisLevel{&kCartesianAxisLevel, kLinearGroups,
-//   kLinearCopied,
-//                                                 makeNode<PoLinearAxis>};
+//   constexpr LevelGroup kLinearGroups[] = {groupInOneSection<kLinearRows, kLinearLabel>(4)};
+//   constexpr EditorLevel kLinearAxisLevel{&kCartesianAxisLevel, kLinearGroups, kLinearCopied,
+//                                          makeNode<PoLinearAxis>};
 //   static_assert(isWellFormed(kLinearAxisLevel));
 //
-// Section labels are load-time strings defined beside the rows that use them.
+// Section labels are strings made at load time, one each, beside the rows that
+// use them. The descriptions themselves are constants of each file that
+// includes them (not inline): the checks compare their addresses, which a
+// sanitizing compiler cannot fold for a weak symbol.
 
 #include <cstdint>
 #include <span>
