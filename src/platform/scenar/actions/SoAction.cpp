@@ -6,6 +6,11 @@
 
 SoType SoAction::classTypeId_;
 
+SoAction::MethodList& SoAction::methods() {
+  static MethodList list;
+  return list;
+}
+
 void SoAction::initClass() {
   if (classTypeId_.isBad()) classTypeId_ = SoType::createType(SoType::badType(), "Action");
 }

@@ -95,6 +95,8 @@ class SoAction {
   SoAction() = default;
   // The method list of the action's class.
   virtual MethodList& getMethodList() const = 0;
+  // The list every action class's list falls back on; it holds no method.
+  static MethodList& methods();
   // The element kinds the action's state holds.
   virtual const std::vector<int>& getEnabledElements() const = 0;
   // Called by apply; traverses the node by default.

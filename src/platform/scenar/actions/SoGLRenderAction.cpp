@@ -11,20 +11,11 @@
 #include "platform/scenar/actions/detail/ViewingTraversal.h"
 #include "platform/scenar/nodes/SoNode.h"
 
-SoType SoGLRenderAction::classTypeId_;
-
-SoAction::MethodList& SoGLRenderAction::methods() {
-  static MethodList list;
-  return list;
-}
+SO_ACTION_SOURCE(SoGLRenderAction, SoAction)
 
 void SoGLRenderAction::initClass() {
-  if (!classTypeId_.isBad()) return;
-  SoAction::initClass();
-  classTypeId_ = SoType::createType(SoAction::getClassTypeId(), "GLRenderAction");
-  methods().addMethod(SoNode::getClassTypeId(), [](SoAction* action, SoNode* node) {
-    node->GLRender(static_cast<SoGLRenderAction*>(action));
-  });
+  SO_ACTION_INIT_CLASS(SoGLRenderAction, SoAction, "GLRenderAction",
+                       SO_ACTION_CALLS(SoGLRenderAction, GLRender));
 }
 
 SoGLRenderAction::SoGLRenderAction(const SbViewportRegion& region) : region_(region) {}

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/scenar/actions/SoAction.h"
+#include "platform/scenar/actions/SoSubAction.h"
 #include "platform/scenar/basic/SbLinear.h"
 #include "platform/scenar/basic/SbMatrix.h"
 #include "platform/scenar/basic/SbViewVolume.h"
@@ -21,6 +21,8 @@
 // logical-viewport portion (both the VV portion) and the update area (the
 // whole window) in its state.
 class SoGLRenderAction : public SoAction {
+  SO_ACTION_HEADER(SoGLRenderAction);
+
  public:
   // What one shape drew: the shape, its object-to-world matrix, the view
   // volume and viewport region current at the shape, and the GL scissor test
@@ -36,11 +38,6 @@ class SoGLRenderAction : public SoAction {
   };
 
   explicit SoGLRenderAction(const SbViewportRegion& region);
-
-  static SoType getClassTypeId() { return classTypeId_; }
-  SoType getTypeId() const override { return classTypeId_; }
-  static void initClass();
-  static void addMethod(SoType nodeType, Method method) { methods().addMethod(nodeType, method); }
 
   void setViewportRegion(const SbViewportRegion& region) { region_ = region; }
   const SbViewportRegion& getViewportRegion() const { return region_; }
@@ -71,13 +68,10 @@ class SoGLRenderAction : public SoAction {
   }
 
  protected:
-  MethodList& getMethodList() const override { return methods(); }
   const std::vector<int>& getEnabledElements() const override;
   void beginTraversal(SoNode* node) override;
 
  private:
-  static MethodList& methods();
-
   SbViewportRegion region_;
   SbViewportRegion logical_;
   bool logicalSet_ = false;
@@ -85,5 +79,4 @@ class SoGLRenderAction : public SoAction {
   std::vector<RenderRecord> log_;
   bool logEnabled_ = true;
   int annotationDepth_ = 0;
-  static SoType classTypeId_;
 };

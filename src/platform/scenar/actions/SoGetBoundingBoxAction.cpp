@@ -4,27 +4,17 @@
 #include "platform/scenar/actions/detail/ViewingTraversal.h"
 #include "platform/scenar/nodes/SoNode.h"
 
-SoType SoGetBoundingBoxAction::classTypeId_;
-
-SoAction::MethodList& SoGetBoundingBoxAction::methods() {
-  static MethodList list;
-  return list;
-}
+SO_ACTION_SOURCE(SoGetBoundingBoxAction, SoAction)
 
 void SoGetBoundingBoxAction::initClass() {
-  if (!classTypeId_.isBad()) return;
-  SoAction::initClass();
-  classTypeId_ = SoType::createType(SoAction::getClassTypeId(), "GetBoundingBoxAction");
-  methods().addMethod(SoNode::getClassTypeId(), [](SoAction* action, SoNode* node) {
-    node->getBoundingBox(static_cast<SoGetBoundingBoxAction*>(action));
-  });
+  SO_ACTION_INIT_CLASS(SoGetBoundingBoxAction, SoAction, "GetBoundingBoxAction",
+                       SO_ACTION_CALLS(SoGetBoundingBoxAction, getBoundingBox));
 }
 
 SoGetBoundingBoxAction::SoGetBoundingBoxAction(const SbViewportRegion& region) : region_(region) {}
 
 const std::vector<int>& SoGetBoundingBoxAction::getEnabledElements() const {
-  static const std::vector<int> enabled = scenar::detail::viewingElements();
-  return enabled;
+  return scenar::detail::viewingElements();
 }
 
 void SoGetBoundingBoxAction::beginTraversal(SoNode* node) {

@@ -2,20 +2,17 @@
 
 #include <vector>
 
-#include "platform/scenar/actions/SoAction.h"
+#include "platform/scenar/actions/SoSubAction.h"
 #include "platform/scenar/basic/SbBox3f.h"
 #include "platform/scenar/basic/SbViewportRegion.h"
 
 // Computes the world-space box around the shapes of a scene: each shape's own
 // box, mapped by its model matrix.
 class SoGetBoundingBoxAction : public SoAction {
+  SO_ACTION_HEADER(SoGetBoundingBoxAction);
+
  public:
   explicit SoGetBoundingBoxAction(const SbViewportRegion& region);
-
-  static SoType getClassTypeId() { return classTypeId_; }
-  SoType getTypeId() const override { return classTypeId_; }
-  static void initClass();
-  static void addMethod(SoType nodeType, Method method) { methods().addMethod(nodeType, method); }
 
   void setViewportRegion(const SbViewportRegion& region) { region_ = region; }
   const SbViewportRegion& getViewportRegion() const { return region_; }
@@ -29,14 +26,10 @@ class SoGetBoundingBoxAction : public SoAction {
   void extendBy(const SbBox3f& objectBox);
 
  protected:
-  MethodList& getMethodList() const override { return methods(); }
   const std::vector<int>& getEnabledElements() const override;
   void beginTraversal(SoNode* node) override;
 
  private:
-  static MethodList& methods();
-
   SbViewportRegion region_;
   SbBox3f box_;
-  static SoType classTypeId_;
 };

@@ -4,25 +4,16 @@
 #include "platform/scenar/nodes/SoGroup.h"
 #include "platform/scenar/nodes/SoNode.h"
 
-SoType SoGetMatrixAction::classTypeId_;
-
-SoAction::MethodList& SoGetMatrixAction::methods() {
-  static MethodList list;
-  return list;
-}
+SO_ACTION_SOURCE(SoGetMatrixAction, SoAction)
 
 void SoGetMatrixAction::initClass() {
-  if (!classTypeId_.isBad()) return;
-  SoAction::initClass();
-  classTypeId_ = SoType::createType(SoAction::getClassTypeId(), "GetMatrixAction");
-  methods().addMethod(SoNode::getClassTypeId(), callGetMatrix);
+  SO_ACTION_INIT_CLASS(SoGetMatrixAction, SoAction, "GetMatrixAction", callGetMatrix);
 }
 
 SoGetMatrixAction::SoGetMatrixAction(const SbViewportRegion& region) : region_(region) {}
 
 const std::vector<int>& SoGetMatrixAction::getEnabledElements() const {
-  static const std::vector<int> enabled = scenar::detail::viewingElements();
-  return enabled;
+  return scenar::detail::viewingElements();
 }
 
 void SoGetMatrixAction::beginTraversal(SoNode* node) {

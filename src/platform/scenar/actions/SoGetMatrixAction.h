@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/scenar/actions/SoAction.h"
+#include "platform/scenar/actions/SoSubAction.h"
 #include "platform/scenar/basic/SbMatrix.h"
 #include "platform/scenar/basic/SbViewportRegion.h"
 
@@ -14,13 +14,10 @@
 // What lies below the tail and what a separator keeps to itself (a separator
 // not on the path, or the node applied to) does not count.
 class SoGetMatrixAction : public SoAction {
+  SO_ACTION_HEADER(SoGetMatrixAction);
+
  public:
   explicit SoGetMatrixAction(const SbViewportRegion& region);
-
-  static SoType getClassTypeId() { return classTypeId_; }
-  SoType getTypeId() const override { return classTypeId_; }
-  static void initClass();
-  static void addMethod(SoType nodeType, Method method) { methods().addMethod(nodeType, method); }
 
   void setViewportRegion(const SbViewportRegion& region) { region_ = region; }
   const SbViewportRegion& getViewportRegion() const { return region_; }
@@ -33,17 +30,14 @@ class SoGetMatrixAction : public SoAction {
   void mult(const SbMatrix& matrix) { mult(matrix, matrix.inverse()); }
 
  protected:
-  MethodList& getMethodList() const override { return methods(); }
   const std::vector<int>& getEnabledElements() const override;
   void beginTraversal(SoNode* node) override;
 
  private:
-  static MethodList& methods();
   static void callGetMatrix(SoAction* action, SoNode* node);
 
   SbViewportRegion region_;
   SbMatrix matrix_;
   SbMatrix inverse_;
   bool tailReached_ = false;
-  static SoType classTypeId_;
 };

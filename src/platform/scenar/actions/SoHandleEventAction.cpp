@@ -3,27 +3,17 @@
 #include "platform/scenar/actions/detail/ViewingTraversal.h"
 #include "platform/scenar/nodes/SoNode.h"
 
-SoType SoHandleEventAction::classTypeId_;
-
-SoAction::MethodList& SoHandleEventAction::methods() {
-  static MethodList list;
-  return list;
-}
+SO_ACTION_SOURCE(SoHandleEventAction, SoAction)
 
 void SoHandleEventAction::initClass() {
-  if (!classTypeId_.isBad()) return;
-  SoAction::initClass();
-  classTypeId_ = SoType::createType(SoAction::getClassTypeId(), "HandleEventAction");
-  methods().addMethod(SoNode::getClassTypeId(), [](SoAction* action, SoNode* node) {
-    node->handleEvent(static_cast<SoHandleEventAction*>(action));
-  });
+  SO_ACTION_INIT_CLASS(SoHandleEventAction, SoAction, "HandleEventAction",
+                       SO_ACTION_CALLS(SoHandleEventAction, handleEvent));
 }
 
 SoHandleEventAction::SoHandleEventAction(const SbViewportRegion& region) : region_(region) {}
 
 const std::vector<int>& SoHandleEventAction::getEnabledElements() const {
-  static const std::vector<int> enabled = scenar::detail::viewingElements();
-  return enabled;
+  return scenar::detail::viewingElements();
 }
 
 void SoHandleEventAction::beginTraversal(SoNode* node) {

@@ -3,25 +3,14 @@
 #include "platform/scenar/actions/detail/ViewingTraversal.h"
 #include "platform/scenar/nodes/SoNode.h"
 
-SoType SoPickAction::classTypeId_;
-
-SoAction::MethodList& SoPickAction::methods() {
-  static MethodList list;
-  return list;
-}
+SO_ACTION_SOURCE(SoPickAction, SoAction)
 
 void SoPickAction::initClass() {
-  if (!classTypeId_.isBad()) return;
-  SoAction::initClass();
-  classTypeId_ = SoType::createType(SoAction::getClassTypeId(), "PickAction");
-  methods().addMethod(SoNode::getClassTypeId(), [](SoAction* action, SoNode* node) {
-    node->pick(static_cast<SoPickAction*>(action));
-  });
+  SO_ACTION_INIT_CLASS(SoPickAction, SoAction, "PickAction", SO_ACTION_CALLS(SoPickAction, pick));
 }
 
 const std::vector<int>& SoPickAction::getEnabledElements() const {
-  static const std::vector<int> enabled = scenar::detail::viewingElements();
-  return enabled;
+  return scenar::detail::viewingElements();
 }
 
 void SoPickAction::beginTraversal(SoNode* node) {

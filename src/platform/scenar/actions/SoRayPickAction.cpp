@@ -9,20 +9,11 @@
 #include "platform/scenar/basic/SbViewVolume.h"
 #include "platform/scenar/nodes/SoNode.h"
 
-SoType SoRayPickAction::classTypeId_;
-
-SoAction::MethodList& SoRayPickAction::rayMethods() {
-  static MethodList list(&SoPickAction::methods());
-  return list;
-}
+SO_ACTION_SOURCE(SoRayPickAction, SoPickAction)
 
 void SoRayPickAction::initClass() {
-  if (!classTypeId_.isBad()) return;
-  SoPickAction::initClass();
-  classTypeId_ = SoType::createType(SoPickAction::getClassTypeId(), "RayPickAction");
-  rayMethods().addMethod(SoNode::getClassTypeId(), [](SoAction* action, SoNode* node) {
-    node->rayPick(static_cast<SoRayPickAction*>(action));
-  });
+  SO_ACTION_INIT_CLASS(SoRayPickAction, SoPickAction, "RayPickAction",
+                       SO_ACTION_CALLS(SoRayPickAction, rayPick));
 }
 
 SoRayPickAction::SoRayPickAction(const SbViewportRegion& region) : SoPickAction(region) {}

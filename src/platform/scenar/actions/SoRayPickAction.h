@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/scenar/actions/SoPickAction.h"
+#include "platform/scenar/actions/SoSubAction.h"
 #include "platform/scenar/basic/SbBox3f.h"
 #include "platform/scenar/basic/SbLinear.h"
 #include "platform/scenar/basic/SbMatrix.h"
@@ -24,15 +25,10 @@ struct SoPickedPoint {
 // point is not picked. Shapes under pick style UNPICKABLE are skipped; under
 // BOUNDING_BOX their box is picked instead of their geometry.
 class SoRayPickAction : public SoPickAction {
+  SO_ACTION_HEADER(SoRayPickAction);
+
  public:
   explicit SoRayPickAction(const SbViewportRegion& region);
-
-  static SoType getClassTypeId() { return classTypeId_; }
-  SoType getTypeId() const override { return classTypeId_; }
-  static void initClass();
-  static void addMethod(SoType nodeType, Method method) {
-    rayMethods().addMethod(nodeType, method);
-  }
 
   // A window pixel, counted from the lower-left corner.
   void setPoint(const SbVec2s& pixel);
@@ -57,11 +53,9 @@ class SoRayPickAction : public SoPickAction {
   void intersectBox(SoNode* node, const SbBox3f& box);
 
  protected:
-  MethodList& getMethodList() const override { return rayMethods(); }
   void beginTraversal(SoNode* node) override;
 
  private:
-  static MethodList& rayMethods();
   // The world point of the triangle (object coordinates) hit by the ray.
   bool intersectTriangle(const SbVec3f& a, const SbVec3f& b, const SbVec3f& c, SbVec3f& point,
                          float& distance) const;
@@ -73,5 +67,4 @@ class SoRayPickAction : public SoPickAction {
   SbVec3f rayFar_;
   SbMatrix model_;
   std::vector<SoPickedPoint> picked_;
-  static SoType classTypeId_;
 };

@@ -2,18 +2,10 @@
 
 #include "platform/scenar/nodes/SoNode.h"
 
-SoType SoSearchAction::classTypeId_;
-
-SoAction::MethodList& SoSearchAction::methods() {
-  static MethodList list;
-  return list;
-}
+SO_ACTION_SOURCE(SoSearchAction, SoAction)
 
 void SoSearchAction::initClass() {
-  if (!classTypeId_.isBad()) return;
-  SoAction::initClass();
-  classTypeId_ = SoType::createType(SoAction::getClassTypeId(), "SearchAction");
-  methods().addMethod(SoNode::getClassTypeId(), searchNode);
+  SO_ACTION_INIT_CLASS(SoSearchAction, SoAction, "SearchAction", searchNode);
 }
 
 const std::vector<int>& SoSearchAction::getEnabledElements() const {

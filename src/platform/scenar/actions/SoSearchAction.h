@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/scenar/actions/SoAction.h"
+#include "platform/scenar/actions/SoSubAction.h"
 #include "platform/scenar/basic/SbBasic.h"
 #include "platform/scenar/basic/SbName.h"
 #include "platform/scenar/nodes/SoPath.h"
@@ -8,17 +8,14 @@
 // Finds nodes in a scene graph by node, by type or by name, and gives the paths
 // to them: the first, the last or all of them.
 class SoSearchAction : public SoAction {
+  SO_ACTION_HEADER(SoSearchAction);
+
  public:
   enum LookFor { NODE = 0x1, TYPE = 0x2, NAME = 0x4 };
   enum Interest { FIRST, LAST, ALL };
 
   SoSearchAction() = default;
   ~SoSearchAction() override;
-
-  static SoType getClassTypeId() { return classTypeId_; }
-  SoType getTypeId() const override { return classTypeId_; }
-  static void initClass();
-  static void addMethod(SoType nodeType, Method method) { methods().addMethod(nodeType, method); }
 
   void setNode(SoNode* node);
   SoNode* getNode() const { return node_; }
@@ -47,12 +44,10 @@ class SoSearchAction : public SoAction {
   bool matches(const SoNode* node) const;
 
  protected:
-  MethodList& getMethodList() const override { return methods(); }
   const std::vector<int>& getEnabledElements() const override;
   void beginTraversal(SoNode* node) override;
 
  private:
-  static MethodList& methods();
   static void searchNode(SoAction* action, SoNode* node);
   void found();
 
@@ -64,5 +59,4 @@ class SoSearchAction : public SoAction {
   SbName name_;
   SoPath* path_ = nullptr;
   SoPathList paths_;
-  static SoType classTypeId_;
 };

@@ -9,18 +9,10 @@ namespace {
 thread_local SoWriteAction* currentAction = nullptr;
 }
 
-SoType SoWriteAction::classTypeId_;
-
-SoAction::MethodList& SoWriteAction::methods() {
-  static MethodList list;
-  return list;
-}
+SO_ACTION_SOURCE(SoWriteAction, SoAction)
 
 void SoWriteAction::initClass() {
-  if (!classTypeId_.isBad()) return;
-  SoAction::initClass();
-  classTypeId_ = SoType::createType(SoAction::getClassTypeId(), "WriteAction");
-  methods().addMethod(SoNode::getClassTypeId(), writeNode);
+  SO_ACTION_INIT_CLASS(SoWriteAction, SoAction, "WriteAction", writeNode);
 }
 
 void SoWriteAction::writeNode(SoAction* action, SoNode* node) {

@@ -6,7 +6,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "platform/scenar/actions/SoAction.h"
+#include "platform/scenar/actions/SoSubAction.h"
 #include "platform/scenar/basic/SbBasic.h"
 #include "platform/scenar/files/SoOutput.h"
 
@@ -22,16 +22,13 @@
 // writeFields, startBodyLine (before each nested item such as a child) and
 // endNode; both passes run through them.
 class SoWriteAction : public SoAction {
+  SO_ACTION_HEADER(SoWriteAction);
+
  public:
   // Writes into an output of its own, to its buffer.
   SoWriteAction();
   explicit SoWriteAction(SoOutput* out);
   ~SoWriteAction() override;
-
-  static SoType getClassTypeId() { return classTypeId_; }
-  SoType getTypeId() const override { return classTypeId_; }
-  static void initClass();
-  static void addMethod(SoType nodeType, Method method) { methods().addMethod(nodeType, method); }
 
   SoOutput* getOutput() const { return output_; }
   // The write action being applied on this thread, nullptr if none.
@@ -53,7 +50,6 @@ class SoWriteAction : public SoAction {
   void writeNodeValue(SoNode* node, std::string& out);
 
  protected:
-  MethodList& getMethodList() const override { return methods(); }
   const std::vector<int>& getEnabledElements() const override;
   void beginTraversal(SoNode* node) override;
 
@@ -64,7 +60,6 @@ class SoWriteAction : public SoAction {
     std::string name;  // the DEF name, empty if none
   };
 
-  static MethodList& methods();
   static void writeNode(SoAction* action, SoNode* node);
   std::string chooseName(const SoNode* node, const NodeInfo& info);
 
@@ -76,5 +71,4 @@ class SoWriteAction : public SoAction {
   std::unordered_set<std::string> usedNames_;  // DEF names written
   int nextNameNumber_ = 0;
   std::vector<bool> bodyHasLines_;  // per node being written
-  static SoType classTypeId_;
 };

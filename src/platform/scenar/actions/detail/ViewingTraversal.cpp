@@ -13,17 +13,18 @@
 
 namespace scenar::detail {
 
-std::vector<int> viewingElements() {
-  return {SoViewportRegionElement::getClassStackIndex(),
-          SoLogicalViewportElement::getClassStackIndex(),
-          SoModifyViewVolumeElement::getClassStackIndex(),
-          SoModifyLogicalViewportElement::getClassStackIndex(),
-          SoViewVolumeElement::getClassStackIndex(),
-          SoModelMatrixElement::getClassStackIndex(),
-          SoViewingMatrixElement::getClassStackIndex(),
-          SoProjectionMatrixElement::getClassStackIndex(),
-          SoCoordinateElement::getClassStackIndex(),
-          SoPickStyleElement::getClassStackIndex()};
+const std::vector<int>& viewingElements() {
+  static const std::vector<int> elements{SoViewportRegionElement::getClassStackIndex(),
+                                         SoLogicalViewportElement::getClassStackIndex(),
+                                         SoModifyViewVolumeElement::getClassStackIndex(),
+                                         SoModifyLogicalViewportElement::getClassStackIndex(),
+                                         SoViewVolumeElement::getClassStackIndex(),
+                                         SoModelMatrixElement::getClassStackIndex(),
+                                         SoViewingMatrixElement::getClassStackIndex(),
+                                         SoProjectionMatrixElement::getClassStackIndex(),
+                                         SoCoordinateElement::getClassStackIndex(),
+                                         SoPickStyleElement::getClassStackIndex()};
+  return elements;
 }
 
 void beginViewingTraversal(SoState* state, const SbViewportRegion& region,

@@ -10,7 +10,7 @@ namespace scenar::detail {
 // The element kinds every action with a viewport region holds: viewport,
 // logical viewport, view-volume portions, view volume, the matrices, the
 // coordinates and the pick style.
-std::vector<int> viewingElements();
+const std::vector<int>& viewingElements();
 
 // Opens a state level for one traversal and sets the viewport and logical
 // viewport elements in it. Whatever the traversal sets is undone by
