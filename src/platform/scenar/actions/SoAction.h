@@ -63,6 +63,24 @@ class SoAction {
     return appliedPath_ ? getAppliedPathCode(childIndex) : NO_PATH;
   }
 
+  // Traverses the children of a group or a node kit in order: on an applied
+  // path up to the path's child (the ones before it off the path, so that
+  // what they put into the state counts), beside the path not at all. The
+  // list is read afresh for each child: a child may change it.
+  void traverseChildren(const std::vector<SoNode*>& children) {
+    int pathIndex = -1;
+    const PathCode code = getPathCode(pathIndex);
+    if (code == OFF_PATH) return;
+    const int count = static_cast<int>(children.size());
+    const int last = code == IN_PATH ? pathIndex : count - 1;
+    for (int i = 0; i <= last && i < static_cast<int>(children.size()) && !terminated_; ++i) {
+      SoNode* child = children[static_cast<std::size_t>(i)];
+      pushCurPath(i, child);
+      traverse(child);
+      popCurPath();
+    }
+  }
+
   bool hasTerminated() const { return terminated_; }
   void setTerminated(bool terminated) { terminated_ = terminated; }
 

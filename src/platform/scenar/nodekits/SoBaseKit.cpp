@@ -409,18 +409,7 @@ void SoBaseKit::notify(SoField* field) {
 
 // ---- actions and reading
 
-void SoBaseKit::doAction(SoAction* action) {
-  int pathIndex = -1;
-  const SoAction::PathCode code = action->getPathCode(pathIndex);
-  if (code == SoAction::OFF_PATH) return;
-  const int last = code == SoAction::IN_PATH ? pathIndex : getNumKitChildren() - 1;
-  for (int i = 0; i <= last && i < getNumKitChildren() && !action->hasTerminated(); ++i) {
-    SoNode* child = children_[static_cast<std::size_t>(i)];
-    action->pushCurPath(i, child);
-    action->traverse(child);
-    action->popCurPath();
-  }
-}
+void SoBaseKit::doAction(SoAction* action) { action->traverseChildren(children_); }
 
 void SoBaseKit::search(SoSearchAction*) {}
 

@@ -72,20 +72,7 @@ int SoGroup::findChild(const SoNode* child) const {
   return found == children_.end() ? -1 : static_cast<int>(found - children_.begin());
 }
 
-void SoGroup::doAction(SoAction* action) {
-  int pathIndex = -1;
-  const SoAction::PathCode code = action->getPathCode(pathIndex);
-  if (code == SoAction::OFF_PATH) return;
-  // On an applied path, the children before the path's child are traversed off
-  // the path (so that what they put into the state counts) and the rest not at all.
-  const int last = code == SoAction::IN_PATH ? pathIndex : getNumChildren() - 1;
-  for (int i = 0; i <= last && i < getNumChildren() && !action->hasTerminated(); ++i) {
-    SoNode* child = children_[static_cast<std::size_t>(i)];
-    action->pushCurPath(i, child);
-    action->traverse(child);
-    action->popCurPath();
-  }
-}
+void SoGroup::doAction(SoAction* action) { action->traverseChildren(children_); }
 
 void SoGroup::nodeChanged(SoNode*, SoField*) { touch(); }
 
