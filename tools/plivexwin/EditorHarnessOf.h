@@ -3,22 +3,16 @@
 #include <memory>
 
 #include "editors/framework/PoXtAxisEditor.h"
+#include "editors/framework/level/Conversions.h"
 #include "platform/plivex/PoAxis.h"
 #include "plivexwin/EditorHarness.h"
 
 namespace plivexwin::cli {
 
-template <typename M>
-struct MemberClass;
-template <typename C, typename F>
-struct MemberClass<F C::*> {
-  using type = C;
-};
-
 // The filter level named name, set and read through a class level's setter and getter.
 template <auto Set, auto Get>
 constexpr FilterLevel filterLevel(std::string_view name) {
-  using Level = typename MemberClass<decltype(Set)>::type;
+  using Level = typename plivexwin::MemberOf<decltype(Set)>::Class;
   return {name,
           [](SoWinComponent& editor, uint32_t show, uint32_t hide) {
             (static_cast<Level&>(editor).*Set)(show, hide);
