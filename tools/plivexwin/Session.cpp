@@ -1,6 +1,5 @@
 #include "plivexwin/Session.h"
 
-#include <algorithm>
 #include <istream>
 #include <ostream>
 #include <stdexcept>
