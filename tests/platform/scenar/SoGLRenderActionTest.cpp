@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/gl/GL.h"
 #include "platform/scenar/SoDB.h"
@@ -13,6 +14,8 @@
 #include "platform/scenar/nodes/SoCallback.h"
 #include "platform/scenar/nodes/SoCube.h"
 #include "platform/scenar/nodes/SoGroup.h"
+#include "platform/scenar/nodes/SoLightModel.h"
+#include "platform/scenar/nodes/SoMaterial.h"
 #include "platform/scenar/nodes/SoOrthographicCamera.h"
 #include "platform/scenar/nodes/SoPerspectiveCamera.h"
 #include "platform/scenar/nodes/SoTranslation.h"
@@ -164,6 +167,31 @@ TEST_F(SoGLRenderActionTest, recordsScissorAndAnnotationAtEachShape) {
     EXPECT_TRUE(log[1].annotation);
     EXPECT_FALSE(log[2].annotation);
   }
+}
+
+TEST_F(SoGLRenderActionTest, recordsLightModelAndDiffuseColourInForceUntilTheSeparatorEnds) {
+  auto* inner = new SoSeparator;
+  auto* flat = new SoLightModel;
+  flat->model = SoLightModel::BASE_COLOR;
+  auto* red = new SoMaterial;
+  red->diffuseColor.setValues(0, 2, std::vector<SbColor>{{1, 0, 0}, {0, 1, 0}}.data());
+  auto* noColour = new SoMaterial;
+  noColour->diffuseColor.setNum(0);
+  inner->addChild(flat);
+  inner->addChild(red);
+  inner->addChild(noColour);  // an empty list keeps the colour in force
+  inner->addChild(new SoCube);
+  root->addChild(inner);
+  root->addChild(new SoCube);
+
+  SoGLRenderAction render(SbViewportRegion(100, 100));
+  render.apply(root);
+  const auto& log = render.getRenderLog();
+  ASSERT_EQ(log.size(), 2u);
+  EXPECT_EQ(log[0].lightModel, SoLightModel::BASE_COLOR);
+  EXPECT_EQ(log[0].diffuseColor, SbColor(1, 0, 0));
+  EXPECT_EQ(log[1].lightModel, SoLightModel::PHONG);
+  EXPECT_EQ(log[1].diffuseColor, SbColor(0.8f, 0.8f, 0.8f));
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "platform/scenar/actions/SoGLRenderAction.h"
 
 #include "platform/gl/GL.h"
+#include "platform/scenar/actions/SoDiffuseColorElement.h"
 #include "platform/scenar/actions/SoGLUpdateAreaElement.h"
+#include "platform/scenar/actions/SoLightModelElement.h"
 #include "platform/scenar/actions/SoModelMatrixElement.h"
 #include "platform/scenar/actions/SoModifyLogicalViewportElement.h"
 #include "platform/scenar/actions/SoModifyViewVolumeElement.h"
@@ -24,6 +26,8 @@ const std::vector<int>& SoGLRenderAction::getEnabledElements() const {
   static const std::vector<int> enabled = [] {
     std::vector<int> list = scenar::detail::viewingElements();
     list.push_back(SoGLUpdateAreaElement::getClassStackIndex());
+    list.push_back(SoLightModelElement::getClassStackIndex());
+    list.push_back(SoDiffuseColorElement::getClassStackIndex());
     return list;
   }();
   return enabled;
@@ -54,4 +58,6 @@ void SoGLRenderAction::addRenderRecord(SoNode* node) {
   record.scissorEnabled = glIsEnabled(GL_SCISSOR_TEST) == GL_TRUE;
   glGetIntegerv(GL_SCISSOR_BOX, record.scissorBox);
   record.annotation = annotationDepth_ > 0;
+  record.lightModel = SoLightModelElement::get(state);
+  record.diffuseColor = SoDiffuseColorElement::get(state);
 }

@@ -25,8 +25,9 @@ class SoGLRenderAction : public SoAction {
 
  public:
   // What one shape drew: the shape, its object-to-world matrix, the view
-  // volume and viewport region current at the shape, and the GL scissor test
-  // at that moment (box as x, y, width, height).
+  // volume and viewport region current at the shape, the GL scissor test at
+  // that moment (box as x, y, width, height), and the light model and diffuse
+  // colour in force.
   struct RenderRecord {
     SoNode* node = nullptr;
     SbMatrix modelMatrix;
@@ -35,6 +36,8 @@ class SoGLRenderAction : public SoAction {
     bool scissorEnabled = false;
     int scissorBox[4] = {0, 0, 0, 0};
     bool annotation = false;  // drawn inside an annotation
+    int lightModel = 1;       // SoLightModel::PHONG
+    SbColor diffuseColor{0.8f, 0.8f, 0.8f};
   };
 
   explicit SoGLRenderAction(const SbViewportRegion& region);

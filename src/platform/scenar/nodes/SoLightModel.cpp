@@ -1,5 +1,8 @@
 #include "platform/scenar/nodes/SoLightModel.h"
 
+#include "platform/scenar/actions/SoAction.h"
+#include "platform/scenar/actions/SoLightModelElement.h"
+
 namespace {
 
 const SoEnumEntry kModels[] = {{"BASE_COLOR", SoLightModel::BASE_COLOR},
@@ -15,4 +18,8 @@ SoLightModel::SoLightModel() {
   SO_NODE_CONSTRUCTOR(SoLightModel);
   SO_NODE_ADD_FIELD(model, (PHONG));
   model.setEnums(kModels, 2);
+}
+
+void SoLightModel::doAction(SoAction* action) {
+  SoLightModelElement::set(action->getState(), model.getValue());
 }

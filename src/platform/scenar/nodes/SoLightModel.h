@@ -14,6 +14,8 @@ class SoLightModel : public SoNode {
   SoSFEnum model;
 
   SoLightModel();
+  // Sets the light model for the shapes that follow.
+  void doAction(SoAction* action) override;
 
  protected:
   ~SoLightModel() override = default;

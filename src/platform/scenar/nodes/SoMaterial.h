@@ -13,6 +13,9 @@ class SoMaterial : public SoNode {
   SoMFFloat transparency;
 
   SoMaterial();
+  // Sets the first diffuse colour for the shapes that follow; an empty list
+  // leaves the colour in force.
+  void doAction(SoAction* action) override;
 
  protected:
   ~SoMaterial() override = default;

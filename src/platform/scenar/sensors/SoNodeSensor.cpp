@@ -1,9 +1,6 @@
 #include "platform/scenar/sensors/SoNodeSensor.h"
 
-SoNodeSensor::~SoNodeSensor() {
-  if (destroyed_) *destroyed_ = true;
-  detach();
-}
+SoNodeSensor::~SoNodeSensor() { detach(); }
 
 void SoNodeSensor::attach(SoNode* node) {
   detach();
@@ -18,18 +15,8 @@ void SoNodeSensor::detach() {
 
 void SoNodeSensor::nodeChanged(SoNode*, SoField* field) {
   SoField* outerField = triggerField_;
-  bool* outerDestroyed = destroyed_;
-  bool destroyed = false;
   triggerField_ = field;
-  destroyed_ = &destroyed;
-  trigger();
-  if (destroyed) {
-    // The function deleted the sensor: tell an enclosing run, touch nothing.
-    if (outerDestroyed) *outerDestroyed = true;
-    return;
-  }
-  triggerField_ = outerField;
-  destroyed_ = outerDestroyed;
+  if (triggerForChange()) triggerField_ = outerField;
 }
 
 void SoNodeSensor::nodeDying(SoNode*) {

@@ -32,7 +32,4 @@ class SoNodeSensor : public SoSensor, private SoNodeAuditor {
   SoField* triggerField_ = nullptr;
   SoSensorCB* deleteFunction_ = nullptr;
   void* deleteData_ = nullptr;
-  // Set while the function runs; the destructor raises the flag so that a
-  // sensor deleted by its own function is not touched afterwards.
-  bool* destroyed_ = nullptr;
 };
