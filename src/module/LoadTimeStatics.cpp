@@ -6,6 +6,7 @@
 #ifndef PLIVEXWIN_EDITORS_ONLY
 #include "platform/scenar/basic/SoModule.h"
 #include "views/PoBaseView.h"
+#include "views/PoSceneView.h"
 #include "views/PoView.h"
 #endif
 
@@ -13,6 +14,7 @@
 // The class mutexes of the views and the statics all views share.
 SbThreadMutex PoBaseView::classMutex;
 SbThreadMutex PoView::classMutex;
+SbThreadMutex PoSceneView::classMutex;
 SbVec4f PoBaseView::m_vvPortion(0, 0, 1, 1);
 SbVec2s PoBaseView::m_currentLogicalViewportSize(1, 1);
 

@@ -3,14 +3,17 @@
 // their parent class: what the module registers is listed here alone.
 
 #include "views/PoBaseView.h"
+#include "views/PoSceneView.h"
 #include "views/PoView.h"
 
 void PoBaseView::initClasses() {
   PoBaseView::initClass();
   PoView::initClass();
+  PoSceneView::initClass();
 }
 
 void PoBaseView::exitClasses() {
+  PoSceneView::exitClass();
   PoView::exitClass();
   PoBaseView::exitClass();
 }

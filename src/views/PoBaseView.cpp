@@ -40,17 +40,18 @@ PoBaseView& PoBaseView::operator=(const PoBaseView& other) {
 }
 
 void PoBaseView::copyView(const PoBaseView& other) {
-  const auto copy = [](SoField& to, const SoField& from) {
-    to.copyFrom(from);
-    to.setDefault(from.isDefault());  // a default stays unwritten
-  };
   const SoFieldData* base = SoBaseKit::getClassFieldData();
   for (int i = 0; base && i < base->getNumFields(); ++i)
-    copy(*base->getField(this, i), *base->getField(&other, i));
-  copy(cameraKit, other.cameraKit);
-  copy(viewportOrigin, other.viewportOrigin);
-  copy(viewportSize, other.viewportSize);
+    copyViewField(*base->getField(this, i), *base->getField(&other, i));
+  copyViewField(cameraKit, other.cameraKit);
+  copyViewField(viewportOrigin, other.viewportOrigin);
+  copyViewField(viewportSize, other.viewportSize);
   sensitive = other.sensitive;
+}
+
+void PoBaseView::copyViewField(SoField& to, const SoField& from) {
+  to.copyFrom(from);
+  to.setDefault(from.isDefault());
 }
 
 void PoBaseView::hookCallbackPart() {

@@ -67,6 +67,9 @@ class PoBaseView : public SoBaseKit, public SoGetView {
   // constructor calls it again once it has registered its parts, so that the
   // part fields copied before they were parts are linked as parts.
   void copyView(const PoBaseView& other);
+  // Copies a field's value and whether it holds its default, so that a
+  // default stays unwritten.
+  static void copyViewField(SoField& to, const SoField& from);
 
  public:
   // Part fields are registered by the concrete views.

@@ -7,34 +7,14 @@
 #include <vector>
 
 #include "ViewTestSupport.h"
-#include "platform/scenar/actions/SoWriteAction.h"
 #include "platform/scenar/basic/SoType.h"
 #include "platform/scenar/fields/SoFieldData.h"
-#include "platform/scenar/files/SoInput.h"
-#include "platform/scenar/files/SoOutput.h"
 #include "platform/scenar/nodekits/SoCameraKit.h"
 #include "platform/scenar/nodekits/SoNodekitCatalog.h"
 #include "platform/scenar/nodes/SoCamera.h"
 #include "platform/scenar/nodes/SoCube.h"
 
 namespace {
-
-std::string writeScene(SoNode* node) {
-  SoOutput out;
-  out.setBuffer();
-  SoWriteAction write(&out);
-  write.apply(node);
-  return out.getBuffer();
-}
-
-SoNode* readScene(const std::string& text, SbString* error = nullptr) {
-  SoInput in;
-  in.setBuffer(text.c_str());
-  SoSeparator* root = SoDB::readAll(&in);
-  if (!root && error) *error = in.getErrorMessage();
-  if (root) root->ref();
-  return root;
-}
 
 SoCallback* callbackOf(PoView* view) {
   return dynamic_cast<SoCallback*>(view->getPart("catchActionCallback", FALSE));
@@ -47,6 +27,7 @@ TEST_F(ViewTest, classesRegisterInOrderAndAgainAfterExit) {
   EXPECT_TRUE(SoType::fromName("PoView").canCreateInstance());
 
   PoBaseView::exitClasses();
+  EXPECT_TRUE(SoType::fromName("PoSceneView").isBad());
   EXPECT_TRUE(SoType::fromName("PoView").isBad());
   EXPECT_TRUE(SoType::fromName("PoBaseView").isBad());
   PoBaseView::initClasses();
@@ -55,6 +36,11 @@ TEST_F(ViewTest, classesRegisterInOrderAndAgainAfterExit) {
   EXPECT_EQ(view->getTypeId(), PoView::getClassTypeId());
   EXPECT_EQ(view->getIsBuiltIn(), 0);
   view->unref();
+  SoNode* scene = static_cast<SoNode*>(SoType::fromName("PoSceneView").createInstance());
+  ASSERT_NE(scene, nullptr);
+  scene->ref();
+  EXPECT_TRUE(scene->isOfType(PoBaseView::getClassTypeId()));
+  scene->unref();
 }
 
 TEST_F(ViewTest, fieldsAndPartsStandInTheirOrder) {

@@ -1,9 +1,12 @@
 #pragma once
 
 // What the view tests share: class registration, a probe that reads the
-// traversal state where it stands, and a fixture that checks references.
+// traversal state where it stands, scene text in and out, and a fixture that
+// checks references.
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "platform/gl/GL.h"
 #include "platform/scenar/SoDB.h"
@@ -13,8 +16,11 @@
 #include "platform/scenar/actions/SoModifyViewVolumeElement.h"
 #include "platform/scenar/actions/SoState.h"
 #include "platform/scenar/actions/SoViewportRegionElement.h"
+#include "platform/scenar/actions/SoWriteAction.h"
 #include "platform/scenar/basic/SbViewportRegion.h"
 #include "platform/scenar/basic/SoBase.h"
+#include "platform/scenar/files/SoInput.h"
+#include "platform/scenar/files/SoOutput.h"
 #include "platform/scenar/nodes/SoCallback.h"
 #include "platform/scenar/nodes/SoGroup.h"
 #include "views/PoBaseView.h"
@@ -57,6 +63,25 @@ inline SoSeparator* framedProbe(PoBaseView* view, SbVec2f origin, SbVec2f size,
   frame->addChild(view);
   frame->addChild(makeProbe(record));
   return frame;
+}
+
+inline std::string writeScene(SoNode* node) {
+  SoOutput out;
+  out.setBuffer();
+  SoWriteAction write(&out);
+  write.apply(node);
+  return out.getBuffer();
+}
+
+// The nodes of text under a separator, referenced; nullptr and the reason in
+// error on a failure.
+inline SoNode* readScene(const std::string& text, SbString* error = nullptr) {
+  SoInput in;
+  in.setBuffer(text.c_str());
+  SoSeparator* root = SoDB::readAll(&in);
+  if (!root && error) *error = in.getErrorMessage();
+  if (root) root->ref();
+  return root;
 }
 
 class ViewTest : public ::testing::Test {
