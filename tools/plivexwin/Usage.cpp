@@ -1,9 +1,18 @@
 #include "plivexwin/Usage.h"
 
+#include <ostream>
+
 #include "plivexwin/EditorHarness.h"
 #include "plivexwin/Session.h"
 
 namespace plivexwin::cli {
+
+bool isHelpOption(std::string_view arg) { return arg == "--help" || arg == "-h"; }
+
+int usageError(std::ostream& err, std::string_view problem, const std::string& usage) {
+  err << "plivexwin: " << problem << "\n\n" << usage;
+  return 2;
+}
 
 std::string programUsage() {
   return "usage: plivexwin COMMAND [ARGUMENTS...]\n"
@@ -12,6 +21,11 @@ std::string programUsage() {
          "Commands:\n"
          "  edit KIND     open an editor of KIND on a fresh node and drive it with\n"
          "                commands read from standard input; see 'plivexwin edit --help'\n"
+#ifndef PLIVEXWIN_EDITORS_ONLY
+         "  scene IN [OUT]\n"
+         "                list the views of a scene file, render it once and write it\n"
+         "                back to OUT; see 'plivexwin scene --help'\n"
+#endif
          "\n"
          "Options:\n"
          "  -h, --help    print this text and exit\n"

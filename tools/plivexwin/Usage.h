@@ -1,8 +1,16 @@
 #pragma once
 
+#include <iosfwd>
 #include <string>
+#include <string_view>
 
 namespace plivexwin::cli {
+
+// Whether arg asks for the usage text: --help or -h.
+bool isHelpOption(std::string_view arg);
+// Prints "plivexwin: problem", a blank line and usage to err; returns the
+// status of a usage error, 2.
+int usageError(std::ostream& err, std::string_view problem, const std::string& usage);
 
 // The text of `plivexwin --help`.
 std::string programUsage();

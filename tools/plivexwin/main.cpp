@@ -1,4 +1,5 @@
-// plivexwin: drives the editors from the command line.
+// plivexwin: drives the editors, and in the full build reads scene files of
+// views, from the command line.
 
 #include <iostream>
 #include <memory>
@@ -9,30 +10,24 @@
 #include "plivexwin/EditorHarness.h"
 #include "plivexwin/Session.h"
 #include "plivexwin/Usage.h"
+#ifndef PLIVEXWIN_EDITORS_ONLY
+#include "plivexwin/SceneCommand.h"
+#endif
 
 namespace {
 
 using namespace plivexwin::cli;
 
-constexpr int kUsageError = 2;
-
-bool isHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
-
-int usageError(std::string_view problem, const std::string& usage) {
-  std::cerr << "plivexwin: " << problem << "\n\n" << usage;
-  return kUsageError;
-}
-
 // plivexwin edit KIND
 int runEdit(std::span<char* const> args) {
-  if (args.size() == 1 && isHelp(args[0])) {
+  if (args.size() == 1 && isHelpOption(args[0])) {
     std::cout << editUsage();
     return 0;
   }
-  if (args.size() != 1) return usageError("edit takes one KIND", editUsage());
+  if (args.size() != 1) return usageError(std::cerr, "edit takes one KIND", editUsage());
   std::unique_ptr<EditorHarness> harness = openEditor(args[0]);
   if (!harness)
-    return usageError("unknown editor kind '" + std::string(args[0]) + "'", editUsage());
+    return usageError(std::cerr, "unknown editor kind '" + std::string(args[0]) + "'", editUsage());
   return Session(*harness, std::cin, std::cout).run();
 }
 
@@ -41,20 +36,28 @@ struct Subcommand {
   int (*run)(std::span<char* const> args);
 };
 
+#ifndef PLIVEXWIN_EDITORS_ONLY
+// plivexwin scene IN.scn [OUT.scn]
+int runSceneCommand(std::span<char* const> args) { return runScene(args, std::cout, std::cerr); }
+#endif
+
 constexpr Subcommand kSubcommands[] = {
     {"edit", runEdit},
+#ifndef PLIVEXWIN_EDITORS_ONLY
+    {"scene", runSceneCommand},
+#endif
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
   std::span<char* const> args(argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0));
-  if (args.empty()) return usageError("missing command", programUsage());
-  if (args.size() == 1 && isHelp(args[0])) {
+  if (args.empty()) return usageError(std::cerr, "missing command", programUsage());
+  if (args.size() == 1 && isHelpOption(args[0])) {
     std::cout << programUsage();
     return 0;
   }
   for (const Subcommand& subcommand : kSubcommands)
     if (subcommand.name == args[0]) return subcommand.run(args.subspan(1));
-  return usageError("unknown command '" + std::string(args[0]) + "'", programUsage());
+  return usageError(std::cerr, "unknown command '" + std::string(args[0]) + "'", programUsage());
 }
