@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iostream>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -226,6 +227,23 @@ TEST_F(SessionTest, ExampleScriptRunsWithoutErrors) {
   std::vector<std::string> lines = linesOf(out.str());
   EXPECT_GT(lines.size(), std::size_t(dialog().getNum()));
   for (const std::string& line : lines) EXPECT_NE(line.rfind("error:", 0), 0u) << line;
+}
+
+// The time axis editor prints each coordinate it reads; in the program that
+// line stands right after the echo of the command that typed it.
+TEST(TimeSessionTest, CoordinateLineFollowsTheEchoOfItsSet) {
+  std::unique_ptr<EditorHarness> harness = plivexwin::cli::openEditor("time");
+  ASSERT_TRUE(harness);
+  int coordinate = -1;
+  for (int i = 0; i < harness->dialog().getNum() && coordinate < 0; ++i)
+    if (harness->dialog().get1Value(i)->getLabel() == "Coordinate :") coordinate = i;
+  ASSERT_GE(coordinate, 0);
+  const std::string set = "set " + std::to_string(coordinate) + " 2.5";
+  std::istringstream in(set + "\nshow\n");
+  ::testing::internal::CaptureStdout();
+  EXPECT_EQ(Session(*harness, in, std::cout).run(), 0);
+  const std::string out = ::testing::internal::GetCapturedStdout();
+  EXPECT_NE(out.find("> " + set + "\n2.5\n2.5\n> show\n"), std::string::npos) << out;
 }
 
 }  // namespace

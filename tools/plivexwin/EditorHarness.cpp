@@ -1,8 +1,14 @@
 #include "plivexwin/EditorHarness.h"
 
+#include "editors/axis/PoXtGenAxisEditor.h"
 #include "editors/axis/PoXtLinearAxisEditor.h"
+#include "editors/axis/PoXtLogAxisEditor.h"
+#include "editors/axis/PoXtTimeAxisEditor.h"
 #include "platform/plivex/PoBase.h"
+#include "platform/plivex/PoGenAxis.h"
 #include "platform/plivex/PoLinearAxis.h"
+#include "platform/plivex/PoLogAxis.h"
+#include "platform/plivex/PoTimeAxis.h"
 #include "plivexwin/EditorHarnessOf.h"
 
 namespace plivexwin::cli {
@@ -19,6 +25,13 @@ constexpr FilterLevel kCartesian =
                 &PoXtCartesianAxisEditor::getCartesianAxisFilter>("cartesian");
 constexpr FilterLevel kLinear = filterLevel<&PoXtLinearAxisEditor::setLinearAxisFilter,
                                             &PoXtLinearAxisEditor::getLinearAxisFilter>("linear");
+constexpr FilterLevel kLog =
+    filterLevel<&PoXtLogAxisEditor::setLogAxisFilter, &PoXtLogAxisEditor::getLogAxisFilter>("log");
+constexpr FilterLevel kGen =
+    filterLevel<&PoXtGenAxisEditor::setGenAxisFilter, &PoXtGenAxisEditor::getGenAxisFilter>("gen");
+constexpr FilterLevel kTime =
+    filterLevel<&PoXtTimeAxisEditor::setTimeAxisFilter, &PoXtTimeAxisEditor::getTimeAxisFilter>(
+        "time");
 
 template <typename Editor, typename Node>
 constexpr auto open = EditorHarnessOf<Editor, Node>::open;
@@ -29,6 +42,18 @@ constexpr EditorKind kKinds[] = {
      "PoXtLinearAxisEditor editing a PoLinearAxis",
      {kText, kGeom, kCartesian, kLinear},
      open<PoXtLinearAxisEditor, PoLinearAxis>},
+    {"log",
+     "PoXtLogAxisEditor editing a PoLogAxis",
+     {kText, kGeom, kCartesian, kLog},
+     open<PoXtLogAxisEditor, PoLogAxis>},
+    {"gen",
+     "PoXtGenAxisEditor editing a PoGenAxis",
+     {kText, kGeom, kCartesian, kGen},
+     open<PoXtGenAxisEditor, PoGenAxis>},
+    {"time",
+     "PoXtTimeAxisEditor editing a PoTimeAxis",
+     {kText, kGeom, kTime},
+     open<PoXtTimeAxisEditor, PoTimeAxis>},
 };
 
 }  // namespace

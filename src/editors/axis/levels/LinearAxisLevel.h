@@ -4,12 +4,10 @@
 // and fit and the place of the multiplication factor.
 
 #include "editors/axis/levels/CartesianAxisLevel.h"
+#include "editors/axis/levels/SharedAxisRows.h"
 #include "platform/plivex/PoLinearAxis.h"
 
 namespace plivexwin {
-
-constexpr const char* kGradFits[] = {"Fit", "Unfit"};
-constexpr const char* kMultFactorPositions[] = {"Start", "End", "Extr", "Grad"};
 
 // Group 4, by element position.
 constexpr ElementRow kLinearRows[] = {
@@ -32,7 +30,7 @@ constexpr CopyFieldFn kLinearCopied[] = {
 };
 
 constexpr EditorLevel kLinearAxisLevel{&kCartesianAxisLevel, kLinearGroups, kLinearCopied,
-                                              makeNode<PoLinearAxis>};
+                                       makeNode<PoLinearAxis>};
 static_assert(isWellFormed(kLinearAxisLevel));
 
 }  // namespace plivexwin

@@ -1,6 +1,7 @@
 #include "editors/framework/level/Conversions.h"
 
 #include <algorithm>
+#include <iostream>
 #include <memory>
 #include <string>
 
@@ -83,6 +84,12 @@ std::vector<uint16_t> parseDecadeList(const SbString& text) {
     values.push_back(static_cast<uint16_t>(static_cast<unsigned long long>(whole) & 0xffffu));
   }
   return values;
+}
+
+void printNumberLine(double value) {
+  // Through std::cout, so that the line keeps its place among what a program
+  // writes there; synchronised with stdio, as by default, among what it prints too.
+  std::cout << formatNumber(value).str() << '\n';
 }
 
 }  // namespace plivexwin

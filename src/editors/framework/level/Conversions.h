@@ -39,6 +39,7 @@ SbString formatVector(const float* values, int count);             // "%g %g ...
 void parseVector(const SbString& text, float* values, int count);  // words 1..count, 0 if missing
 SbString formatDecadeList(const uint16_t* values, int count);      // "%d " per value
 std::vector<uint16_t> parseDecadeList(const SbString& text);       // words as 16-bit integers
+void printNumberLine(double value);  // "%g" and a line break on standard output
 
 // How an element kind shows a field's value and gives a value back: the
 // element class, show(element, value) and read(element).
@@ -110,19 +111,53 @@ void writeNumber(SoNode* node, PoXtElementData* element) {
     if (!text->getString().isEmpty()) fieldOf<Field>(node).setValue(text->getString().toFloat());
 }
 
+// Number text whose value is also printed on standard output, as "%g" and a
+// line break, each time it is written into a node; an empty text reads as 0.
+template <auto Field>
+void writePrintedNumber(SoNode* node, PoXtElementData* element) {
+  if (auto* text = dynamic_cast<PoXtEditTextData*>(element)) {
+    const float value = text->getString().toFloat();
+    printNumberLine(value);
+    fieldOf<Field>(node).setValue(value);
+  }
+}
+
+// Makes a list field hold exactly the count values: none of its old values stays behind.
+template <typename List, typename Value>
+void setList(List& field, const Value* values, int count) {
+  field.setValues(0, count, values);
+  if (field.getNum() > count) field.deleteValues(count);
+}
+
+// Decade list text and SoMFUShort: "%d " per value, so that every value, the
+// last one included, is followed by one blank. Written back word by word, each
+// word's number truncated toward zero and kept to its low 16 bits; the field
+// then holds one value per word, none when the text has no word.
+template <auto Field>
+void showDecadeList(SoNode* node, PoXtElementData* element) {
+  if (auto* text = dynamic_cast<PoXtEditTextData*>(element)) {
+    const auto& list = fieldOf<Field>(node);
+    text->setString(formatDecadeList(list.getValues(0), list.getNum()));
+  }
+}
+template <auto Field>
+void writeDecadeList(SoNode* node, PoXtElementData* element) {
+  if (auto* text = dynamic_cast<PoXtEditTextData*>(element)) {
+    const std::vector<uint16_t> values = parseDecadeList(text->getString());
+    setList(fieldOf<Field>(node), values.data(), static_cast<int>(values.size()));
+  }
+}
+
 // Copies one field of from into to. A list is copied whole: the target ends
 // with exactly the source's values.
 template <auto Field>
 void copyField(SoNode* to, SoNode* from) {
   auto& target = fieldOf<Field>(to);
   const auto& source = fieldOf<Field>(from);
-  if constexpr (requires { source.getNum(); }) {
-    const int count = source.getNum();
-    target.setValues(0, count, source.getValues(0));
-    if (target.getNum() > count) target.deleteValues(count);
-  } else {
+  if constexpr (requires { source.getNum(); })
+    setList(target, source.getValues(0), source.getNum());
+  else
     target.setValue(source.getValue());
-  }
 }
 using CopyFieldFn = void (*)(SoNode* to, SoNode* from);
 

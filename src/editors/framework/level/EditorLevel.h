@@ -59,17 +59,22 @@ SoNode* makeNode() {
   return new Node;
 }
 
-// The usual group of a class level: one toggled section, labelled Label, that
-// holds every row and shows them all by default.
-template <const auto& Rows, const SbString& Label>
+// The usual group of a class level: one section, labelled Label, that holds
+// every row and shows them all by default; toggled unless Toggled is false.
+template <const auto& Rows, const SbString& Label, bool Toggled>
 struct OneSection {
   static constexpr uint32_t kMask = (1u << std::size(Rows)) - 1;
-  static constexpr SectionRow kSections[] = {{&Label, kMask, true}};
+  static constexpr SectionRow kSections[] = {{&Label, kMask, Toggled}};
 };
-template <const auto& Rows, const SbString& Label>
+template <const auto& Rows, const SbString& Label, bool Toggled = true>
 constexpr LevelGroup groupInOneSection(int code) {
-  using Section = OneSection<Rows, Label>;
+  using Section = OneSection<Rows, Label, Toggled>;
   return {makeGroup<Rows>(code), Section::kSections, {Section::kMask, 0}};
+}
+// The same group in a plain section: no head, whatever the presentation.
+template <const auto& Rows, const SbString& Label>
+constexpr LevelGroup groupInOnePlainSection(int code) {
+  return groupInOneSection<Rows, Label, false>(code);
 }
 
 // The sections of a group are disjoint, hold every row of the group and lie

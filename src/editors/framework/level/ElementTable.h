@@ -95,6 +95,17 @@ constexpr ElementGroup makeGroup(int code) {
   return {code, T::create.data(), T::update.data(), T::handler.data(), static_cast<int>(T::N)};
 }
 
+// The entries of first, then those of second: a table of rows (or of copied
+// fields) made of a part several levels share and a part of the level's own.
+template <typename T, std::size_t N, std::size_t M>
+constexpr std::array<T, N + M> joined(const std::array<T, N>& first,
+                                      const std::array<T, M>& second) {
+  std::array<T, N + M> table{};
+  for (std::size_t i = 0; i < N; ++i) table[i] = first[i];
+  for (std::size_t i = 0; i < M; ++i) table[N + i] = second[i];
+  return table;
+}
+
 // Row builders, one per element kind; the field is a pointer to a member field.
 
 // A row whose element of Kind shows and writes Field.

@@ -1,0 +1,44 @@
+#pragma once
+
+// What several axis levels show alike: the items of the graduation fit and of
+// the multiplication factor's place, and the decade elements and copied decade
+// fields of the logarithmic axes, made for each node class that has them.
+
+#include <array>
+
+#include "editors/framework/level/ElementTable.h"
+
+namespace plivexwin {
+
+constexpr const char* kGradFits[] = {"Fit", "Unfit"};
+constexpr const char* kMultFactorPositions[] = {"Start", "End", "Extr", "Grad"};
+
+constexpr const char* kDecadeListDefs[] = {"Auto", "Non-Auto"};
+constexpr const char* kDecadeReps[] = {"None", "As ten power", "Decimal", "Digit", "Depend"};
+constexpr const char* kTenPowerReps[] = {"Power 10", "Decimal", "Depend"};
+
+// The decade elements of a logarithmic axis node, positions 0 to 5 of its level's group.
+template <typename Node>
+constexpr std::array<ElementRow, 6> decadeRows() {
+  return {
+      choice<&Node::decadeListDef>("Decade List Def. :", kDecadeListDefs),
+      convertedText("Decade List :", "", showDecadeList<&Node::decadeList>,
+                    writeDecadeList<&Node::decadeList>),
+      choice<&Node::decadeRep>("Decade Rep. :", kDecadeReps),
+      text<&Node::decadeFontName>("Decade Font Name :", "defaultFont"),
+      realSlider<&Node::decadeFontSize>("Decade Font Size :", 0, 1, 0),
+      choice<&Node::tenPowerRep>("Ten Power Rep. :", kTenPowerReps),
+  };
+}
+
+// The decade fields in the order they are copied: the definition before the list.
+template <typename Node>
+constexpr std::array<CopyFieldFn, 6> decadeCopies() {
+  return {
+      copyField<&Node::decadeListDef>,  copyField<&Node::decadeList>,
+      copyField<&Node::tenPowerRep>,    copyField<&Node::decadeRep>,
+      copyField<&Node::decadeFontName>, copyField<&Node::decadeFontSize>,
+  };
+}
+
+}  // namespace plivexwin
