@@ -4,6 +4,8 @@
 #include "platform/plivex/PoAxis.h"
 #include "platform/plivex/PoCartesianAxis.h"
 #include "platform/plivex/PoGenAxis.h"
+#include "platform/plivex/PoItemLegend.h"
+#include "platform/plivex/PoLegend.h"
 #include "platform/plivex/PoLinearAxis.h"
 #include "platform/plivex/PoLogAxis.h"
 #include "platform/plivex/PoPolarAxis.h"
@@ -31,6 +33,8 @@ void PoBase::initClasses() {
   PoPolarLinAxis::initClass();
   PoPolarLogAxis::initClass();
   PoAngularAxis::initClass();
+  PoLegend::initClass();
+  PoItemLegend::initClass();
 }
 
 PoBase::PoBase() { SO_NODE_CONSTRUCTOR(PoBase); }

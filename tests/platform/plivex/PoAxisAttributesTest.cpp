@@ -4,6 +4,7 @@
 #include "platform/plivex/PbDateFormatMapping.h"
 #include "platform/plivex/PbMiscTextAttr.h"
 #include "platform/plivex/PbNumericDisplayFormat.h"
+#include "platform/plivex/PoItemLegend.h"
 #include "platform/plivex/PoLinearAxis.h"
 #include "platform/plivex/PoPolarLinAxis.h"
 #include "platform/plivex/PoTimeAxis.h"
@@ -26,6 +27,12 @@ struct MiscTextAttrOfAxis {
     return attr;
   }
   static void change(Attr& attr) { attr.setFontName("Times"); }
+};
+
+struct MiscTextAttrOfLegend : MiscTextAttrOfAxis {
+  using Node = PoItemLegend;
+  static const Attr* get(const Node* node) { return node->getMiscTextAttr(); }
+  static void set(Node* node, const Attr* attr) { node->setMiscTextAttr(attr); }
 };
 
 struct FormatOfLinearAxis {
@@ -70,8 +77,9 @@ class PoAxisAttributesTest : public PlivexTest {
   using Attr = typename Traits::Attr;
 };
 
-using AttributeKinds = ::testing::Types<MiscTextAttrOfAxis, FormatOfLinearAxis,
-                                        FormatOfPolarLinAxis, DateFormatMappingOfTimeAxis>;
+using AttributeKinds =
+    ::testing::Types<MiscTextAttrOfAxis, MiscTextAttrOfLegend, FormatOfLinearAxis,
+                     FormatOfPolarLinAxis, DateFormatMappingOfTimeAxis>;
 TYPED_TEST_SUITE(PoAxisAttributesTest, AttributeKinds);
 
 TYPED_TEST(PoAxisAttributesTest, setterCopiesTheContentIntoTheNodesOwnObject) {

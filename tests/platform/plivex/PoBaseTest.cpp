@@ -10,6 +10,8 @@
 #include "platform/plivex/PoAxis.h"
 #include "platform/plivex/PoCartesianAxis.h"
 #include "platform/plivex/PoGenAxis.h"
+#include "platform/plivex/PoItemLegend.h"
+#include "platform/plivex/PoLegend.h"
 #include "platform/plivex/PoLinearAxis.h"
 #include "platform/plivex/PoLogAxis.h"
 #include "platform/plivex/PoPolarAxis.h"
@@ -40,6 +42,8 @@ const ClassType kClassTypes[] = {
     {&PoPolarLinAxis::getClassTypeId, "PoPolarLinAxis", "PoPolarAxis", true},
     {&PoPolarLogAxis::getClassTypeId, "PoPolarLogAxis", "PoPolarAxis", true},
     {&PoAngularAxis::getClassTypeId, "PoAngularAxis", "PoAxis", true},
+    {&PoLegend::getClassTypeId, "PoLegend", "PoBase", false},
+    {&PoItemLegend::getClassTypeId, "PoItemLegend", "PoLegend", true},
 };
 
 using PoBaseTest = PlivexTest;
@@ -65,7 +69,7 @@ TEST_F(PoBaseTest, createsInstancesOfConcreteTypesOnly) {
     if (!node) continue;
     NodeRef<SoNode> held(node);
     EXPECT_EQ(node->getTypeId(), c.classType());
-    EXPECT_TRUE(node->isOfType(PoAxis::getClassTypeId()));
+    EXPECT_TRUE(node->isOfType(PoBase::getClassTypeId()));
     EXPECT_EQ(node->getRefCount(), 1);
   }
 }

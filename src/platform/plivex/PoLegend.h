@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/plivex/PbMiscTextAttr.h"
+#include "platform/plivex/PoBase.h"
+#include "platform/scenar/fields/SoSFields.h"
+
+// What every legend has: a title, the aspect of its values, margins and the
+// layout of its items in columns. Not creatable. The value names of the
+// enumerated fields are in PoLegendEnums.h.
+class PoLegend : public PoBase {
+  SO_NODE_HEADER(PoLegend, PoBase);
+
+ public:
+  SoSFEnum titleVisibility;  // OFF, ON
+  SoSFEnum titlePosition;    // BOTTOM, TOP, RIGHT, LEFT
+  SoSFEnum titlePath;        // RIGHT, LEFT, UP, DOWN
+  SoSFFloat titleFontSize;
+  SoSFString titleFontName;
+  SoSFString titleString;
+  SoSFEnum valueVisibility;  // OFF, ON
+  SoSFEnum valuePosition;    // BOTTOM, TOP, RIGHT, LEFT
+  SoSFString valueFontName;
+  SoSFBool valueAddStringVisibility;
+  SoSFString valueAddString;
+  SoSFEnum marginType;  // RELATIVE, FIXED
+  SoSFFloat marginLeft;
+  SoSFFloat marginRight;
+  SoSFFloat marginBottom;
+  SoSFFloat marginTop;
+  SoSFEnum incrementType;  // VERTICAL, HORIZONTAL
+  SoSFUShort numColumns;
+  SoSFFloat boxRatio;  // width over height of an item's box
+
+  // The node's own attribute; valid while the node lives.
+  const PbMiscTextAttr* getMiscTextAttr() const { return &miscTextAttr_; }
+  // Copies attr's content into the node's attribute (nullptr: the default
+  // attribute) and tells the node's auditors that the node changed.
+  void setMiscTextAttr(const PbMiscTextAttr* attr);
+
+ protected:
+  PoLegend();
+  ~PoLegend() override;
+
+ private:
+  PbMiscTextAttr miscTextAttr_;
+};
