@@ -8,8 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "editors/framework/PoXtAxisEditor.h"
+#include "editors/framework/PoXtLegendEditor.h"
 #include "platform/plivex/PoAxis.h"
 #include "platform/plivex/PoBase.h"
+#include "platform/plivex/PoLegend.h"
 #include "platform/scenar/basic/SoBase.h"
 #include "platform/scenarwin/PoXtDialog.h"
 #include "platform/scenarwin/PoXtElementData.h"
@@ -110,7 +113,7 @@ inline void userToggle(PoXtDialog* dialog, int index, int state) {
 }
 
 // An editor of type Editor with a node of type Node attached, and a count of
-// the change callbacks with the last axis they were given. TearDown checks that
+// the change callbacks with the last node they were given. TearDown checks that
 // every toolkit object made during the test is gone again.
 template <typename Editor, typename Node>
 class EditorFixture : public ::testing::Test {
@@ -123,7 +126,7 @@ class EditorFixture : public ::testing::Test {
     node = new Node;
     node->ref();
     editor->attach(node);
-    editor->addAxisChangedCallback(countChange, this);
+    listen(*editor, this);
     editor->show();
   }
 
@@ -133,10 +136,18 @@ class EditorFixture : public ::testing::Test {
     EXPECT_EQ(SoBase::getLiveCount(), liveAtStart) << "references do not balance";
   }
 
-  static void countChange(void* self, PoAxis* axis) {
+  template <typename Changed>
+  static void countChange(void* self, Changed* node) {
     auto* fixture = static_cast<EditorFixture*>(self);
     ++fixture->changes;
-    fixture->lastChanged = axis;
+    fixture->lastChanged = node;
+  }
+  // Each editor family tells of its changes through callbacks of its own name.
+  static void listen(PoXtAxisEditor& editor, EditorFixture* self) {
+    editor.addAxisChangedCallback(countChange<PoAxis>, self);
+  }
+  static void listen(PoXtLegendEditor& editor, EditorFixture* self) {
+    editor.addLegendChangedCallback(countChange<PoLegend>, self);
   }
 
   PoXtDialog* dialog() const { return editor->dialog; }
@@ -146,5 +157,5 @@ class EditorFixture : public ::testing::Test {
   Exposed<Editor>* editor = nullptr;
   Node* node = nullptr;
   int changes = 0;
-  PoAxis* lastChanged = nullptr;
+  SoNode* lastChanged = nullptr;
 };

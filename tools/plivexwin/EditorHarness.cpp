@@ -4,8 +4,10 @@
 #include "editors/axis/PoXtLinearAxisEditor.h"
 #include "editors/axis/PoXtLogAxisEditor.h"
 #include "editors/axis/PoXtTimeAxisEditor.h"
+#include "editors/legend/PoXtItemLegendEditor.h"
 #include "platform/plivex/PoBase.h"
 #include "platform/plivex/PoGenAxis.h"
+#include "platform/plivex/PoItemLegend.h"
 #include "platform/plivex/PoLinearAxis.h"
 #include "platform/plivex/PoLogAxis.h"
 #include "platform/plivex/PoTimeAxis.h"
@@ -33,6 +35,11 @@ constexpr FilterLevel kTime =
     filterLevel<&PoXtTimeAxisEditor::setTimeAxisFilter, &PoXtTimeAxisEditor::getTimeAxisFilter>(
         "time");
 
+constexpr FilterLevel kLegend =
+    filterLevel<&PoXtLegendEditor::setLegendFilter, &PoXtLegendEditor::getLegendFilter>("legend");
+constexpr FilterLevel kItem = filterLevel<&PoXtItemLegendEditor::setItemLegendFilter,
+                                          &PoXtItemLegendEditor::getItemLegendFilter>("item");
+
 template <typename Editor, typename Node>
 constexpr auto open = EditorHarnessOf<Editor, Node>::open;
 
@@ -54,6 +61,10 @@ constexpr EditorKind kKinds[] = {
      "PoXtTimeAxisEditor editing a PoTimeAxis",
      {kText, kGeom, kTime},
      open<PoXtTimeAxisEditor, PoTimeAxis>},
+    {"item",
+     "PoXtItemLegendEditor editing a PoItemLegend",
+     {kLegend, kItem},
+     open<PoXtItemLegendEditor, PoItemLegend>},
 };
 
 }  // namespace

@@ -3,8 +3,10 @@
 #include <memory>
 
 #include "editors/framework/PoXtAxisEditor.h"
+#include "editors/framework/PoXtLegendEditor.h"
 #include "editors/framework/level/Conversions.h"
 #include "platform/plivex/PoAxis.h"
+#include "platform/plivex/PoLegend.h"
 #include "plivexwin/EditorHarness.h"
 
 namespace plivexwin::cli {
@@ -83,6 +85,9 @@ class EditorHarnessOf final : public EditorHarness {
   // Each editor family tells of its changes through callbacks of its own name.
   static void listen(PoXtAxisEditor& editor, EditorHarnessOf* self) {
     editor.addAxisChangedCallback(countChange<PoAxis>, self);
+  }
+  static void listen(PoXtLegendEditor& editor, EditorHarnessOf* self) {
+    editor.addLegendChangedCallback(countChange<PoLegend>, self);
   }
 
   std::span<const FilterLevel> levels_;

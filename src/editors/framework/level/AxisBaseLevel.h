@@ -4,6 +4,7 @@
 // (2), the eight sections common to every axis editor and the copied fields.
 
 #include "editors/framework/level/EditorLevel.h"
+#include "editors/framework/level/SharedChoices.h"
 #include "platform/plivex/PoAxis.h"
 
 namespace plivexwin {
@@ -13,7 +14,6 @@ constexpr const char* kPaths[] = {"Right", "Left", "Up", "Down", "Depend"};
 constexpr const char* kGradPositions[] = {"Above", "Below", "Depend"};
 constexpr const char* kTitlePositions[] = {"Middle", "End", "Depend"};
 constexpr const char* kReverse[] = {"No Reverse", "Reverse", "Depend"};
-constexpr const char* kMarginTypes[] = {"Relative", "Fixed"};
 constexpr const char* kTickPositions[] = {"Grad. Side", "Grad. Other Side", "Across Axis"};
 constexpr const char* kTickSubDefs[] = {"Num. Sub.", "Period Main"};
 

@@ -63,6 +63,13 @@ struct TextAsString {  // the text unchanged
   static void show(Element& text, const SbString& value) { text.setString(value); }
   static SbString read(const Element& text) { return text.getString(); }
 };
+struct TextAsUShort {  // "%d"; typed text read as an int and kept to its low 16 bits
+  using Element = PoXtEditTextData;
+  static void show(Element& text, uint16_t value) { text.setString(formatNumber(value)); }
+  static uint16_t read(const Element& text) {
+    return static_cast<uint16_t>(static_cast<uint32_t>(text.getString().toInt()));
+  }
+};
 struct ToggleAsBool {  // state 0 stands for TRUE
   using Element = PoXtToggleButtonData;
   static void show(Element& toggle, SbBool value) { toggle.setState(value ? 0 : 1); }

@@ -146,6 +146,14 @@ constexpr ElementRow text(const char* label, const char* initial) {
   return row;
 }
 
+// A text element showing a 16-bit number field.
+template <auto Field>
+constexpr ElementRow ushortText(const char* label, const char* initial) {
+  ElementRow row = fieldRow<TextAsUShort, Field>(label, ElementKind::Text);
+  row.text = initial;
+  return row;
+}
+
 template <auto Field>
 constexpr ElementRow toggle(const char* label) {
   return fieldRow<ToggleAsBool, Field>(label, ElementKind::Toggle);

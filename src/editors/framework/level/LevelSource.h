@@ -70,3 +70,8 @@
 #define PO_XT_AXIS_LEVEL_SOURCE(...)                                        \
   PO_XT_LEVEL_SOURCE(PoXtAxisEditor, PoAxis, setAxisFilter, copyAxisFields, \
                      updateAxisFromXtElements, __VA_ARGS__)
+
+// A class level of the legend editors.
+#define PO_XT_LEGEND_LEVEL_SOURCE(...)                                        \
+  PO_XT_LEVEL_SOURCE(PoXtLegendEditor, PoLegend, setFilter, copyLegendFields, \
+                     updateLegendFromXtElements, __VA_ARGS__)

@@ -1,7 +1,9 @@
 #include "editors/framework/level/LevelSteps.h"
 
 #include "editors/framework/PoXtAxisEditor.h"
+#include "editors/framework/PoXtLegendEditor.h"
 #include "platform/plivex/PoAxis.h"
+#include "platform/plivex/PoLegend.h"
 #include "platform/scenar/sensors/SoCallbackList.h"
 #include "platform/scenar/sensors/SoNodeSensor.h"
 #include "platform/scenarwin/menuColumn.h"
@@ -134,5 +136,6 @@ WriteWithoutEcho::~WriteWithoutEcho() {
 }
 
 template struct LevelSteps<PoXtAxisEditor>;
+template struct LevelSteps<PoXtLegendEditor>;
 
 }  // namespace plivexwin

@@ -3,9 +3,9 @@
 // What every class level of an editor does the same way, given its
 // description: the constructor's steps, building, the level filter setter,
 // the elements callback, the update from the elements and the field copy.
-// Editor is the base of an editor family (PoXtAxisEditor); the steps read and
-// write its members, as the class levels do. The levels' own operations are
-// made from these by the macros of LevelSource.h.
+// Editor is the base of an editor family (PoXtAxisEditor, PoXtLegendEditor);
+// the steps read and write its members, as the class levels do. The levels'
+// own operations are made from these by the macros of LevelSource.h.
 
 #include <cstdint>
 #include <span>
@@ -44,9 +44,18 @@ struct LevelSteps {
   // copy are ignored.
   static void elementChanged(Editor& editor, const LevelGroup& group,
                              const PoXtDialogDataCB* record);
+  // The same for every group of level.
+  static void elementChanged(Editor& editor, const EditorLevel& level,
+                             const PoXtDialogDataCB* record) {
+    for (const LevelGroup& group : level.groups) elementChanged(editor, group, record);
+  }
 
   // Writes every element of group, in dialog order, into the working copy.
   static void updateFromElements(Editor& editor, const LevelGroup& group);
+  // The same for every group of level, one group after the other.
+  static void updateFromElements(Editor& editor, const EditorLevel& level) {
+    for (const LevelGroup& group : level.groups) updateFromElements(editor, group);
+  }
 };
 
 // Copies the level's fields from one node to the other, in order.
