@@ -1,17 +1,23 @@
 #include "platform/plivex/PoBase.h"
 
 #include "platform/plivex/PoAngularAxis.h"
+#include "platform/plivex/PoAutoValueLegend.h"
 #include "platform/plivex/PoAxis.h"
 #include "platform/plivex/PoCartesianAxis.h"
 #include "platform/plivex/PoGenAxis.h"
 #include "platform/plivex/PoItemLegend.h"
 #include "platform/plivex/PoLegend.h"
 #include "platform/plivex/PoLinearAxis.h"
+#include "platform/plivex/PoLinearValueLegend.h"
 #include "platform/plivex/PoLogAxis.h"
+#include "platform/plivex/PoNonLinearValueLegend1.h"
+#include "platform/plivex/PoNonLinearValueLegend2.h"
+#include "platform/plivex/PoNonLinearValueLegend3.h"
 #include "platform/plivex/PoPolarAxis.h"
 #include "platform/plivex/PoPolarLinAxis.h"
 #include "platform/plivex/PoPolarLogAxis.h"
 #include "platform/plivex/PoTimeAxis.h"
+#include "platform/plivex/PoValueLegend.h"
 #include "platform/scenar/SoDB.h"
 
 SO_NODE_SOURCE(PoBase)
@@ -35,6 +41,12 @@ void PoBase::initClasses() {
   PoAngularAxis::initClass();
   PoLegend::initClass();
   PoItemLegend::initClass();
+  PoValueLegend::initClass();
+  PoAutoValueLegend::initClass();
+  PoLinearValueLegend::initClass();
+  PoNonLinearValueLegend1::initClass();
+  PoNonLinearValueLegend2::initClass();
+  PoNonLinearValueLegend3::initClass();
 }
 
 PoBase::PoBase() { SO_NODE_CONSTRUCTOR(PoBase); }

@@ -18,5 +18,8 @@ inline constexpr SoEnumEntry kLegendTextPath[] = {
     {"RIGHT", 0}, {"LEFT", 1}, {"UP", 2}, {"DOWN", 3}};
 // incrementType: how the items follow each other, column after column or row after row
 inline constexpr SoEnumEntry kIncrementType[] = {{"VERTICAL", 0}, {"HORIZONTAL", 1}};
+// valueDistribution of the linear value legend: which of its values it shows
+inline constexpr SoEnumEntry kValueDistribution[] = {
+    {"ALL_VALUES", 0}, {"LINEAR_VALUES", 1}, {"MIN_MAX_VALUES", 2}};
 
 }  // namespace plivex

@@ -94,7 +94,10 @@ class PoNodeEveryFieldTest : public PlivexTest,
 INSTANTIATE_TEST_SUITE_P(AllAxes, PoNodeEveryFieldTest, ::testing::ValuesIn(kConcreteAxisTypes),
                          [](const auto& info) { return info.param; });
 INSTANTIATE_TEST_SUITE_P(AllLegends, PoNodeEveryFieldTest,
-                         ::testing::Values(std::string("PoItemLegend")),
+                         ::testing::Values(std::string("PoItemLegend"),
+                                           std::string("PoLinearValueLegend"),
+                                           std::string("PoNonLinearValueLegend1"),
+                                           std::string("PoNonLinearValueLegend2")),
                          [](const auto& info) { return info.param; });
 
 TEST_P(PoNodeEveryFieldTest, newNodeHoldsOnlyDefaults) {

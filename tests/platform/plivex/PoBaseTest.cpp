@@ -7,17 +7,23 @@
 
 #include "PlivexTestSupport.h"
 #include "platform/plivex/PoAngularAxis.h"
+#include "platform/plivex/PoAutoValueLegend.h"
 #include "platform/plivex/PoAxis.h"
 #include "platform/plivex/PoCartesianAxis.h"
 #include "platform/plivex/PoGenAxis.h"
 #include "platform/plivex/PoItemLegend.h"
 #include "platform/plivex/PoLegend.h"
 #include "platform/plivex/PoLinearAxis.h"
+#include "platform/plivex/PoLinearValueLegend.h"
 #include "platform/plivex/PoLogAxis.h"
+#include "platform/plivex/PoNonLinearValueLegend1.h"
+#include "platform/plivex/PoNonLinearValueLegend2.h"
+#include "platform/plivex/PoNonLinearValueLegend3.h"
 #include "platform/plivex/PoPolarAxis.h"
 #include "platform/plivex/PoPolarLinAxis.h"
 #include "platform/plivex/PoPolarLogAxis.h"
 #include "platform/plivex/PoTimeAxis.h"
+#include "platform/plivex/PoValueLegend.h"
 #include "platform/scenar/basic/SoType.h"
 
 namespace {
@@ -44,6 +50,15 @@ const ClassType kClassTypes[] = {
     {&PoAngularAxis::getClassTypeId, "PoAngularAxis", "PoAxis", true},
     {&PoLegend::getClassTypeId, "PoLegend", "PoBase", false},
     {&PoItemLegend::getClassTypeId, "PoItemLegend", "PoLegend", true},
+    {&PoValueLegend::getClassTypeId, "PoValueLegend", "PoLegend", false},
+    {&PoAutoValueLegend::getClassTypeId, "PoAutoValueLegend", "PoValueLegend", false},
+    {&PoLinearValueLegend::getClassTypeId, "PoLinearValueLegend", "PoAutoValueLegend", true},
+    {&PoNonLinearValueLegend1::getClassTypeId, "PoNonLinearValueLegend1", "PoAutoValueLegend",
+     true},
+    {&PoNonLinearValueLegend2::getClassTypeId, "PoNonLinearValueLegend2", "PoAutoValueLegend",
+     true},
+    {&PoNonLinearValueLegend3::getClassTypeId, "PoNonLinearValueLegend3", "PoAutoValueLegend",
+     true},
 };
 
 using PoBaseTest = PlivexTest;

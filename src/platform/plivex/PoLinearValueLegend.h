@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/plivex/PoAutoValueLegend.h"
+#include "platform/scenar/fields/SoSFields.h"
+
+// A value legend of values spread evenly between its corners.
+class PoLinearValueLegend : public PoAutoValueLegend {
+  SO_NODE_HEADER(PoLinearValueLegend, PoAutoValueLegend);
+
+ public:
+  SoSFEnum valueDistribution;  // ALL_VALUES, LINEAR_VALUES, MIN_MAX_VALUES
+
+  PoLinearValueLegend();
+
+ protected:
+  ~PoLinearValueLegend() override = default;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/plivex/PoAutoValueLegend.h"
+#include "platform/scenar/fields/SoSFields.h"
+
+// A value legend of unevenly spread values, each shown as the interval
+// between two levels, with texts for the first and last intervals.
+class PoNonLinearValueLegend1 : public PoAutoValueLegend {
+  SO_NODE_HEADER(PoNonLinearValueLegend1, PoAutoValueLegend);
+
+ public:
+  SoSFString lessLevelString;       // before the first level
+  SoSFString greaterLevelString;    // after the last level
+  SoSFString valueSeparatorString;  // between the two levels of an interval
+
+  PoNonLinearValueLegend1();
+
+ protected:
+  ~PoNonLinearValueLegend1() override = default;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/plivex/PoAutoValueLegend.h"
+
+// A value legend of unevenly spread values, in the third non-linear layout; it
+// has no fields of its own.
+class PoNonLinearValueLegend3 : public PoAutoValueLegend {
+  SO_NODE_HEADER(PoNonLinearValueLegend3, PoAutoValueLegend);
+
+ public:
+  PoNonLinearValueLegend3();
+
+ protected:
+  ~PoNonLinearValueLegend3() override = default;
+};
