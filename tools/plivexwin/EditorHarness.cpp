@@ -5,11 +5,19 @@
 #include "editors/axis/PoXtLogAxisEditor.h"
 #include "editors/axis/PoXtTimeAxisEditor.h"
 #include "editors/legend/PoXtItemLegendEditor.h"
+#include "editors/legend/PoXtLinearValueLegendEditor.h"
+#include "editors/legend/PoXtNonLinearValueLegend1Editor.h"
+#include "editors/legend/PoXtNonLinearValueLegend2Editor.h"
+#include "editors/legend/PoXtNonLinearValueLegend3Editor.h"
 #include "platform/plivex/PoBase.h"
 #include "platform/plivex/PoGenAxis.h"
 #include "platform/plivex/PoItemLegend.h"
 #include "platform/plivex/PoLinearAxis.h"
+#include "platform/plivex/PoLinearValueLegend.h"
 #include "platform/plivex/PoLogAxis.h"
+#include "platform/plivex/PoNonLinearValueLegend1.h"
+#include "platform/plivex/PoNonLinearValueLegend2.h"
+#include "platform/plivex/PoNonLinearValueLegend3.h"
 #include "platform/plivex/PoTimeAxis.h"
 #include "plivexwin/EditorHarnessOf.h"
 
@@ -39,6 +47,23 @@ constexpr FilterLevel kLegend =
     filterLevel<&PoXtLegendEditor::setLegendFilter, &PoXtLegendEditor::getLegendFilter>("legend");
 constexpr FilterLevel kItem = filterLevel<&PoXtItemLegendEditor::setItemLegendFilter,
                                           &PoXtItemLegendEditor::getItemLegendFilter>("item");
+constexpr FilterLevel kValue = filterLevel<&PoXtValueLegendEditor::setValueLegendFilter,
+                                           &PoXtValueLegendEditor::getValueLegendFilter>("value");
+constexpr FilterLevel kAutoValue =
+    filterLevel<&PoXtAutoValueLegendEditor::setAutoValueLegendFilter,
+                &PoXtAutoValueLegendEditor::getAutoValueLegendFilter>("autovalue");
+constexpr FilterLevel kLinearValue =
+    filterLevel<&PoXtLinearValueLegendEditor::setLinearValueLegendFilter,
+                &PoXtLinearValueLegendEditor::getLinearValueLegendFilter>("linearvalue");
+constexpr FilterLevel kNonLinear1 =
+    filterLevel<&PoXtNonLinearValueLegend1Editor::setNonLinearValueLegend1Filter,
+                &PoXtNonLinearValueLegend1Editor::getNonLinearValueLegend1Filter>("nonlinear");
+constexpr FilterLevel kNonLinear2 =
+    filterLevel<&PoXtNonLinearValueLegend2Editor::setNonLinearValueLegend2Filter,
+                &PoXtNonLinearValueLegend2Editor::getNonLinearValueLegend2Filter>("nonlinear");
+constexpr FilterLevel kNonLinear3 =
+    filterLevel<&PoXtNonLinearValueLegend3Editor::setNonLinearValueLegend3Filter,
+                &PoXtNonLinearValueLegend3Editor::getNonLinearValueLegend3Filter>("nonlinear");
 
 template <typename Editor, typename Node>
 constexpr auto open = EditorHarnessOf<Editor, Node>::open;
@@ -65,6 +90,22 @@ constexpr EditorKind kKinds[] = {
      "PoXtItemLegendEditor editing a PoItemLegend",
      {kLegend, kItem},
      open<PoXtItemLegendEditor, PoItemLegend>},
+    {"linearvalue",
+     "PoXtLinearValueLegendEditor editing a PoLinearValueLegend",
+     {kLegend, kValue, kAutoValue, kLinearValue},
+     open<PoXtLinearValueLegendEditor, PoLinearValueLegend>},
+    {"nonlinear1",
+     "PoXtNonLinearValueLegend1Editor editing a PoNonLinearValueLegend1",
+     {kLegend, kValue, kAutoValue, kNonLinear1},
+     open<PoXtNonLinearValueLegend1Editor, PoNonLinearValueLegend1>},
+    {"nonlinear2",
+     "PoXtNonLinearValueLegend2Editor editing a PoNonLinearValueLegend2",
+     {kLegend, kValue, kAutoValue, kNonLinear2},
+     open<PoXtNonLinearValueLegend2Editor, PoNonLinearValueLegend2>},
+    {"nonlinear3",
+     "PoXtNonLinearValueLegend3Editor editing a PoNonLinearValueLegend3",
+     {kLegend, kValue, kAutoValue, kNonLinear3},
+     open<PoXtNonLinearValueLegend3Editor, PoNonLinearValueLegend3>},
 };
 
 }  // namespace

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "editors/legend/PoXtAutoValueLegendEditor.h"
+
+// Edits a linear value legend (PoLinearValueLegend): the value legend
+// sections, and " Linear Values" with which of the legend's values are shown.
+class PoXtLinearValueLegendEditor : public PoXtAutoValueLegendEditor {
+ public:
+  explicit PoXtLinearValueLegendEditor(HWND parent = nullptr, const char* name = nullptr,
+                                       SbBool buildInsideParent = TRUE);
+  ~PoXtLinearValueLegendEditor() override = default;
+
+  void setLinearValueLegendFilter(uint32_t show, uint32_t hide);
+  void getLinearValueLegendFilter(uint32_t& show, uint32_t& hide) const;
+
+ protected:
+  const char* getDefaultWidgetName() const override { return "PoXtLinearValueLegendEditor"; }
+  const char* getDefaultTitle() const override { return "PoXtLinearValueLegendEditor"; }
+  const char* getDefaultIconTitle() const override { return "PoXtLinearValueLegendEditor"; }
+  void buildWidget(HWND parent, const char* name, SbBool buildInsideParent) override;
+  void setFilter() override;
+  void copyLegendFields(PoLegend* to, PoLegend* from) override;
+  void updateLegendFromXtElements() override;
+  int getMenuItems() const override {
+    return PoXtAutoValueLegendEditor::getMenuItems() + linearValueSectionCount;
+  }
+
+  // Set by the constructor from the level's description.
+  PoXtElementFilter linearValueLegendFilter;
+  int linearValueSectionCount = 0;
+  int linearValueLegendFilterBuilt = 0;
+
+ private:
+  static void linearValueElementsCallback(void* editor, PoXtDialogDataCB* record);
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "editors/legend/NonLinearValueLegendMembers.h"
+#include "editors/legend/PoXtAutoValueLegendEditor.h"
+
+// Edits a non-linear value legend (PoNonLinearValueLegend1): the value legend
+// sections, and "Non Linear Values" with the texts before the first level,
+// after the last one and between the two levels of an interval.
+class PoXtNonLinearValueLegend1Editor : public PoXtAutoValueLegendEditor {
+ public:
+  explicit PoXtNonLinearValueLegend1Editor(HWND parent = nullptr, const char* name = nullptr,
+                                           SbBool buildInsideParent = TRUE);
+  ~PoXtNonLinearValueLegend1Editor() override = default;
+
+  void setNonLinearValueLegend1Filter(uint32_t show, uint32_t hide);
+  void getNonLinearValueLegend1Filter(uint32_t& show, uint32_t& hide) const;
+
+ protected:
+  const char* getDefaultWidgetName() const override { return "PoXtNonLinearValueLegend1Editor"; }
+  const char* getDefaultTitle() const override { return "PoXtNonLinearValueLegend1Editor"; }
+  const char* getDefaultIconTitle() const override { return "PoXtNonLinearValueLegend1Editor"; }
+
+  PO_XT_NON_LINEAR_VALUE_LEGEND_MEMBERS;
+};
