@@ -1,13 +1,19 @@
 #include "plivexwin/EditorHarness.h"
 
+#include "editors/axis/PoXtAngularAxisEditor.h"
 #include "editors/axis/PoXtGenAxisEditor.h"
 #include "editors/axis/PoXtLinearAxisEditor.h"
 #include "editors/axis/PoXtLogAxisEditor.h"
+#include "editors/axis/PoXtPolarLinAxisEditor.h"
+#include "editors/axis/PoXtPolarLogAxisEditor.h"
 #include "editors/axis/PoXtTimeAxisEditor.h"
+#include "platform/plivex/PoAngularAxis.h"
 #include "platform/plivex/PoBase.h"
 #include "platform/plivex/PoGenAxis.h"
 #include "platform/plivex/PoLinearAxis.h"
 #include "platform/plivex/PoLogAxis.h"
+#include "platform/plivex/PoPolarLinAxis.h"
+#include "platform/plivex/PoPolarLogAxis.h"
 #include "platform/plivex/PoTimeAxis.h"
 #include "plivexwin/EditorHarnessOf.h"
 
@@ -32,6 +38,18 @@ constexpr FilterLevel kGen =
 constexpr FilterLevel kTime =
     filterLevel<&PoXtTimeAxisEditor::setTimeAxisFilter, &PoXtTimeAxisEditor::getTimeAxisFilter>(
         "time");
+constexpr FilterLevel kPolar =
+    filterLevel<&PoXtPolarAxisEditor::setPolarAxisFilter, &PoXtPolarAxisEditor::getPolarAxisFilter>(
+        "polar");
+constexpr FilterLevel kPolarLin =
+    filterLevel<&PoXtPolarLinAxisEditor::setPolarLinAxisFilter,
+                &PoXtPolarLinAxisEditor::getPolarLinAxisFilter>("polarlin");
+constexpr FilterLevel kPolarLog =
+    filterLevel<&PoXtPolarLogAxisEditor::setPolarLogAxisFilter,
+                &PoXtPolarLogAxisEditor::getPolarLogAxisFilter>("polarlog");
+constexpr FilterLevel kAngular =
+    filterLevel<&PoXtAngularAxisEditor::setAngularAxisFilter,
+                &PoXtAngularAxisEditor::getAngularAxisFilter>("angular");
 
 template <typename Editor, typename Node>
 constexpr auto open = EditorHarnessOf<Editor, Node>::open;
@@ -54,6 +72,18 @@ constexpr EditorKind kKinds[] = {
      "PoXtTimeAxisEditor editing a PoTimeAxis",
      {kText, kGeom, kTime},
      open<PoXtTimeAxisEditor, PoTimeAxis>},
+    {"polarlin",
+     "PoXtPolarLinAxisEditor editing a PoPolarLinAxis",
+     {kText, kGeom, kPolar, kPolarLin},
+     open<PoXtPolarLinAxisEditor, PoPolarLinAxis>},
+    {"polarlog",
+     "PoXtPolarLogAxisEditor editing a PoPolarLogAxis",
+     {kText, kGeom, kPolar, kPolarLog},
+     open<PoXtPolarLogAxisEditor, PoPolarLogAxis>},
+    {"angular",
+     "PoXtAngularAxisEditor editing a PoAngularAxis",
+     {kText, kGeom, kAngular},
+     open<PoXtAngularAxisEditor, PoAngularAxis>},
 };
 
 }  // namespace
