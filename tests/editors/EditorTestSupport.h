@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/plivex/PoAxis.h"
@@ -43,6 +44,13 @@ inline int indexOfId(const PoXtDialog* dialog, int32_t id) {
 template <typename T>
 T* elementAt(const PoXtDialog* dialog, int index) {
   return dynamic_cast<T*>(dialog->get1Value(index));
+}
+
+// The (min, max) limits of the real slider at index.
+inline std::pair<float, float> limitsAt(const PoXtDialog* dialog, int index) {
+  float min = 0, max = 0;
+  elementAt<PoXtRealSliderData>(dialog, index)->getLimit(min, max);
+  return {min, max};
 }
 
 // The labels of the section heads in dialog order.
