@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/plivex/PbNumericDisplayFormat.h"
 #include "platform/plivex/PoAxis.h"
 #include "platform/plivex/PoBase.h"
 #include "platform/scenar/basic/SoBase.h"
@@ -149,6 +150,37 @@ class EditorFixture : public ::testing::Test {
 
   PoXtDialog* dialog() const { return editor->dialog; }
   Node* workingCopy() const { return static_cast<Node*>(editor->workingCopy); }
+
+  // For a level that carries the node's numeric display format behind its
+  // "Format :" button: pressing the button writes no field and runs the
+  // callbacks once with the working copy; attaching another node hands its
+  // format to the working copy, and Accept hands the working copy's to the node.
+  void expectFormatButtonCarriesTheFormat() {
+    SbString before;
+    node->get(before);
+    dialog()->userChanged(indexOf(dialog(), "Format :"));
+    SbString after;
+    node->get(after);
+    EXPECT_EQ(before, after);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(lastChanged, workingCopy());
+
+    PbNumericDisplayFormat format = *node->getFormat();
+    format.setNumDigits(format.getNumDigits() + 3);
+    Node* other = new Node;
+    other->ref();
+    other->setFormat(&format);
+    editor->attach(other);
+    EXPECT_EQ(*workingCopy()->getFormat(), format);
+
+    editor->setUpdateFrequency(Editor::AFTER_ACCEPT);
+    editor->attach(node);
+    EXPECT_NE(*workingCopy()->getFormat(), format);
+    workingCopy()->setFormat(&format);
+    dialog()->userChanged(indexOfId(dialog(), -3));
+    EXPECT_EQ(*node->getFormat(), format) << "Accept hands the format on";
+    other->unref();
+  }
 
   long liveAtStart = 0;
   Exposed<Editor>* editor = nullptr;

@@ -61,32 +61,7 @@ TEST_F(PolarLinAxisEditorTest, thetaStopsShortOfAFullTurnUntilTheNodeGoesBeyond)
 }
 
 TEST_F(PolarLinAxisEditorTest, formatButtonOnlyRunsTheCallbacksAndTheFormatTravelsWithTheNode) {
-  SbString before;
-  node->get(before);
-  dialog()->userChanged(indexOf(dialog(), "Format :"));
-  SbString after;
-  node->get(after);
-  EXPECT_EQ(after, before);
-  EXPECT_EQ(changes, 1);
-  EXPECT_EQ(lastChanged, workingCopy());
-
-  PbNumericDisplayFormat format = *node->getFormat();
-  format.setNumDigits(format.getNumDigits() + 2);
-  PoPolarLinAxis* other = new PoPolarLinAxis;
-  other->ref();
-  other->setFormat(&format);
-  other->theta.setValue(1.5f);
-  editor->attach(other);
-  EXPECT_EQ(*workingCopy()->getFormat(), format);
-  EXPECT_FLOAT_EQ(workingCopy()->theta.getValue(), 1.5f) << "the polar fields come along";
-
-  editor->setUpdateFrequency(PoXtAxisEditor::AFTER_ACCEPT);
-  editor->attach(node);
-  EXPECT_NE(*workingCopy()->getFormat(), format);
-  workingCopy()->setFormat(&format);
-  dialog()->userChanged(indexOfId(dialog(), -3));
-  EXPECT_EQ(*node->getFormat(), format) << "Accept hands the format on";
-  other->unref();
+  expectFormatButtonCarriesTheFormat();
 }
 
 TEST_F(PolarLogAxisEditorTest, decadeListIsTypedWordByWordAndItsFilterHidesIt) {
