@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "editors/framework/PoXtAxisEditor.h"
 #include "editors/framework/PoXtLegendEditor.h"
+#include "platform/plivex/PbNumericDisplayFormat.h"
 #include "platform/plivex/PoAxis.h"
 #include "platform/plivex/PoBase.h"
 #include "platform/plivex/PoLegend.h"
@@ -46,6 +48,13 @@ inline int indexOfId(const PoXtDialog* dialog, int32_t id) {
 template <typename T>
 T* elementAt(const PoXtDialog* dialog, int index) {
   return dynamic_cast<T*>(dialog->get1Value(index));
+}
+
+// The (min, max) limits of the real slider at index.
+inline std::pair<float, float> limitsAt(const PoXtDialog* dialog, int index) {
+  float min = 0, max = 0;
+  elementAt<PoXtRealSliderData>(dialog, index)->getLimit(min, max);
+  return {min, max};
 }
 
 // The labels of the section heads in dialog order.
@@ -152,6 +161,37 @@ class EditorFixture : public ::testing::Test {
 
   PoXtDialog* dialog() const { return editor->dialog; }
   Node* workingCopy() const { return static_cast<Node*>(editor->workingCopy); }
+
+  // For a level that carries the node's numeric display format behind its
+  // "Format :" button: pressing the button writes no field and runs the
+  // callbacks once with the working copy; attaching another node hands its
+  // format to the working copy, and Accept hands the working copy's to the node.
+  void expectFormatButtonCarriesTheFormat() {
+    SbString before;
+    node->get(before);
+    dialog()->userChanged(indexOf(dialog(), "Format :"));
+    SbString after;
+    node->get(after);
+    EXPECT_EQ(before, after);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(lastChanged, workingCopy());
+
+    PbNumericDisplayFormat format = *node->getFormat();
+    format.setNumDigits(format.getNumDigits() + 3);
+    Node* other = new Node;
+    other->ref();
+    other->setFormat(&format);
+    editor->attach(other);
+    EXPECT_EQ(*workingCopy()->getFormat(), format);
+
+    editor->setUpdateFrequency(Editor::AFTER_ACCEPT);
+    editor->attach(node);
+    EXPECT_NE(*workingCopy()->getFormat(), format);
+    workingCopy()->setFormat(&format);
+    dialog()->userChanged(indexOfId(dialog(), -3));
+    EXPECT_EQ(*node->getFormat(), format) << "Accept hands the format on";
+    other->unref();
+  }
 
   long liveAtStart = 0;
   Exposed<Editor>* editor = nullptr;

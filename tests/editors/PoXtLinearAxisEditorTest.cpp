@@ -97,30 +97,7 @@ TEST_F(LinearAxisEditorTest, stepWidensItsSliderAndLinearFieldsAreEdited) {
 }
 
 TEST_F(LinearAxisEditorTest, formatButtonRunsCallbacksAndFormatTravelsWithTheNode) {
-  SbString before;
-  node->get(before);
-  dialog()->userChanged(indexOf(dialog(), "Format :"));
-  SbString after;
-  node->get(after);
-  EXPECT_EQ(before, after);
-  EXPECT_EQ(changes, 1);
-  EXPECT_EQ(lastChanged, workingCopy());
-
-  PbNumericDisplayFormat format = *node->getFormat();
-  format.setNumDigits(format.getNumDigits() + 3);
-  PoLinearAxis* other = new PoLinearAxis;
-  other->ref();
-  other->setFormat(&format);
-  editor->attach(other);
-  EXPECT_EQ(*workingCopy()->getFormat(), format);
-
-  editor->setUpdateFrequency(PoXtAxisEditor::AFTER_ACCEPT);
-  editor->attach(node);
-  EXPECT_NE(*workingCopy()->getFormat(), format);
-  workingCopy()->setFormat(&format);
-  dialog()->userChanged(indexOfId(dialog(), -3));
-  EXPECT_EQ(*node->getFormat(), format) << "Accept hands the format on";
-  other->unref();
+  expectFormatButtonCarriesTheFormat();
 }
 
 TEST_F(LinearAxisEditorTest, acceptAppliesEveryLevel) {

@@ -1,14 +1,18 @@
 #include "plivexwin/EditorHarness.h"
 
+#include "editors/axis/PoXtAngularAxisEditor.h"
 #include "editors/axis/PoXtGenAxisEditor.h"
 #include "editors/axis/PoXtLinearAxisEditor.h"
 #include "editors/axis/PoXtLogAxisEditor.h"
+#include "editors/axis/PoXtPolarLinAxisEditor.h"
+#include "editors/axis/PoXtPolarLogAxisEditor.h"
 #include "editors/axis/PoXtTimeAxisEditor.h"
 #include "editors/legend/PoXtItemLegendEditor.h"
 #include "editors/legend/PoXtLinearValueLegendEditor.h"
 #include "editors/legend/PoXtNonLinearValueLegend1Editor.h"
 #include "editors/legend/PoXtNonLinearValueLegend2Editor.h"
 #include "editors/legend/PoXtNonLinearValueLegend3Editor.h"
+#include "platform/plivex/PoAngularAxis.h"
 #include "platform/plivex/PoBase.h"
 #include "platform/plivex/PoGenAxis.h"
 #include "platform/plivex/PoItemLegend.h"
@@ -18,6 +22,8 @@
 #include "platform/plivex/PoNonLinearValueLegend1.h"
 #include "platform/plivex/PoNonLinearValueLegend2.h"
 #include "platform/plivex/PoNonLinearValueLegend3.h"
+#include "platform/plivex/PoPolarLinAxis.h"
+#include "platform/plivex/PoPolarLogAxis.h"
 #include "platform/plivex/PoTimeAxis.h"
 #include "plivexwin/EditorHarnessOf.h"
 
@@ -42,6 +48,18 @@ constexpr FilterLevel kGen =
 constexpr FilterLevel kTime =
     filterLevel<&PoXtTimeAxisEditor::setTimeAxisFilter, &PoXtTimeAxisEditor::getTimeAxisFilter>(
         "time");
+constexpr FilterLevel kPolar =
+    filterLevel<&PoXtPolarAxisEditor::setPolarAxisFilter, &PoXtPolarAxisEditor::getPolarAxisFilter>(
+        "polar");
+constexpr FilterLevel kPolarLin =
+    filterLevel<&PoXtPolarLinAxisEditor::setPolarLinAxisFilter,
+                &PoXtPolarLinAxisEditor::getPolarLinAxisFilter>("polarlin");
+constexpr FilterLevel kPolarLog =
+    filterLevel<&PoXtPolarLogAxisEditor::setPolarLogAxisFilter,
+                &PoXtPolarLogAxisEditor::getPolarLogAxisFilter>("polarlog");
+constexpr FilterLevel kAngular =
+    filterLevel<&PoXtAngularAxisEditor::setAngularAxisFilter,
+                &PoXtAngularAxisEditor::getAngularAxisFilter>("angular");
 
 constexpr FilterLevel kLegend =
     filterLevel<&PoXtLegendEditor::setLegendFilter, &PoXtLegendEditor::getLegendFilter>("legend");
@@ -86,6 +104,18 @@ constexpr EditorKind kKinds[] = {
      "PoXtTimeAxisEditor editing a PoTimeAxis",
      {kText, kGeom, kTime},
      open<PoXtTimeAxisEditor, PoTimeAxis>},
+    {"polarlin",
+     "PoXtPolarLinAxisEditor editing a PoPolarLinAxis",
+     {kText, kGeom, kPolar, kPolarLin},
+     open<PoXtPolarLinAxisEditor, PoPolarLinAxis>},
+    {"polarlog",
+     "PoXtPolarLogAxisEditor editing a PoPolarLogAxis",
+     {kText, kGeom, kPolar, kPolarLog},
+     open<PoXtPolarLogAxisEditor, PoPolarLogAxis>},
+    {"angular",
+     "PoXtAngularAxisEditor editing a PoAngularAxis",
+     {kText, kGeom, kAngular},
+     open<PoXtAngularAxisEditor, PoAngularAxis>},
     {"item",
      "PoXtItemLegendEditor editing a PoItemLegend",
      {kLegend, kItem},

@@ -1,10 +1,13 @@
 #pragma once
 
 // What several axis levels show alike: the items of the graduation fit and of
-// the multiplication factor's place, and the decade elements and copied decade
-// fields of the logarithmic axes, made for each node class that has them.
+// the multiplication factor's place, the maximum of the angle sliders, and the
+// decade elements and copied decade fields of the logarithmic axes, made for
+// each node class that has them.
 
 #include <array>
+#include <bit>
+#include <cstdint>
 
 #include "editors/framework/level/ElementTable.h"
 
@@ -12,6 +15,11 @@ namespace plivexwin {
 
 constexpr const char* kGradFits[] = {"Fit", "Unfit"};
 constexpr const char* kMultFactorPositions[] = {"Start", "End", "Extr", "Grad"};
+
+// The maximum of the sliders of an angle in radians: 6.28 in single precision,
+// a little short of a full turn; a larger node value widens the slider.
+constexpr float kAngleSliderMax = 6.28f;
+static_assert(std::bit_cast<uint32_t>(kAngleSliderMax) == 0x40c8f5c3u);
 
 constexpr const char* kDecadeListDefs[] = {"Auto", "Non-Auto"};
 constexpr const char* kDecadeReps[] = {"None", "As ten power", "Decimal", "Digit", "Depend"};
