@@ -158,8 +158,15 @@ std::unique_ptr<EditorHarness> openEditor(std::string_view kind) {
   for (const EditorKind& known : editorKinds()) {
     if (known.name != kind) continue;
     PoBase::initClasses();
-    return known.open(known.filterLevels());
+    return known.open(known.filterLevels(), nullptr);
   }
+  return nullptr;
+}
+
+std::unique_ptr<EditorHarness> openEditorOn(SoNode& node) {
+  for (const EditorKind& kind : editorKinds())
+    if (std::unique_ptr<EditorHarness> harness = kind.open(kind.filterLevels(), &node))
+      return harness;
   return nullptr;
 }
 

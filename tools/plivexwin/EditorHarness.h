@@ -18,9 +18,10 @@ struct FilterLevel {
   void (*get)(const SoWinComponent& editor, uint32_t& show, uint32_t& hide);
 };
 
-// An editor opened for a session, with a fresh node of its kind attached and
-// the editor shown. Owns both; the node is released after the editor. The
-// same for axis and legend editors.
+// An editor opened for a session, with a node of its kind attached (a fresh
+// one, or one of a scene) and the editor shown. Owns the editor and a
+// reference on the node, released after the editor. The same for axis and
+// legend editors.
 class EditorHarness {
  public:
   // The values both editor families give their nested enumerations.
@@ -52,7 +53,9 @@ struct EditorKind {
   std::string_view name;
   std::string_view summary;
   FilterLevel levels[6];  // outermost level first, ended by a level without a name
-  std::unique_ptr<EditorHarness> (*open)(std::span<const FilterLevel> levels);
+  // Opens the kind's editor on node, or on a fresh node when node is null;
+  // nullptr when node is not of the class the kind edits.
+  std::unique_ptr<EditorHarness> (*open)(std::span<const FilterLevel> levels, SoNode* node);
 
   std::span<const FilterLevel> filterLevels() const;
 };
@@ -61,5 +64,7 @@ std::span<const EditorKind> editorKinds();
 // Initialises the node classes and opens an editor of kind; nullptr for an
 // unknown kind.
 std::unique_ptr<EditorHarness> openEditor(std::string_view kind);
+// Opens the editor of the kind that edits node's class; nullptr when no kind does.
+std::unique_ptr<EditorHarness> openEditorOn(SoNode& node);
 
 }  // namespace plivexwin::cli

@@ -25,14 +25,12 @@ constexpr FilterLevel filterLevel(std::string_view name) {
 }
 
 // The harness of every editor kind: an Editor named "plivexwin", without
-// parent, editing a fresh Node. The node classes must be initialised.
+// parent, editing a Node. The node classes must be initialised.
 template <typename Editor, typename Node>
 class EditorHarnessOf final : public EditorHarness {
  public:
-  explicit EditorHarnessOf(std::span<const FilterLevel> levels)
-      : levels_(levels),
-        node_(new Node),
-        editor_(std::make_unique<Scripted>(nullptr, "plivexwin")) {
+  EditorHarnessOf(std::span<const FilterLevel> levels, Node* node)
+      : levels_(levels), node_(node), editor_(std::make_unique<Scripted>(nullptr, "plivexwin")) {
     node_->ref();
     editor_->attach(node_);
     listen(*editor_, this);
@@ -45,8 +43,12 @@ class EditorHarnessOf final : public EditorHarness {
   EditorHarnessOf(const EditorHarnessOf&) = delete;
   EditorHarnessOf& operator=(const EditorHarnessOf&) = delete;
 
-  static std::unique_ptr<EditorHarness> open(std::span<const FilterLevel> levels) {
-    return std::make_unique<EditorHarnessOf>(levels);
+  // The editor of a node of exactly the class Node: a node of a subclass
+  // has fields the editor would not copy.
+  static std::unique_ptr<EditorHarness> open(std::span<const FilterLevel> levels, SoNode* node) {
+    if (!node) return std::make_unique<EditorHarnessOf>(levels, new Node);
+    if (node->getTypeId() != Node::getClassTypeId()) return nullptr;
+    return std::make_unique<EditorHarnessOf>(levels, static_cast<Node*>(node));
   }
 
   SoWinComponent& editor() const override { return *editor_; }

@@ -14,6 +14,7 @@
 #include "platform/scenar/actions/SoWriteAction.h"
 #include "platform/scenar/files/SoInput.h"
 #include "platform/scenar/files/SoOutput.h"
+#include "platform/scenar/nodekits/SoBaseKit.h"
 #include "platform/scenar/nodes/SoGroup.h"
 #ifndef PLIVEXWIN_EDITORS_ONLY
 #include "views/PoBaseView.h"
@@ -62,7 +63,35 @@ std::unique_ptr<SceneFile> SceneFile::read(const std::string& path, std::string&
   return std::unique_ptr<SceneFile>(new SceneFile(root, path));
 }
 
+namespace {
+
+SoNode* findIn(SoNode* node, const SbName& name) {
+  if (!node) return nullptr;
+  if (node->getName() == name) return node;
+  if (auto* group = dynamic_cast<SoGroup*>(node)) {
+    for (int i = 0; i < group->getNumChildren(); ++i)
+      if (SoNode* found = findIn(group->getChild(i), name)) return found;
+  } else if (auto* kit = dynamic_cast<SoBaseKit*>(node)) {
+    for (int i = 0; i < kit->getNumKitChildren(); ++i)
+      if (SoNode* found = findIn(kit->getKitChild(i), name)) return found;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+SoNode* SceneFile::findNode(const std::string& name) const {
+  return name.empty() ? nullptr : findIn(root_, SbName(name.c_str()));
+}
+
 bool SceneFile::write(const std::string& path, std::string& error) const {
+  std::vector<SoNode*> nodes;
+  for (int i = 0; i < root_->getNumChildren(); ++i) nodes.push_back(root_->getChild(i));
+  return writeNodes(nodes, path, error);
+}
+
+bool SceneFile::writeNodes(std::span<SoNode* const> nodes, const std::string& path,
+                           std::string& error) {
   std::vector<char> temporary(path.begin(), path.end());
   const char suffix[] = ".XXXXXX";
   temporary.insert(temporary.end(), suffix, suffix + sizeof suffix);
@@ -82,12 +111,11 @@ bool SceneFile::write(const std::string& path, std::string& error) const {
   SoOutput out;
   bool written = out.openFile(temporary.data());
   if (written) {
-    if (root_->getNumChildren() == 0) {
+    if (nodes.empty()) {
       out.write(SoOutput::getHeader());
       out.write('\n');
     }
-    // Each top-level node as the file held it.
-    for (int i = 0; i < root_->getNumChildren(); ++i) SoWriteAction(&out).apply(root_->getChild(i));
+    for (SoNode* node : nodes) SoWriteAction(&out).apply(node);
     written = out.closeFile();
   }
   if (!written) {

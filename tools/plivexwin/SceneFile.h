@@ -1,8 +1,10 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string>
 
+class SoNode;
 class SoSeparator;
 
 namespace plivexwin::cli {
@@ -24,11 +26,18 @@ class SceneFile {
   SoSeparator* getRoot() const { return root_; }
   const std::string& getPath() const { return path_; }
 
-  // Writes the top-level nodes to path in the writer's layout. The text goes
-  // to a new file beside path that is then renamed into place, so that a
-  // failure leaves whatever path held as it was; false, with the reason in
-  // error, on a failure.
+  // The first node named name in traversal order, looking into groups and
+  // into the parts of node kits; nullptr if none.
+  SoNode* findNode(const std::string& name) const;
+
+  // Writes the top-level nodes to path in the writer's layout; see writeNodes.
   bool write(const std::string& path, std::string& error) const;
+  // Writes nodes, one top-level node each, to path in the writer's layout.
+  // The text goes to a new file beside path that is then renamed into place,
+  // so that a failure leaves whatever path held as it was; false, with the
+  // reason in error, on a failure.
+  static bool writeNodes(std::span<SoNode* const> nodes, const std::string& path,
+                         std::string& error);
 
  private:
   SceneFile(SoSeparator* root, std::string path);

@@ -9,6 +9,7 @@
 #include "platform/scenarwin/PoXtDialog.h"
 #include "platform/scenarwin/SoWinComponent.h"
 #include "plivexwin/EditorHarness.h"
+#include "plivexwin/SceneFile.h"
 #include "plivexwin/TextParsing.h"
 
 namespace plivexwin::cli {
@@ -168,6 +169,10 @@ std::span<const Session::Command> Session::commands() {
        "the scene-file syntax (app step 4, app gradFontName \"Times\")"},
       {"hide", &Session::hide, "", "hide the editor"},
       {"showeditor", &Session::showEditor, "", "show the editor again"},
+      {"save", &Session::save, "[PATH]",
+       "write the scene the node came from: to its file, or to PATH (the rest\n"
+       "of the line); in a session on a fresh node, write the node alone to\n"
+       "PATH. A failed write leaves the file it would replace as it was"},
       {"help", &Session::help, "", "print this list of commands"},
       {"quit", &Session::quit, "", "end the session"},
   };
@@ -191,8 +196,9 @@ std::string Session::commandHelp() {
   return text;
 }
 
-Session::Session(EditorHarness& harness, std::istream& in, std::ostream& out)
-    : harness_(harness), in_(in), out_(out) {}
+Session::Session(EditorHarness& harness, std::istream& in, std::ostream& out,
+                 const SceneFile* scene)
+    : harness_(harness), in_(in), out_(out), scene_(scene) {}
 
 int Session::run() {
   harness_.dialog().print(out_);
@@ -347,6 +353,20 @@ void Session::help(std::string_view args) {
 void Session::quit(std::string_view args) {
   requireEnd(args);
   ended_ = true;
+}
+
+void Session::save(std::string_view args) {
+  std::string path(trimBlanks(args));
+  if (path.empty()) {
+    if (!scene_) fail("missing PATH: the node comes from no file");
+    path = scene_->getPath();
+  }
+  std::string error;
+  SoNode* node = &harness_.node();
+  const bool written =
+      scene_ ? scene_->write(path, error) : SceneFile::writeNodes(std::span(&node, 1), path, error);
+  if (!written) fail(oneLine(error));
+  out_ << "wrote " << path << '\n';
 }
 
 }  // namespace plivexwin::cli

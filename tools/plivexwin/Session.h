@@ -8,6 +8,7 @@
 namespace plivexwin::cli {
 
 class EditorHarness;
+class SceneFile;
 
 // Drives an editor from a stream of commands, one a line, as a user and the
 // application would: every command line is echoed after "> ", followed by
@@ -15,7 +16,10 @@ class EditorHarness;
 // goes on. Blank lines and lines starting with '#' are skipped silently.
 class Session {
  public:
-  Session(EditorHarness& harness, std::istream& in, std::ostream& out);
+  // scene: the scene file the edited node comes from, written by "save";
+  // nullptr for a fresh node.
+  Session(EditorHarness& harness, std::istream& in, std::ostream& out,
+          const SceneFile* scene = nullptr);
 
   // Prints the dialog, then runs the commands until "quit" or the end of the
   // input. Returns the program's exit status: 1 when a command failed, else 0.
@@ -40,6 +44,7 @@ class Session {
   void app(std::string_view args);
   void hide(std::string_view args);
   void showEditor(std::string_view args);
+  void save(std::string_view args);
   void help(std::string_view args);
   void quit(std::string_view args);
   int elementIndex(std::string_view word) const;
@@ -47,6 +52,7 @@ class Session {
   EditorHarness& harness_;
   std::istream& in_;
   std::ostream& out_;
+  const SceneFile* scene_;
   bool ended_ = false;
   bool failed_ = false;  // a command printed an error line
 };

@@ -2,13 +2,11 @@
 // views, from the command line.
 
 #include <iostream>
-#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 
-#include "plivexwin/EditorHarness.h"
-#include "plivexwin/Session.h"
+#include "plivexwin/EditCommand.h"
 #include "plivexwin/Usage.h"
 #ifndef PLIVEXWIN_EDITORS_ONLY
 #include "plivexwin/SceneCommand.h"
@@ -18,17 +16,9 @@ namespace {
 
 using namespace plivexwin::cli;
 
-// plivexwin edit KIND
-int runEdit(std::span<char* const> args) {
-  if (args.size() == 1 && isHelpOption(args[0])) {
-    std::cout << editUsage();
-    return 0;
-  }
-  if (args.size() != 1) return usageError(std::cerr, "edit takes one KIND", editUsage());
-  std::unique_ptr<EditorHarness> harness = openEditor(args[0]);
-  if (!harness)
-    return usageError(std::cerr, "unknown editor kind '" + std::string(args[0]) + "'", editUsage());
-  return Session(*harness, std::cin, std::cout).run();
+// plivexwin edit KIND, or edit --file PLOT.scn --node NAME
+int runEditCommand(std::span<char* const> args) {
+  return runEdit(args, std::cin, std::cout, std::cerr);
 }
 
 struct Subcommand {
@@ -42,7 +32,7 @@ int runSceneCommand(std::span<char* const> args) { return runScene(args, std::co
 #endif
 
 constexpr Subcommand kSubcommands[] = {
-    {"edit", runEdit},
+    {"edit", runEditCommand},
 #ifndef PLIVEXWIN_EDITORS_ONLY
     {"scene", runSceneCommand},
 #endif

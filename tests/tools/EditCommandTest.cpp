@@ -1,0 +1,131 @@
+#include "plivexwin/EditCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/scenar/basic/SoBase.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string contentsOf(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// A scene of axes and a legend in the writer's own layout, so that a save
+// that changes nothing writes it back as it is.
+const char kScene[] =
+    "#Scenar V1.0 ascii\n"
+    "\n"
+    "Separator {\n"
+    "  DEF xAxis PoLinearAxis {\n"
+    "    step 2\n"
+    "  }\n"
+    "  Group {\n"
+    "    DEF legend PoItemLegend { }\n"
+    "    USE xAxis\n"
+    "  }\n"
+    "  DEF yAxis PoLogAxis { }\n"
+    "}\n";
+
+// Runs `plivexwin edit ARGS...` on a script, in a folder of its own.
+class EditCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = fs::temp_directory_path() /
+             ("plivexwin-edit-" +
+              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    scene = folder / "plot.scn";
+    std::ofstream(scene, std::ios::binary) << kScene;
+    live = SoBase::getLiveCount();
+  }
+  void TearDown() override {
+    fs::remove_all(folder);
+    EXPECT_EQ(SoBase::getLiveCount(), live);
+  }
+
+  int run(std::vector<std::string> words, const std::string& script = "") {
+    std::vector<char*> args;
+    for (std::string& word : words) args.push_back(word.data());
+    std::istringstream in(script);
+    out.str("");
+    err.str("");
+    return plivexwin::cli::runEdit(args, in, out, err);
+  }
+  int runOn(const std::string& node, const std::string& script = "") {
+    return run({"--file", scene.string(), "--node", node}, script);
+  }
+
+  fs::path folder, scene;
+  std::ostringstream out, err;
+  long live = 0;
+};
+
+TEST_F(EditCommandTest, anEditSavedReadsBackWithEveryOtherNodeAndNameAsTheyWere) {
+  ASSERT_EQ(runOn("xAxis", "app step 5\nsave\n"), 0) << out.str();
+  EXPECT_NE(out.str().find("wrote " + scene.string() + "\n"), std::string::npos);
+  std::string expected = kScene;
+  expected.replace(expected.find("step 2"), 6, "step 5");
+  EXPECT_EQ(contentsOf(scene), expected);
+
+  // Read again, the legend is found and edited the same way.
+  ASSERT_EQ(run({"--node", "legend", "--file", scene.string()}, "app numColumns 3\nsave\n"), 0);
+  EXPECT_NE(contentsOf(scene).find("    DEF legend PoItemLegend {\n      numColumns 3\n    }"),
+            std::string::npos);
+
+  const fs::path copy = folder / "copy.scn";
+  ASSERT_EQ(runOn("yAxis", "save " + copy.string() + "\n"), 0);
+  EXPECT_EQ(contentsOf(copy), contentsOf(scene)) << "the whole scene, to another file";
+}
+
+TEST_F(EditCommandTest, filesAndNamesThatCannotBeEditedAreRefused) {
+  EXPECT_EQ(runOn("nope"), 1);
+  EXPECT_EQ(err.str(), "plivexwin: " + scene.string() + ": no node named 'nope'\n");
+
+  std::ofstream(scene, std::ios::binary) << "#Scenar V1.0 ascii\nDEF root Separator {\n"
+#ifdef PLIVEXWIN_EDITORS_ONLY
+                                            "  DEF view PoSceneView { }\n"
+#endif
+                                            "}\n";
+#ifdef PLIVEXWIN_EDITORS_ONLY
+  // No views in this build: the reader does not know the type.
+  EXPECT_EQ(runOn("view"), 1);
+  EXPECT_EQ(err.str().rfind("plivexwin: " + scene.string() + ":3: ", 0), 0u) << err.str();
+  EXPECT_NE(err.str().find("PoSceneView"), std::string::npos) << err.str();
+#else
+  EXPECT_EQ(runOn("root"), 1);
+  EXPECT_EQ(err.str(), "plivexwin: node 'root' is a Separator, which no editor edits\n");
+#endif
+  EXPECT_EQ(out.str(), "");
+
+  EXPECT_EQ(run({"--file", scene.string()}), 2);
+  EXPECT_EQ(run({"--file", scene.string(), "--file", scene.string()}), 2);
+}
+
+TEST_F(EditCommandTest, aFailedSaveIsAnErrorLineAndLeavesTheFile) {
+  const std::string before = contentsOf(scene);
+  EXPECT_EQ(
+      runOn("xAxis", "app step 7\nsave " + (folder / "no" / "such.scn").string() + "\nnode\n"), 1);
+  EXPECT_NE(out.str().find("error: "), std::string::npos);
+  EXPECT_NE(out.str().find("step 7"), std::string::npos) << "the session went on";
+  EXPECT_EQ(contentsOf(scene), before);
+
+  // A fresh node comes from no file: it is saved alone, to the path given.
+  const fs::path alone = folder / "alone.scn";
+  EXPECT_EQ(run({"linear"}, "save\nsave " + alone.string() + "\n"), 1);
+  EXPECT_NE(out.str().find("error: missing PATH"), std::string::npos);
+  EXPECT_EQ(contentsOf(alone), "#Scenar V1.0 ascii\n\nPoLinearAxis { }\n");
+}
+
+}  // namespace
