@@ -1,25 +1,8 @@
 #include "plivexwin/EditCommand.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
-
-#include "platform/scenar/basic/SoBase.h"
-
-namespace fs = std::filesystem;
+#include "CommandTestSupport.h"
 
 namespace {
-
-std::string contentsOf(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // A scene of axes and a legend in the writer's own layout, so that a save
 // that changes nothing writes it back as it is.
@@ -38,38 +21,23 @@ const char kScene[] =
     "}\n";
 
 // Runs `plivexwin edit ARGS...` on a script, in a folder of its own.
-class EditCommandTest : public ::testing::Test {
+class EditCommandTest : public CommandTest {
  protected:
   void SetUp() override {
-    folder = fs::temp_directory_path() /
-             ("plivexwin-edit-" +
-              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    CommandTest::SetUp();
     scene = folder / "plot.scn";
     std::ofstream(scene, std::ios::binary) << kScene;
-    live = SoBase::getLiveCount();
-  }
-  void TearDown() override {
-    fs::remove_all(folder);
-    EXPECT_EQ(SoBase::getLiveCount(), live);
   }
 
   int run(std::vector<std::string> words, const std::string& script = "") {
-    std::vector<char*> args;
-    for (std::string& word : words) args.push_back(word.data());
     std::istringstream in(script);
-    out.str("");
-    err.str("");
-    return plivexwin::cli::runEdit(args, in, out, err);
+    return plivexwin::cli::runEdit(argsOf(words), in, out, err);
   }
   int runOn(const std::string& node, const std::string& script = "") {
     return run({"--file", scene.string(), "--node", node}, script);
   }
 
-  fs::path folder, scene;
-  std::ostringstream out, err;
-  long live = 0;
+  fs::path scene;
 };
 
 TEST_F(EditCommandTest, anEditSavedReadsBackWithEveryOtherNodeAndNameAsTheyWere) {

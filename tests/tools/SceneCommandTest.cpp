@@ -1,56 +1,18 @@
 #include "plivexwin/SceneCommand.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
-
-#include "platform/scenar/basic/SoBase.h"
-
-namespace fs = std::filesystem;
+#include "CommandTestSupport.h"
 
 namespace {
 
-std::string contentsOf(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 // Runs `plivexwin scene ARGS...` in a folder of its own.
-class SceneCommandTest : public ::testing::Test {
+class SceneCommandTest : public CommandTest {
  protected:
-  void SetUp() override {
-    folder = fs::temp_directory_path() /
-             ("plivexwin-scene-" +
-              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    live = SoBase::getLiveCount();
-  }
-  void TearDown() override {
-    fs::remove_all(folder);
-    EXPECT_EQ(SoBase::getLiveCount(), live);
-  }
-
   int run(std::vector<std::string> words) {
-    std::vector<char*> args;
-    for (std::string& word : words) args.push_back(word.data());
-    out.str("");
-    err.str("");
-    return plivexwin::cli::runScene(args, out, err);
+    return plivexwin::cli::runScene(argsOf(words), out, err);
   }
   void writeFile(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
   }
-
-  fs::path folder;
-  std::ostringstream out, err;
-  long live = 0;
 };
 
 TEST_F(SceneCommandTest, exampleListsItsViewsRendersAndWritesItselfBack) {

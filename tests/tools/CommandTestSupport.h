@@ -1,0 +1,57 @@
+#pragma once
+
+// What the tests of the program's commands share: a folder of the test's own,
+// the command's arguments and streams, and a check that references balance.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <span>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/scenar/basic/SoBase.h"
+
+namespace fs = std::filesystem;
+
+inline std::string contentsOf(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Runs a command in an empty folder made for the test and removed after it.
+class CommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = fs::temp_directory_path() /
+             ("plivexwin-" +
+              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    live = SoBase::getLiveCount();
+  }
+  void TearDown() override {
+    fs::remove_all(folder);
+    EXPECT_EQ(SoBase::getLiveCount(), live);
+  }
+
+  // The words as a command's arguments; out and err emptied for it.
+  std::span<char* const> argsOf(std::vector<std::string>& words) {
+    args.clear();
+    for (std::string& word : words) args.push_back(word.data());
+    out.str("");
+    err.str("");
+    return args;
+  }
+
+  fs::path folder;
+  std::ostringstream out, err;
+  long live = 0;
+
+ private:
+  std::vector<char*> args;
+};
