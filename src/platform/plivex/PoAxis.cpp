@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "platform/plivex/PoAxisEnums.h"
+#include "platform/plivex/detail/AxisGeometry.h"
 
 SO_NODE_SOURCE(PoAxis)
 
@@ -52,4 +53,23 @@ PoAxis::~PoAxis() = default;
 void PoAxis::setMiscTextAttr(const PbMiscTextAttr* attr) {
   miscTextAttr_ = attr ? *attr : PbMiscTextAttr();
   touch();
+}
+
+SoNode* PoAxis::buildGeometry() {
+  std::vector<SbVec3f> segmentEnds;
+  addAxisLine(segmentEnds);
+  if (tickVisibility.getValue() != enumValue(kVisibility, "OFF")) {
+    const float length = tickMainLength.getValue();
+    // From the line outward, inward, or across it.
+    float from = 0, to = length;
+    if (tickPosition.getValue() == enumValue(kTickPosition, "GRAD_OTHER_SIDE"))
+      from = 0, to = -length;
+    else if (tickPosition.getValue() == enumValue(kTickPosition, "ACROSS_AXIS"))
+      from = -length / 2, to = length / 2;
+    for (const Tick& tick : mainTicks()) {
+      segmentEnds.push_back(tick.at + tick.outward * from);
+      segmentEnds.push_back(tick.at + tick.outward * to);
+    }
+  }
+  return detail::segmentsOf(segmentEnds);
 }

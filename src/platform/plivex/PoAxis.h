@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "platform/plivex/PbMiscTextAttr.h"
 #include "platform/plivex/PoBase.h"
 #include "platform/scenar/fields/SoSFields.h"
@@ -7,6 +9,9 @@
 // What every axis has: graduations, margins, a title, a grid, an arrow and
 // ticks. Not creatable. The value names of the enumerated fields are in
 // PoAxisEnums.h.
+//
+// An axis draws its line and its main ticks as line segments; the rest of
+// what its fields describe (texts, grid, arrow) is not drawn.
 class PoAxis : public PoBase {
   SO_NODE_HEADER(PoAxis, PoBase);
 
@@ -54,6 +59,20 @@ class PoAxis : public PoBase {
  protected:
   PoAxis();
   ~PoAxis() override;
+
+  // A main tick: its place on the axis's line and the direction, of unit
+  // length, it stands out in on the graduations' side.
+  struct Tick {
+    SbVec3f at;
+    SbVec3f outward;
+  };
+
+  // The line and, unless tickVisibility is OFF, the main ticks: tickMainLength
+  // long, on the side tickPosition names.
+  SoNode* buildGeometry() override;
+  // The axis's line as segments, each a pair of points.
+  virtual void addAxisLine(std::vector<SbVec3f>& segmentEnds) const = 0;
+  virtual std::vector<Tick> mainTicks() const = 0;
 
  private:
   PbMiscTextAttr miscTextAttr_;

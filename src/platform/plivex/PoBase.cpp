@@ -19,6 +19,7 @@
 #include "platform/plivex/PoTimeAxis.h"
 #include "platform/plivex/PoValueLegend.h"
 #include "platform/scenar/SoDB.h"
+#include "platform/scenar/actions/SoAction.h"
 
 SO_NODE_SOURCE(PoBase)
 
@@ -51,4 +52,25 @@ void PoBase::initClasses() {
 
 PoBase::PoBase() { SO_NODE_CONSTRUCTOR(PoBase); }
 
-PoBase::~PoBase() = default;
+PoBase::~PoBase() {
+  if (geometry_) geometry_->unref();
+}
+
+void PoBase::doAction(SoAction* action) {
+  if (geometryStale_ && !m_isRebuildBlocked) {
+    SoNode* fresh = buildGeometry();
+    if (fresh) fresh->ref();
+    if (geometry_) geometry_->unref();
+    geometry_ = fresh;
+    geometryChildren_.assign(geometry_ ? 1 : 0, geometry_);
+    geometryStale_ = false;
+  }
+  action->traverseChildren(geometryChildren_);
+}
+
+void PoBase::search(SoSearchAction*) {}
+
+void PoBase::notify(SoField* field) {
+  geometryStale_ = true;
+  SoNode::notify(field);
+}

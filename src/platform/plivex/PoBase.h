@@ -1,8 +1,16 @@
 #pragma once
 
+#include <vector>
+
 #include "platform/scenar/nodes/SoSubNode.h"
 
 // The root of the plotting nodes. Not creatable.
+//
+// A plotting node draws geometry of its own, made from its fields: a graph
+// the node holds and every action but searching and writing traverses, as if
+// it were the node's child. A change of the node makes the geometry stale; it
+// is made again when an action next reaches the node, unless rebuilding is
+// blocked: the node then keeps the geometry it has.
 class PoBase : public SoNode {
   SO_NODE_HEADER(PoBase, SoNode);
 
@@ -15,7 +23,27 @@ class PoBase : public SoNode {
   // first. Running it again does nothing.
   static void initClasses();
 
+  // Traverses the node's geometry, made anew first if it is stale and
+  // rebuilding is not blocked.
+  void doAction(SoAction* action) override;
+  // The geometry is the node's own: searching finds the node, not its parts.
+  void search(SoSearchAction* action) override;
+  // Makes the geometry stale, then tells the auditors.
+  void notify(SoField* field) override;
+
+  // The geometry as it stands, without rebuilding it; nullptr if none yet.
+  SoNode* getGeometry() const { return geometry_; }
+
  protected:
   PoBase();
   ~PoBase() override;
+
+  // The node's geometry made from its fields, unreferenced; nullptr when the
+  // node draws nothing.
+  virtual SoNode* buildGeometry() { return nullptr; }
+
+ private:
+  SoNode* geometry_ = nullptr;  // referenced
+  std::vector<SoNode*> geometryChildren_;
+  bool geometryStale_ = true;
 };

@@ -18,3 +18,40 @@ PoCartesianAxis::PoCartesianAxis() {
 }
 
 PoCartesianAxis::~PoCartesianAxis() = default;
+
+namespace {
+
+// line axis, tick axis: XY, XZ, YX, YZ, ZX, ZY
+constexpr int kAxes[][2] = {{0, 1}, {0, 2}, {1, 0}, {1, 2}, {2, 0}, {2, 1}};
+
+}  // namespace
+
+int PoCartesianAxis::lineAxis() const {
+  const int t = type.getValue();
+  return t >= 0 && t < 6 ? kAxes[t][0] : 0;
+}
+
+int PoCartesianAxis::tickAxis() const {
+  const int t = type.getValue();
+  return t >= 0 && t < 6 ? kAxes[t][1] : 1;
+}
+
+void PoCartesianAxis::addAxisLine(std::vector<SbVec3f>& segmentEnds) const {
+  SbVec3f last = start.getValue();
+  last[lineAxis()] = end.getValue();
+  segmentEnds.push_back(start.getValue());
+  segmentEnds.push_back(last);
+}
+
+std::vector<PoAxis::Tick> PoCartesianAxis::mainTicks() const {
+  SbVec3f outward;
+  outward[tickAxis()] = 1;
+  std::vector<Tick> ticks;
+  const SbVec3f origin = start.getValue();
+  for (float coordinate : tickCoordinates(origin[lineAxis()], end.getValue())) {
+    SbVec3f at = origin;
+    at[lineAxis()] = coordinate;
+    ticks.push_back({at, outward});
+  }
+  return ticks;
+}

@@ -1,5 +1,7 @@
 #include "platform/plivex/PoGenAxis.h"
 
+#include "platform/plivex/detail/AxisGeometry.h"
+
 SO_NODE_SOURCE(PoGenAxis)
 
 void PoGenAxis::initClass() { SO_NODE_INIT_CLASS(PoGenAxis, "PoGenAxis"); }
@@ -10,3 +12,7 @@ PoGenAxis::PoGenAxis() {
 }
 
 PoGenAxis::~PoGenAxis() = default;
+
+std::vector<float> PoGenAxis::tickCoordinates(float from, float to) const {
+  return plivex::detail::spreadTicks(from, to, gradList.getNum());
+}

@@ -14,4 +14,7 @@ class PoGenAxis : public PoCartesianAxis {
 
  protected:
   ~PoGenAxis() override;
+
+  // One main tick per graduation text, spread evenly along the axis.
+  std::vector<float> tickCoordinates(float from, float to) const override;
 };

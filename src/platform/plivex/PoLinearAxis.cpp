@@ -1,5 +1,7 @@
 #include "platform/plivex/PoLinearAxis.h"
 
+#include "platform/plivex/detail/AxisGeometry.h"
+
 #include "platform/plivex/PoAxisEnums.h"
 
 SO_NODE_SOURCE(PoLinearAxis)
@@ -21,4 +23,8 @@ PoLinearAxis::~PoLinearAxis() = default;
 void PoLinearAxis::setFormat(const PbNumericDisplayFormat* format) {
   format_ = format ? *format : PbNumericDisplayFormat();
   touch();
+}
+
+std::vector<float> PoLinearAxis::tickCoordinates(float from, float to) const {
+  return plivex::detail::evenTicks(from, to, step.getValue());
 }

@@ -25,6 +25,9 @@ class PoLinearAxis : public PoCartesianAxis {
  protected:
   ~PoLinearAxis() override;
 
+  // Main ticks at every step from the start; ten intervals when step is 0.
+  std::vector<float> tickCoordinates(float from, float to) const override;
+
  private:
   PbNumericDisplayFormat format_;
 };

@@ -1,5 +1,7 @@
 #include "platform/plivex/PoLogAxis.h"
 
+#include "platform/plivex/detail/AxisGeometry.h"
+
 #include "platform/plivex/PoAxisEnums.h"
 
 SO_NODE_SOURCE(PoLogAxis)
@@ -21,3 +23,7 @@ PoLogAxis::PoLogAxis() {
 }
 
 PoLogAxis::~PoLogAxis() = default;
+
+std::vector<float> PoLogAxis::tickCoordinates(float from, float to) const {
+  return plivex::detail::decadeTicks(from, to);
+}

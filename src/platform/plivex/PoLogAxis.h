@@ -22,4 +22,7 @@ class PoLogAxis : public PoCartesianAxis {
 
  protected:
   ~PoLogAxis() override;
+
+  // Main ticks at every decade: the whole coordinates, powers of ten.
+  std::vector<float> tickCoordinates(float from, float to) const override;
 };

@@ -1,5 +1,9 @@
 #include "platform/plivex/PoPolarAxis.h"
 
+#include <cmath>
+
+#include "platform/plivex/detail/AxisGeometry.h"
+
 #include "platform/plivex/PoAxisEnums.h"
 
 SO_NODE_SOURCE(PoPolarAxis)
@@ -19,3 +23,18 @@ PoPolarAxis::PoPolarAxis() {
 }
 
 PoPolarAxis::~PoPolarAxis() = default;
+
+void PoPolarAxis::addAxisLine(std::vector<SbVec3f>& segmentEnds) const {
+  const SbVec3f along(std::cos(theta.getValue()), std::sin(theta.getValue()), 0);
+  segmentEnds.push_back(along * startRadius.getValue());
+  segmentEnds.push_back(along * endRadius.getValue());
+}
+
+std::vector<PoAxis::Tick> PoPolarAxis::mainTicks() const {
+  const SbVec3f along(std::cos(theta.getValue()), std::sin(theta.getValue()), 0);
+  const SbVec3f outward(-along[1], along[0], 0);
+  std::vector<Tick> ticks;
+  for (float radius : tickRadii(startRadius.getValue(), endRadius.getValue()))
+    ticks.push_back({along * radius, outward});
+  return ticks;
+}

@@ -4,7 +4,8 @@
 #include "platform/scenar/fields/SoSFields.h"
 
 // A radial axis of a polar plot: it runs from the centre outward along the
-// angle theta. Not creatable.
+// angle theta, in the XY plane, from startRadius to endRadius; its ticks stand
+// out a quarter turn counterclockwise from it. Not creatable.
 class PoPolarAxis : public PoAxis {
   SO_NODE_HEADER(PoPolarAxis, PoAxis);
 
@@ -19,4 +20,9 @@ class PoPolarAxis : public PoAxis {
  protected:
   PoPolarAxis();
   ~PoPolarAxis() override;
+
+  void addAxisLine(std::vector<SbVec3f>& segmentEnds) const override;
+  std::vector<Tick> mainTicks() const override;
+  // Where the main ticks stand, as radii from `from` to `to`.
+  virtual std::vector<float> tickRadii(float from, float to) const = 0;
 };

@@ -1,5 +1,7 @@
 #include "platform/plivex/PoPolarLinAxis.h"
 
+#include "platform/plivex/detail/AxisGeometry.h"
+
 #include "platform/plivex/PoAxisEnums.h"
 
 SO_NODE_SOURCE(PoPolarLinAxis)
@@ -19,4 +21,8 @@ PoPolarLinAxis::~PoPolarLinAxis() = default;
 void PoPolarLinAxis::setFormat(const PbNumericDisplayFormat* format) {
   format_ = format ? *format : PbNumericDisplayFormat();
   touch();
+}
+
+std::vector<float> PoPolarLinAxis::tickRadii(float from, float to) const {
+  return plivex::detail::evenTicks(from, to, step.getValue());
 }

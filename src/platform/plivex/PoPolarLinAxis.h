@@ -23,6 +23,9 @@ class PoPolarLinAxis : public PoPolarAxis {
  protected:
   ~PoPolarLinAxis() override;
 
+  // Main ticks at every step from the start radius; ten intervals when step is 0.
+  std::vector<float> tickRadii(float from, float to) const override;
+
  private:
   PbNumericDisplayFormat format_;
 };

@@ -1,5 +1,7 @@
 #include "platform/plivex/PoPolarLogAxis.h"
 
+#include "platform/plivex/detail/AxisGeometry.h"
+
 #include "platform/plivex/PoAxisEnums.h"
 
 SO_NODE_SOURCE(PoPolarLogAxis)
@@ -19,3 +21,7 @@ PoPolarLogAxis::PoPolarLogAxis() {
 }
 
 PoPolarLogAxis::~PoPolarLogAxis() = default;
+
+std::vector<float> PoPolarLogAxis::tickRadii(float from, float to) const {
+  return plivex::detail::decadeTicks(from, to);
+}

@@ -20,4 +20,7 @@ class PoPolarLogAxis : public PoPolarAxis {
 
  protected:
   ~PoPolarLogAxis() override;
+
+  // Main ticks at every decade: the whole radii, powers of ten.
+  std::vector<float> tickRadii(float from, float to) const override;
 };

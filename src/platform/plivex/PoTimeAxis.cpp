@@ -26,3 +26,25 @@ void PoTimeAxis::setDateFormatMapping(const PbDateFormatMapping* mapping) {
   dateFormatMapping_ = mapping ? *mapping : PbDateFormatMapping();
   touch();
 }
+
+namespace {
+
+// The point at t along the axis: along X at y = coordinate, or along Y at x = coordinate.
+SbVec3f timeAxisPoint(int type, float coordinate, float t) {
+  return type == enumValue(kTimeAxisType, "Y") ? SbVec3f(coordinate, t, 0)
+                                               : SbVec3f(t, coordinate, 0);
+}
+
+}  // namespace
+
+void PoTimeAxis::addAxisLine(std::vector<SbVec3f>& segmentEnds) const {
+  segmentEnds.push_back(timeAxisPoint(type.getValue(), coordinate.getValue(), 0));
+  segmentEnds.push_back(timeAxisPoint(type.getValue(), coordinate.getValue(), 1));
+}
+
+std::vector<PoAxis::Tick> PoTimeAxis::mainTicks() const {
+  const SbVec3f outward =
+      type.getValue() == enumValue(kTimeAxisType, "Y") ? SbVec3f(1, 0, 0) : SbVec3f(0, 1, 0);
+  return {{timeAxisPoint(type.getValue(), coordinate.getValue(), 0), outward},
+          {timeAxisPoint(type.getValue(), coordinate.getValue(), 1), outward}};
+}

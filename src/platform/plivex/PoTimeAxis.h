@@ -5,7 +5,9 @@
 #include "platform/scenar/fields/SoMFields.h"
 #include "platform/scenar/fields/SoSFields.h"
 
-// An axis parallel to X or Y graduated with the dates between two dates.
+// An axis parallel to X or Y graduated with the dates between two dates. It is
+// drawn from 0 to 1 along its direction, at coordinate on the other axis, with
+// a main tick at each end: at the start date and at the end date.
 class PoTimeAxis : public PoAxis {
   SO_NODE_HEADER(PoTimeAxis, PoAxis);
 
@@ -29,6 +31,9 @@ class PoTimeAxis : public PoAxis {
 
  protected:
   ~PoTimeAxis() override;
+
+  void addAxisLine(std::vector<SbVec3f>& segmentEnds) const override;
+  std::vector<Tick> mainTicks() const override;
 
  private:
   PbDateFormatMapping dateFormatMapping_;
