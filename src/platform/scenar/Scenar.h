@@ -49,6 +49,7 @@
 #include "platform/scenar/fields/SoFieldContainer.h"
 #include "platform/scenar/fields/SoFieldData.h"
 #include "platform/scenar/fields/SoFieldValueIo.h"
+#include "platform/scenar/fields/SoMFNode.h"
 #include "platform/scenar/fields/SoMFields.h"
 #include "platform/scenar/fields/SoSFNode.h"
 #include "platform/scenar/fields/SoSFRotation.h"
@@ -85,3 +86,4 @@
 #include "platform/scenar/sensors/SoFieldSensor.h"
 #include "platform/scenar/sensors/SoNodeSensor.h"
 #include "platform/scenar/sensors/SoSensor.h"
+#include "platform/scenar/vrml/SoVRMLNode.h"

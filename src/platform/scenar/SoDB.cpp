@@ -34,6 +34,7 @@
 #include "platform/scenar/nodes/SoShape.h"
 #include "platform/scenar/nodes/SoTransform.h"
 #include "platform/scenar/nodes/SoTranslation.h"
+#include "platform/scenar/vrml/SoVRMLNode.h"
 
 namespace {
 std::atomic<bool> initialized{false};
@@ -77,6 +78,7 @@ void SoDB::init() {
   SoBaseKit::initClass();
   SoCameraKit::initClass();
   SoAppearanceKit::initClass();
+  SoVRMLNode::initClass();
   initialized = true;
 }
 
