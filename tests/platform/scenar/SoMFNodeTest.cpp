@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "SceneIoTestNodes.h"
 #include "platform/scenar/SoDB.h"
-#include "platform/scenar/actions/SoWriteAction.h"
 #include "platform/scenar/fields/SoSFields.h"
 #include "platform/scenar/files/SoInput.h"
 #include "platform/scenar/nodes/SoGroup.h"
@@ -56,11 +56,6 @@ class SoMFNodeTest : public ::testing::Test {
     return node;
   }
   static std::vector<SoNode*> nodesOf(const SoMFNode& field) { return field.getNodes(); }
-  static std::string write(SoNode* node) {
-    SoWriteAction action;
-    action.apply(node);
-    return action.getOutput()->getBuffer();
-  }
 
   long live = 0;
   std::vector<SoNode*> held;
@@ -131,7 +126,7 @@ TEST_F(SoMFNodeTest, sceneFilesKeepTheListAndItsSharing) {
   list->items.setValue(shared);
   list->items.set1Value(1, inner);
   list->items.set1Value(2, shared);
-  const std::string text = write(root);
+  const std::string text = writeScene(root);
   EXPECT_EQ(text,
             "#Scenar V1.0 ascii\n\n"
             "Separator {\n"
@@ -149,13 +144,10 @@ TEST_F(SoMFNodeTest, sceneFilesKeepTheListAndItsSharing) {
             "  }\n"
             "}\n");
 
-  SoInput in;
-  in.setBuffer(text);
-  SoNode* copy = nullptr;
-  ASSERT_TRUE(SoDB::read(&in, copy)) << in.getErrorMessage().str();
-  copy->ref();
+  SoNode* copy = readScene(text);
+  ASSERT_NE(copy, nullptr);
   held.push_back(copy);
-  EXPECT_EQ(write(copy), text);
+  EXPECT_EQ(writeScene(copy), text);
   const SoMFNode& items = static_cast<ListNode*>(static_cast<SoGroup*>(copy)->getChild(0))->items;
   ASSERT_EQ(items.getNum(), 3);
   EXPECT_EQ(items[0], items[2]);

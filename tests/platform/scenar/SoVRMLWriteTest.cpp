@@ -3,9 +3,10 @@
 #include <limits>
 #include <string>
 
+#include "SceneIoTestNodes.h"
 #include "platform/scenar/SoDB.h"
 #include "platform/scenar/actions/SoWriteAction.h"
-#include "platform/scenar/files/SoInput.h"
+#include "platform/scenar/basic/TextReader.h"
 #include "platform/scenar/nodes/SoGroup.h"
 #include "platform/scenar/vrml/SoVRMLAppearance.h"
 #include "platform/scenar/vrml/SoVRMLCollision.h"
@@ -23,12 +24,6 @@ class SoVRMLWriteTest : public ::testing::Test {
   static void SetUpTestSuite() { SoDB::init(); }
   void SetUp() override { live = SoBase::getLiveCount(); }
   void TearDown() override { EXPECT_EQ(SoBase::getLiveCount(), live); }
-
-  static std::string write(SoNode* node) {
-    SoWriteAction action;
-    action.apply(node);
-    return action.getOutput()->getBuffer();
-  }
 
   long live = 0;
 };
@@ -68,7 +63,7 @@ TEST_F(SoVRMLWriteTest, aVRMLGraphWritesAVRML97FileWithItsRoutesAfterTheRoot) {
   inner->addChild(shape);
   root->addChild(viewpoint);
 
-  const std::string text = write(root);
+  const std::string text = writeScene(root);
   EXPECT_EQ(text,
             "#VRML V2.0 utf8\n\n"
             "Collision {\n"
@@ -103,7 +98,7 @@ TEST_F(SoVRMLWriteTest, aVRMLGraphWritesAVRML97FileWithItsRoutesAfterTheRoot) {
             "ROUTE viewer.position_changed TO _0.set_translation\n"
             "ROUTE viewer.orientation_changed TO _0.set_rotation\n"
             "ROUTE _0.scale_changed TO _2.set_scale\n");
-  EXPECT_EQ(write(root), text);
+  EXPECT_EQ(writeScene(root), text);
 
   // The largest float reads back as itself.
   scenar::TextReader in("3.4028235e+38");
@@ -126,7 +121,7 @@ TEST_F(SoVRMLWriteTest, connectionsVRML97CannotStateAreLeftOut) {
   root->addChild(transform);
   root->addChild(info);
   root->addChild(viewpoint);
-  EXPECT_EQ(write(root),
+  EXPECT_EQ(writeScene(root),
             "#VRML V2.0 utf8\n\n"
             "Group {\n"
             "  children [\n"
@@ -151,7 +146,7 @@ TEST_F(SoVRMLWriteTest, aToolkitGraphHoldingVRMLNodesStaysASceneFile) {
   auto* other = new SoVRMLTransform;
   other->translation.connectFrom(&transform->translation);
   group->addChild(other);
-  const std::string text = write(root);
+  const std::string text = writeScene(root);
   EXPECT_EQ(text,
             "#Scenar V1.0 ascii\n\n"
             "Separator {\n"
@@ -165,12 +160,9 @@ TEST_F(SoVRMLWriteTest, aToolkitGraphHoldingVRMLNodesStaysASceneFile) {
             "    ]\n"
             "  }\n"
             "}\n");
-  SoInput in;
-  in.setBuffer(text);
-  SoNode* copy = nullptr;
-  ASSERT_TRUE(SoDB::read(&in, copy)) << in.getErrorMessage().str();
-  copy->ref();
-  EXPECT_EQ(write(copy), text);
+  SoNode* copy = readScene(text);
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(writeScene(copy), text);
   copy->unref();
   root->unref();
 }
@@ -185,7 +177,7 @@ TEST_F(SoVRMLWriteTest, everyVRMLNodeClassAsMadeWritesNoField) {
     ++classes;
   }
   EXPECT_GE(classes, 13);
-  const std::string text = write(root);
+  const std::string text = writeScene(root);
   std::string expected = "#VRML V2.0 utf8\n\nGroup {\n  children [\n";
   for (int i = 0; i < root->getNumChildren(); ++i)
     expected += std::string("    ") +
