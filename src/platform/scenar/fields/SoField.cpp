@@ -74,8 +74,8 @@ void SoField::passOn() {
   passingOn_ = true;
   const std::vector<SoField*> current = connected_;
   for (SoField* field : current)
-    if (!field->passingOn_ &&
-        std::find(connected_.begin(), connected_.end(), field) != connected_.end())
+    if (std::find(connected_.begin(), connected_.end(), field) != connected_.end() &&
+        !field->passingOn_)
       field->copyFrom(*this);
   passingOn_ = false;
 }
