@@ -2,6 +2,8 @@
 
 // Node classes the scene-file tests read and write.
 
+#include <string>
+
 #include "platform/scenar/fields/SoMFields.h"
 #include "platform/scenar/fields/SoSFNode.h"
 #include "platform/scenar/fields/SoSFields.h"
@@ -40,3 +42,9 @@ class IoTestHolder : public SoNode {
 
 // Runs SoDB::init and registers the classes above.
 void initSceneIoTestNodes();
+
+// The text a write action applied to node writes.
+std::string writeScene(SoNode* node);
+// Reads text, a scene file that must read, and returns its node referenced
+// (nullptr when it does not read).
+SoNode* readScene(const std::string& text);
