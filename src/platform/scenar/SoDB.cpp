@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "platform/scenar/actions/SoCallbackAction.h"
 #include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/actions/SoGetBoundingBoxAction.h"
 #include "platform/scenar/actions/SoGetMatrixAction.h"
@@ -87,6 +88,7 @@ void SoDB::init() {
   SoHandleEventAction::initClass();
   SoPickAction::initClass();
   SoRayPickAction::initClass();
+  SoCallbackAction::initClass();
   SoLightModel::initClass();
   SoMaterial::initClass();
   SoBaseKit::initClass();
