@@ -10,6 +10,8 @@
 #include "platform/scenar/actions/SoPickAction.h"
 #include "platform/scenar/actions/SoRayPickAction.h"
 #include "platform/scenar/actions/SoSearchAction.h"
+#include "platform/scenar/actions/SoToVRML2Action.h"
+#include "platform/scenar/actions/SoToVRMLAction.h"
 #include "platform/scenar/actions/SoWriteAction.h"
 #include "platform/scenar/basic/SoBase.h"
 #include "platform/scenar/fields/SoFieldContainer.h"
@@ -89,6 +91,8 @@ void SoDB::init() {
   SoPickAction::initClass();
   SoRayPickAction::initClass();
   SoCallbackAction::initClass();
+  SoToVRMLAction::initClass();
+  SoToVRML2Action::initClass();
   SoLightModel::initClass();
   SoMaterial::initClass();
   SoBaseKit::initClass();
