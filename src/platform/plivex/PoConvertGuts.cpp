@@ -1,12 +1,10 @@
 #include "platform/plivex/PoConvertGuts.h"
 
-#include "platform/plivex/PoBase.h"
 #include "platform/scenar/nodekits/SoBaseKit.h"
 #include "platform/scenar/nodes/SoGroup.h"
 #include "platform/scenar/vrml/SoVRMLGroup.h"
 
 PoConvertGuts::PoConvertGuts() {
-  setConverter(PoBase::getClassTypeId(), convertPlotNode);
   // The view class belongs to a module the plotting library does not know:
   // it is found by name, and is converted as a kit when not registered.
   setConverter(SoType::fromName("PoSceneView"), convertSceneView);
@@ -46,10 +44,6 @@ void PoConvertGuts::setSceneViewGroup(const SoNode* from, SoVRMLGroup* group) {
   if (group) group->ref();
   if (recorded) recorded->unref();
   recorded = group;
-}
-
-void PoConvertGuts::convertPlotNode(SoConvertGuts* guts, SoToVRMLAction* action, SoNode* node) {
-  static_cast<PoConvertGuts*>(guts)->convertInto(new SoGroup, action, node);
 }
 
 void PoConvertGuts::convertSceneView(SoConvertGuts* guts, SoToVRMLAction* action, SoNode* node) {

@@ -11,15 +11,14 @@ class SoNode;
 class SoSeparator;
 class SoVRMLGroup;
 
-// Plivex's worker of the first conversion pass (see SoToVRMLAction). Besides
-// the toolkit's classes it converts:
+// Plivex's worker of the first conversion pass (see SoToVRMLAction).
 //
-//   plotting nodes (PoBase)  a group holding what the node's geometry converts
-//                            to: the geometry made again first if it is stale,
-//                            unless rebuilding is blocked, when the geometry
-//                            the node has is converted as it stands
-//   scene views              a separator holding what the view's parts convert
-//                            to; the view is recorded with it
+// Plotting nodes (PoBase) convert with any worker, since PoBase registers
+// their converter with the toolkit's conversion: a group holding what the
+// node's geometry converts to, the geometry made again first if it is stale,
+// unless rebuilding is blocked, when the geometry the node has is converted
+// as it stands. This worker moreover converts scene views: a separator
+// holding what the view's parts convert to, recorded with the view.
 //
 // A scene view is a node kit of the class registered as "PoSceneView" when
 // the worker is made (or of a class derived from it): the plotting library
@@ -53,7 +52,6 @@ class PoConvertGuts : public SoConvertGuts {
     SoSeparator* standIn;  // in the intermediate graph, referenced
     SoVRMLGroup* group;    // referenced, nullptr until the VRML 2.0 pass
   };
-  static void convertPlotNode(SoConvertGuts* guts, SoToVRMLAction* action, SoNode* node);
   static void convertSceneView(SoConvertGuts* guts, SoToVRMLAction* action, SoNode* node);
   void forgetSceneViews();
 

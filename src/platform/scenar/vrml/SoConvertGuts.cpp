@@ -1,5 +1,7 @@
 #include "platform/scenar/vrml/SoConvertGuts.h"
 
+#include <mutex>
+
 #include "platform/scenar/actions/SoToVRMLAction.h"
 #include "platform/scenar/nodekits/SoBaseKit.h"
 #include "platform/scenar/nodes/SoCallback.h"
@@ -16,6 +18,32 @@
 #include "platform/scenar/nodes/SoTransform.h"
 #include "platform/scenar/nodes/SoTranslation.h"
 
+namespace {
+
+struct ClassConverters {
+  std::mutex mutex;
+  std::vector<std::pair<SoType, SoConvertGuts::Converter>> converters;
+};
+
+ClassConverters& classConverters() {
+  static ClassConverters instance;
+  return instance;
+}
+
+}  // namespace
+
+void SoConvertGuts::setClassConverter(SoType type, Converter converter) {
+  if (type.isBad()) return;
+  ClassConverters& registry = classConverters();
+  std::lock_guard<std::mutex> lock(registry.mutex);
+  for (auto& entry : registry.converters)
+    if (entry.first == type) {
+      entry.second = converter;
+      return;
+    }
+  registry.converters.emplace_back(type, converter);
+}
+
 SoConvertGuts::SoConvertGuts() {
   setConverter(SoNode::getClassTypeId(), convertToEmptyGroup);
   setConverter(SoGroup::getClassTypeId(), convertToGroup);
@@ -29,6 +57,9 @@ SoConvertGuts::SoConvertGuts() {
   for (SoType dropped :
        {SoPickStyle::getClassTypeId(), SoCallback::getClassTypeId(), SoCamera::getClassTypeId()})
     setConverter(dropped, convertToNothing);
+  ClassConverters& registry = classConverters();
+  std::lock_guard<std::mutex> lock(registry.mutex);
+  for (const auto& [type, converter] : registry.converters) setConverter(type, converter);
 }
 
 SoConvertGuts::~SoConvertGuts() = default;

@@ -23,19 +23,30 @@ class SoToVRMLAction;
 //   light model, cube     a copy
 //   pick style, callback  nothing; they still act on the traversal (a
 //   node, camera          callback node calls its function with the action)
-//   any other class       an empty group, its content left alone
+//   any other class       an empty group, its content left alone, unless
+//                         its library registered a converter for it
 //
 // Beside the paths of a path apply, groups and shapes add nothing, while
 // property nodes are still copied: they act on what the paths lead to.
 //
-// A subclass gives classes of its own their converter (setConverter). A
-// worker serves one conversion at a time.
+// A library has the conversion know its node classes by registering their
+// converters with setClassConverter when it sets them up; a subclass gives
+// classes their converter in its own workers (setConverter). A worker serves
+// one conversion at a time.
 class SoConvertGuts {
  public:
+  using Converter = void (*)(SoConvertGuts* guts, SoToVRMLAction* action, SoNode* node);
+
   SoConvertGuts();
   virtual ~SoConvertGuts();
   SoConvertGuts(const SoConvertGuts&) = delete;
   SoConvertGuts& operator=(const SoConvertGuts&) = delete;
+
+  // Makes every worker made from now on convert nodes of type, and of the
+  // types below it that have no converter of their own, with converter; a
+  // bad type changes nothing. It replaces the toolkit's own converter for
+  // type; a worker's setConverter replaces it in turn.
+  static void setClassConverter(SoType type, Converter converter);
 
   // Starts a conversion into root, which the caller holds for its length.
   virtual void beginConversion(SoSeparator* root);
@@ -44,8 +55,14 @@ class SoConvertGuts {
   // traversal has met; nothing outside a conversion.
   void convert(SoToVRMLAction* action, SoNode* node);
 
+  // The converters above, for libraries and subclasses to reuse.
+  static void convertToGroup(SoConvertGuts* guts, SoToVRMLAction* action, SoNode* node);
+  static void convertToSeparator(SoConvertGuts* guts, SoToVRMLAction* action, SoNode* node);
+  static void convertToCopy(SoConvertGuts* guts, SoToVRMLAction* action, SoNode* node);
+  static void convertToNothing(SoConvertGuts* guts, SoToVRMLAction* action, SoNode* node);
+  static void convertToEmptyGroup(SoConvertGuts* guts, SoToVRMLAction* action, SoNode* node);
+
  protected:
-  using Converter = void (*)(SoConvertGuts* guts, SoToVRMLAction* action, SoNode* node);
   // Nodes of type, and of the types below it that have no converter of their
   // own, convert with converter; a bad type changes nothing.
   void setConverter(SoType type, Converter converter);
@@ -58,12 +75,6 @@ class SoConvertGuts {
   // group, and returns FALSE.
   SbBool convertInto(SoGroup* group, SoToVRMLAction* action, SoNode* node);
 
-  // The converters above, for subclasses to reuse.
-  static void convertToGroup(SoConvertGuts* guts, SoToVRMLAction* action, SoNode* node);
-  static void convertToSeparator(SoConvertGuts* guts, SoToVRMLAction* action, SoNode* node);
-  static void convertToCopy(SoConvertGuts* guts, SoToVRMLAction* action, SoNode* node);
-  static void convertToNothing(SoConvertGuts* guts, SoToVRMLAction* action, SoNode* node);
-  static void convertToEmptyGroup(SoConvertGuts* guts, SoToVRMLAction* action, SoNode* node);
   // Whether the node being traversed lies beside the paths action follows.
   static bool isOffPath(const SoToVRMLAction* action);
 

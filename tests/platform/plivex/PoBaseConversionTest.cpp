@@ -1,14 +1,11 @@
-// Plivex's conversion workers: plotting nodes converted to the geometry they
+// Plotting nodes converted to VRML by any conversion: to the geometry they
 // have, rebuilt or kept as the rebuild block says.
-
-#include "platform/plivex/PoConvertGuts.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "PlivexTestSupport.h"
-#include "platform/plivex/PoConvertGutsVRML2.h"
 #include "platform/plivex/PoLinearAxis.h"
 #include "platform/scenar/actions/SoToVRML2Action.h"
 #include "platform/scenar/vrml/SoVRMLCoordinate.h"
@@ -18,23 +15,7 @@
 
 namespace {
 
-using PoConvertGutsTest = PlivexTest;
-
-// Both passes with Plivex's workers.
-class PlotConversion : public SoToVRML2Action {
- public:
-  using SoToVRML2Action::apply;
-  void apply(SoNode* node) override {
-    SoToVRMLAction::apply(node);
-    PoConvertGutsVRML2 vrml2(dynamic_cast<PoConvertGuts*>(getConvertGuts()));
-    auto* root = new SoVRMLGroup;
-    root->addChild(vrml2.convertScenarToVRML2(getIntermediateSceneGraph()));
-    setVRML2SceneGraph(root);
-  }
-
- protected:
-  SoConvertGuts* getNewConvertGuts() const override { return new PoConvertGuts; }
-};
+using PoBaseConversionTest = PlivexTest;
 
 // What the node applied to became, below the world's two leading nodes.
 SoVRMLGroup* convertedNode(const SoToVRML2Action& action) {
@@ -58,18 +39,12 @@ std::vector<SbVec3f> convertedPoints(const SoToVRML2Action& action) {
   return points;
 }
 
-TEST_F(PoConvertGutsTest, plottingNodesConvertTheGeometryTheyHaveUnlessRebuildingIsBlocked) {
+TEST_F(PoBaseConversionTest, plottingNodesConvertTheGeometryTheyHaveUnlessRebuildingIsBlocked) {
   NodeRef<PoLinearAxis> axis(new PoLinearAxis);
   axis->end = 1;
   axis->step = 0.5f;
 
-  // The toolkit's worker does not know plotting nodes: an empty group.
-  SoToVRML2Action plain;
-  plain.apply(axis.get());
-  ASSERT_TRUE(convertedNode(plain));
-  EXPECT_EQ(convertedNode(plain)->getNumChildren(), 0);
-
-  PlotConversion action;
+  SoToVRML2Action action;
   action.apply(axis.get());
   std::vector<SbVec3f> points = convertedPoints(action);
   ASSERT_EQ(points.size(), 2u * 4);  // the line and three ticks
