@@ -11,6 +11,7 @@
 #include "VrmlFileFixture.h"
 #include "platform/plivex/Plivex.h"
 #include "platform/scenar/Scenar.h"
+#include "support/ConversionScenes.h"
 #include "views/PoBaseView.h"
 #include "views/PoSceneView.h"
 
@@ -24,14 +25,6 @@ class ConversionFileTest : public VrmlFileFixture {
   }
 };
 
-SoCube* cube(float width, float height, float depth) {
-  auto* node = new SoCube;
-  node->width = width;
-  node->height = height;
-  node->depth = depth;
-  return node;
-}
-
 PoLinearAxis* axis(int type, float end) {
   auto* node = new PoLinearAxis;
   node->type.setValue(type);
@@ -40,65 +33,27 @@ PoLinearAxis* axis(int type, float end) {
   return node;
 }
 
-// A node of every toolkit class, a plotting node among them, with
-// transforms inside groups and kits, and values a file cannot hold as
-// they are.
-SoSeparator* makeToolkitScene() {
+// A node of every toolkit class and a plotting node, transforms inside
+// groups and kits, and values a file cannot hold as they are.
+SoSeparator* makeToolkitScene(int* calls) {
   auto* root = new SoSeparator;
-  root->addChild(new SoPerspectiveCamera);
-  root->addChild(new SoPickStyle);
-  root->addChild(new SoCallback);
-  auto* material = new SoMaterial;
-  material->diffuseColor.setValue(SbColor(0.2f, 0.6f, 1));
-  material->transparency.setValue(0.3f);
-  root->addChild(material);
+  root->addChild(makeEveryClassScene(axis(0, 1), calls));
+  root->addChild(makeTransformScene());
+  auto* bright = makeMaterial(SbColor(4, -1, NAN));
+  bright->transparency.setValue(2.0f);
+  root->addChild(bright);
   auto* points = new SoCoordinate3;
-  const SbVec3f square[6] = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {2, 2, 2}, {NAN, 3, 3}};
-  points->point.setValues(0, 6, square);
+  const SbVec3f odd[3] = {{NAN, 0, 0}, {INFINITY, 1, 0}, {0, -INFINITY, 0}};
+  points->point.setValues(0, 3, odd);
   root->addChild(points);
-  auto* faces = new SoFaceSet;
-  faces->numVertices.setValue(4);
-  root->addChild(faces);
-  auto* lines = new SoLineSet;
-  const int32_t runs[2] = {4, 2};
-  lines->numVertices.setValues(0, 2, runs);
-  root->addChild(lines);
-  auto* move = new SoTranslation;
-  move->translation.setValue(2, 0, 0);
-  root->addChild(move);
-  auto* group = new SoGroup;
-  auto* transform = new SoTransform;
-  transform->rotation.setValue(SbRotation(SbVec3f(1, 1, 0), 0.7f));
-  transform->scaleFactor.setValue(1, 2, -1);
-  transform->center.setValue(0, 0, 1);
-  group->addChild(transform);
-  group->addChild(cube(1, 2, 3));
-  root->addChild(group);
-  auto* unlit = new SoSeparator;
-  auto* model = new SoLightModel;
-  model->model = SoLightModel::BASE_COLOR;
-  unlit->addChild(model);
-  auto* bright = new SoMaterial;
-  bright->diffuseColor.setValue(SbColor(4, -1, 0.5f));
-  unlit->addChild(bright);
-  unlit->addChild(cube(NAN, 1, 1));
-  root->addChild(unlit);
-  auto* annotation = new SoAnnotation;
-  annotation->addChild(new SoLineSet);
-  root->addChild(annotation);
-  auto* cameraKit = new SoCameraKit;
-  cameraKit->set("transform", "translation 0 0 -3");
-  root->addChild(cameraKit);
-  auto* appearance = new SoAppearanceKit;
-  appearance->set("material", "diffuseColor 0 1 0");
-  root->addChild(appearance);
-  root->addChild(cube(1, 1, 1));
-  root->addChild(axis(0, 1));
+  root->addChild(new SoFaceSet);
+  root->addChild(makeCube(NAN, 1, 1));
   return root;
 }
 
 TEST_F(ConversionFileTest, aSceneOfEveryToolkitClassConvertsToFilesBothParsersAccept) {
-  SoSeparator* scene = makeToolkitScene();
+  int calls = 0;
+  SoSeparator* scene = makeToolkitScene(&calls);
   scene->ref();
   SoToVRML2Action plain;
   plain.apply(scene);
@@ -159,7 +114,7 @@ TEST_F(ConversionFileTest, plotsDrawTheirAxesAndViewsAreRecordedWithTheirGroupsI
   root->addChild(left);
   auto* framed = new SoGroup;
   auto* content = new SoSeparator;
-  content->addChild(cube(0.5f, 0.5f, 0.5f));
+  content->addChild(makeCube(0.5f, 0.5f, 0.5f));
   content->addChild(axis(0, 2));
   PoSceneView* right = view({0.5f, 0}, {0.5f, 0.5f}, content);
   right->isBackgroundVisible = TRUE;

@@ -14,6 +14,7 @@
 #include "platform/scenar/basic/SoDebugError.h"
 #include "platform/scenar/nodes/SoGroup.h"
 #include "platform/scenar/nodes/SoPath.h"
+#include "support/ToolkitTestSupport.h"
 
 namespace {
 
@@ -73,17 +74,11 @@ void ChildLogAction::initClass() {
 
 void ignorePost(const char*, const char*, void*) {}
 
-template <typename T>
-T* named(T* node, const char* name) {
-  node->setName(name);
-  return node;
-}
-
-class SoActionClassTest : public ::testing::Test {
+class SoActionClassTest : public LiveCountTest {
  protected:
   static void SetUpTestSuite() { SoDB::init(); }
   void SetUp() override {
-    live_ = SoBase::getLiveCount();
+    LiveCountTest::SetUp();
     ChildLogAction::initClass();
     SoDebugError::setHandler(ignorePost);
     SoDebugError::clearMessages();
@@ -93,11 +88,8 @@ class SoActionClassTest : public ::testing::Test {
     ChildLogAction::exitClass();
     LogAction::exitClass();
     SoDebugError::setHandler(nullptr);
-    EXPECT_EQ(SoBase::getLiveCount(), live_);
+    LiveCountTest::TearDown();
   }
-
- private:
-  long live_ = 0;
 };
 
 TEST_F(SoActionClassTest, elementTypesAreBadUntilTheirClassIsSetUpAndAfterItLeaves) {

@@ -18,6 +18,7 @@
 #include "platform/scenar/nodes/SoMaterial.h"
 #include "platform/scenar/nodes/SoPickStyle.h"
 #include "platform/scenar/nodes/SoTranslation.h"
+#include "support/ToolkitTestSupport.h"
 
 namespace {
 
@@ -63,20 +64,9 @@ SoCallbackAction::Callback* logAs(bool pre) {
   };
 }
 
-template <typename T>
-T* named(T* node, const char* name) {
-  node->setName(name);
-  return node;
-}
-
-class SoCallbackActionTest : public ::testing::Test {
+class SoCallbackActionTest : public LiveCountTest {
  protected:
   static void SetUpTestSuite() { SoDB::init(); }
-  void SetUp() override { live_ = SoBase::getLiveCount(); }
-  void TearDown() override { EXPECT_EQ(SoBase::getLiveCount(), live_); }
-
- private:
-  long live_ = 0;
 };
 
 TEST_F(SoCallbackActionTest, shapesSeeTheStateTheirPropertiesSetAndSeparatorsKeepIt) {

