@@ -33,10 +33,17 @@ PoLinearAxis* axis(int type, float end) {
   return node;
 }
 
-// A node of every toolkit class and a plotting node, transforms inside
-// groups and kits, and values a file cannot hold as they are.
+// A node of every toolkit class, a plotting node and a scene view,
+// transforms inside groups and kits, and values a file cannot hold as they
+// are.
 SoSeparator* makeToolkitScene(int* calls) {
   auto* root = new SoSeparator;
+  auto* view = new PoSceneView;
+  view->isBorderVisible = TRUE;
+  auto* plot = new SoGroup;
+  plot->addChild(axis(2, 1));
+  view->setPart("scene", plot);
+  root->addChild(view);
   root->addChild(makeEveryClassScene(axis(0, 1), calls));
   root->addChild(makeTransformScene());
   auto* bright = makeMaterial(SbColor(4, -1, NAN));

@@ -239,6 +239,22 @@ TEST_F(SoToVRML2ActionTest, settingsDecideSharingAndFacesAndAreAllACopyTakes) {
   root->unref();
 }
 
+TEST_F(SoToVRML2ActionTest, theClassesRegisterAgainAfterExitClassAndConvertAsBefore) {
+  SoToVRML2Action::exitClass();
+  SoToVRMLAction::exitClass();
+  EXPECT_TRUE(SoType::fromName("ToVRML2Action").isBad());
+  SoToVRML2Action::initClass();
+  EXPECT_TRUE(SoToVRML2Action::getClassTypeId().isDerivedFrom(SoToVRMLAction::getClassTypeId()));
+  EXPECT_TRUE(SoToVRML2Action::getClassEnabledElements()->isEnabled(
+      SoModelMatrixElement::getClassStackIndex()));
+  SoCube* box = makeCube(1, 1, 1);
+  box->ref();
+  SoToVRML2Action action;
+  action.apply(box);
+  EXPECT_TRUE(childAs<SoVRMLShape>(convertedScene(action), 2));
+  box->unref();
+}
+
 // A worker that also converts IoTestNode, as a cube, and counts its
 // instances.
 class CubeGuts : public SoConvertGuts {

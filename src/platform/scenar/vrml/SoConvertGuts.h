@@ -22,7 +22,9 @@ class SoToVRMLAction;
 //   transform, translation, coordinates, face set, line set, material,
 //   light model, cube     a copy
 //   pick style, callback  nothing; they still act on the traversal (a
-//   node, camera          callback node calls its function with the action)
+//   node, camera          callback node calls its function with the action);
+//                         a camera is left out as the world is seen through
+//                         the browser's own viewpoint
 //   any other class       an empty group, its content left alone, unless
 //                         its library registered a converter for it
 //
