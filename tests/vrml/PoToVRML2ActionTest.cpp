@@ -13,6 +13,7 @@
 #include "platform/plivex/Plivex.h"
 #include "platform/scenar/Scenar.h"
 #include "support/ConversionScenes.h"
+#include "support/ToolkitTestSupport.h"
 #include "views/PoBaseView.h"
 #include "views/PoSceneView.h"
 #include "vrml/PoToVRML2Action.h"
@@ -72,14 +73,6 @@ template <typename T>
 T* childOf(SoNode* group, int index) {
   auto* vrml = dynamic_cast<SoVRMLGroup*>(group);
   return vrml ? dynamic_cast<T*>(vrml->getChild(index)) : nullptr;
-}
-
-int countBelow(SoNode* root, SoType type) {
-  SoSearchAction search;
-  search.setType(type);
-  search.setInterest(SoSearchAction::ALL);
-  search.apply(root);
-  return search.getPaths().getLength();
 }
 
 int shapesIn(SoNode* root) { return countBelow(root, SoVRMLShape::getClassTypeId()); }
