@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include "SceneIoTestNodes.h"
 #include "platform/scenar/SoDB.h"
 #include "platform/scenar/fields/SoField.h"
 #include "platform/scenar/fields/SoSFields.h"
@@ -55,30 +56,12 @@ LinkNode::LinkNode() {
   addAuditor(this);
 }
 
-class SoFieldConnectionTest : public ::testing::Test {
+class SoFieldConnectionTest : public HeldNodesTest<LinkNode> {
  protected:
   static void SetUpTestSuite() {
     SoDB::init();
     LinkNode::initClass();
   }
-  void SetUp() override { live = SoBase::getLiveCount(); }
-  void TearDown() override {
-    for (LinkNode* node : nodes) node->unref();
-    EXPECT_EQ(SoBase::getLiveCount(), live);
-  }
-  LinkNode* make() {
-    nodes.push_back(new LinkNode);
-    nodes.back()->ref();
-    return nodes.back();
-  }
-  // Unreferences the node made by make(): it is deleted.
-  void drop(LinkNode* node) {
-    std::erase(nodes, node);
-    node->unref();
-  }
-
-  long live = 0;
-  std::vector<LinkNode*> nodes;
 };
 
 }  // namespace
