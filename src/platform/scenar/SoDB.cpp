@@ -34,6 +34,21 @@
 #include "platform/scenar/nodes/SoShape.h"
 #include "platform/scenar/nodes/SoTransform.h"
 #include "platform/scenar/nodes/SoTranslation.h"
+#include "platform/scenar/vrml/SoVRMLAppearance.h"
+#include "platform/scenar/vrml/SoVRMLCollision.h"
+#include "platform/scenar/vrml/SoVRMLCoordinate.h"
+#include "platform/scenar/vrml/SoVRMLGroup.h"
+#include "platform/scenar/vrml/SoVRMLIndexedFaceSet.h"
+#include "platform/scenar/vrml/SoVRMLIndexedLineSet.h"
+#include "platform/scenar/vrml/SoVRMLIndexedShape.h"
+#include "platform/scenar/vrml/SoVRMLMaterial.h"
+#include "platform/scenar/vrml/SoVRMLNavigationInfo.h"
+#include "platform/scenar/vrml/SoVRMLNode.h"
+#include "platform/scenar/vrml/SoVRMLProximitySensor.h"
+#include "platform/scenar/vrml/SoVRMLShape.h"
+#include "platform/scenar/vrml/SoVRMLTransform.h"
+#include "platform/scenar/vrml/SoVRMLViewpoint.h"
+#include "platform/scenar/vrml/SoVRMLWorldInfo.h"
 
 namespace {
 std::atomic<bool> initialized{false};
@@ -77,6 +92,21 @@ void SoDB::init() {
   SoBaseKit::initClass();
   SoCameraKit::initClass();
   SoAppearanceKit::initClass();
+  SoVRMLNode::initClass();
+  SoVRMLGroup::initClass();
+  SoVRMLTransform::initClass();
+  SoVRMLCollision::initClass();
+  SoVRMLViewpoint::initClass();
+  SoVRMLProximitySensor::initClass();
+  SoVRMLShape::initClass();
+  SoVRMLAppearance::initClass();
+  SoVRMLMaterial::initClass();
+  SoVRMLCoordinate::initClass();
+  SoVRMLIndexedShape::initClass();
+  SoVRMLIndexedFaceSet::initClass();
+  SoVRMLIndexedLineSet::initClass();
+  SoVRMLWorldInfo::initClass();
+  SoVRMLNavigationInfo::initClass();
   initialized = true;
 }
 

@@ -78,4 +78,21 @@ TEST(SbRotationTest, EqualsTreatsNegatedQuaternionAsSameRotation) {
   EXPECT_TRUE(r.equals(SbRotation(q[0] + 1e-5f, q[1], q[2], q[3]), 1e-4f));
 }
 
+TEST(SbRotationTest, RotationOfItsMatrixIsItself) {
+  // Half turns and turns near them reach every branch of the conversion.
+  const SbVec3f axes[] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {1, 2, 3}, {-3, 1, 0.5f}};
+  for (const SbVec3f& axis : axes) {
+    for (float angle : {0.0f, 0.3f, 2.0f, 3.1f, 3.14159265f, 4.0f, -1.0f}) {
+      const SbRotation r(axis, angle);
+      SbRotation back;
+      back.setValue(r.getMatrix());
+      EXPECT_TRUE(back.equals(r, 2e-7f)) << angle;
+    }
+  }
+  SbMatrix bad;
+  bad[0][0] = NAN;
+  SbRotation none(SbVec3f(0, 0, 1), 1.0f);
+  EXPECT_EQ(none.setValue(bad), SbRotation());
+}
+
 }  // namespace

@@ -1,6 +1,10 @@
 #include "SceneIoTestNodes.h"
 
+#include <gtest/gtest.h>
+
 #include "platform/scenar/SoDB.h"
+#include "platform/scenar/actions/SoWriteAction.h"
+#include "platform/scenar/files/SoInput.h"
 
 namespace {
 const SoEnumEntry kStyles[] = {
@@ -36,4 +40,19 @@ void initSceneIoTestNodes() {
   SoDB::init();
   IoTestNode::initClass();
   IoTestHolder::initClass();
+}
+
+std::string writeScene(SoNode* node) {
+  SoWriteAction action;
+  action.apply(node);
+  return action.getOutput()->getBuffer();
+}
+
+SoNode* readScene(const std::string& text) {
+  SoInput in;
+  in.setBuffer(text);
+  SoNode* node = nullptr;
+  EXPECT_TRUE(SoDB::read(&in, node)) << in.getErrorMessage().str();
+  if (node) node->ref();
+  return node;
 }

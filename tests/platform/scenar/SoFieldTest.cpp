@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <random>
@@ -100,6 +101,21 @@ TEST(SoFieldTextTest, everyFiniteFloatPatternRoundTrips) {
     std::memcpy(&backBits, &back.getValue(), sizeof backBits);
     ASSERT_EQ(backBits, bits) << text;
   }
+}
+
+TEST(SoFieldTextTest, nonFiniteFloatsWriteAsFiniteNumbersThatRead) {
+  SoMFFloat field;
+  const float values[] = {INFINITY, -INFINITY, NAN};
+  field.setValues(0, 3, values);
+  const std::string text = textOf(field);
+  EXPECT_EQ(text, "[3.4028235e+38, -3.4028235e+38, 0]");
+  SoMFFloat back;
+  ASSERT_TRUE(back.set(text.c_str())) << text;
+  EXPECT_EQ(back[0], FLT_MAX);
+  EXPECT_EQ(back[1], -FLT_MAX);
+  SoSFVec3f vector;
+  vector.setValue(SbVec3f(NAN, -INFINITY, 1));
+  EXPECT_EQ(textOf(vector), "0 -3.4028235e+38 1");
 }
 
 TEST(SoFieldTextTest, integersReadDecimalAndHexWithinRange) {

@@ -1,13 +1,53 @@
 #include "platform/scenar/actions/SoWriteAction.h"
 
+#include <algorithm>
+#include <array>
+#include <string_view>
+
 #include "platform/scenar/fields/SoFieldData.h"
+#include "platform/scenar/fields/SoMFNode.h"
 #include "platform/scenar/fields/SoSFNode.h"
 #include "platform/scenar/files/SoInput.h"
 #include "platform/scenar/nodes/SoNode.h"
+#include "platform/scenar/vrml/SoVRMLNode.h"
 
 namespace {
+
 thread_local SoWriteAction* currentAction = nullptr;
+
+// The words VRML97 files reserve, and those of the later format that readers
+// of both reserve too: none of them can be a DEF name.
+bool isVRMLKeyword(std::string_view word) {
+  static constexpr std::array<std::string_view, 26> keywords = {
+      "AS",          "COMPONENT", "CONNECT",      "DEF",   "EXPORT",         "EXTERNPROTO",
+      "FALSE",       "IMPORT",    "IS",           "META",  "NULL",           "PROFILE",
+      "PROTO",       "ROUTE",     "TO",           "TRUE",  "UNIT",           "USE",
+      "eventIn",     "eventOut",  "exposedField", "field", "initializeOnly", "inputOnly",
+      "inputOutput", "outputOnly"};
+  return std::find(keywords.begin(), keywords.end(), word) != keywords.end();
 }
+
+bool holdsNodes(const SoField* field) {
+  return dynamic_cast<const SoSFNode*>(field) || dynamic_cast<const SoMFNode*>(field);
+}
+
+// Stands for a list of nodes written on their own, so that one write shares
+// DEF names among them.
+class NodeList : public SoNode {
+ public:
+  explicit NodeList(const std::vector<SoNode*>& nodes) : nodes_(nodes) {}
+  ~NodeList() override = default;
+  void write(SoWriteAction* action) override {
+    std::string text;
+    action->writeNodeListValue(nodes_, text);
+    action->getOutput()->write(text);
+  }
+
+ private:
+  const std::vector<SoNode*>& nodes_;
+};
+
+}  // namespace
 
 SO_ACTION_SOURCE(SoWriteAction, SoAction)
 
@@ -46,6 +86,8 @@ void SoWriteAction::beginTraversal(SoNode* node) {
   usedNames_.clear();
   nextNameNumber_ = 0;
   bodyHasLines_.clear();
+  routes_.clear();
+  vrml2_ = node->isOfType(SoVRMLNode::getClassTypeId());
 
   const bool wasDiscarding = output_->isDiscarding();
   counting_ = true;
@@ -54,19 +96,25 @@ void SoWriteAction::beginTraversal(SoNode* node) {
   output_->setDiscard(wasDiscarding);
   counting_ = false;
   bodyHasLines_.clear();
+  keepRoutesInGraph();
 
   setTerminated(false);
-  output_->beginTopLevelNode();
+  output_->beginTopLevelNode(vrml2_ ? SoOutput::getVRML2Header() : SoOutput::getHeader());
   output_->indent();
   traverse(node);
   output_->write('\n');
+  writeRoutes();
   currentAction = previous;
+}
+
+bool SoWriteAction::isValidName(const std::string& name) const {
+  return SoInput::isValidDefName(name) && !(vrml2_ && isVRMLKeyword(name));
 }
 
 std::string SoWriteAction::chooseName(const SoNode* node, const NodeInfo& info) {
   const std::string own = node->getName().getString();
-  if (SoInput::isValidDefName(own) && !usedNames_.count(own)) return own;
-  if (info.count < 2) return std::string();
+  if (isValidName(own) && !usedNames_.count(own)) return own;
+  if (info.count < 2 && !info.routed) return std::string();
   std::string made;
   do made = std::string(1, '_').append(std::to_string(nextNameNumber_++));
   while (usedNames_.count(made) || ownNames_.count(made));
@@ -78,7 +126,8 @@ SbBool SoWriteAction::beginNode(SoNode* node) {
   if (counting_) {
     if (++info.count > 1) return FALSE;
     const std::string own = node->getName().getString();
-    if (SoInput::isValidDefName(own)) ownNames_.insert(own);
+    if (isValidName(own)) ownNames_.insert(own);
+    if (vrml2_) collectRoutes(node);
   } else {
     if (info.written && !info.name.empty()) {
       output_->write("USE ");
@@ -97,7 +146,9 @@ SbBool SoWriteAction::beginNode(SoNode* node) {
         output_->write(' ');
       }
     }
-    output_->write(node->getTypeId().getName().getString());
+    const auto* vrmlNode = vrml2_ ? dynamic_cast<const SoVRMLNode*>(node) : nullptr;
+    output_->write(vrmlNode ? vrmlNode->getFileTypeName()
+                            : node->getTypeId().getName().getString());
     output_->write(" {");
   }
   bodyHasLines_.push_back(false);
@@ -107,20 +158,24 @@ SbBool SoWriteAction::beginNode(SoNode* node) {
 
 void SoWriteAction::writeFields(SoNode* node) {
   const SoFieldData* data = node->getFieldData();
-  for (int i = 0; data && i < data->getNumFields(); ++i) {
-    const SoField* field = data->getField(node, i);
-    if (field->isDefault()) continue;
-    std::string value;
-    if (counting_) {
-      // Only node-valued fields lead to nodes to count.
-      if (dynamic_cast<const SoSFNode*>(field)) field->write(value);
-      continue;
+  const int count = data ? data->getNumFields() : 0;
+  for (const bool lists : {false, true}) {
+    for (int i = 0; i < count; ++i) {
+      const SoField* field = data->getField(node, i);
+      if (field->isDefault() || (dynamic_cast<const SoMFNode*>(field) != nullptr) != lists)
+        continue;
+      std::string value;
+      if (counting_) {
+        // Only node-valued fields lead to nodes to count.
+        if (holdsNodes(field)) field->write(value);
+        continue;
+      }
+      startBodyLine();
+      output_->write(data->getFieldName(i).getString());
+      output_->write(' ');
+      field->write(value);
+      output_->write(value);
     }
-    startBodyLine();
-    output_->write(data->getFieldName(i).getString());
-    output_->write(' ');
-    field->write(value);
-    output_->write(value);
   }
 }
 
@@ -158,4 +213,87 @@ void SoWriteAction::writeNodeValue(SoNode* node, std::string& out) {
   std::string* previous = output_->capture(&out);
   traverse(node);
   output_->capture(previous);
+}
+
+void SoWriteAction::writeNodeListValue(const std::vector<SoNode*>& nodes, std::string& out) {
+  if (counting_) {
+    for (SoNode* node : nodes) traverse(node);
+    return;
+  }
+  std::string* previous = output_->capture(&out);
+  output_->write('[');
+  if (!nodes.empty()) {
+    output_->incrementIndent();
+    for (SoNode* node : nodes) {
+      output_->write('\n');
+      output_->indent();
+      traverse(node);
+    }
+    output_->decrementIndent();
+    output_->write('\n');
+    output_->indent();
+  }
+  output_->write(']');
+  output_->capture(previous);
+}
+
+void SoWriteAction::writeAlone(SoNode* node, std::string& out) {
+  SoOutput output;
+  output.setHeaderEnabled(FALSE);
+  SoWriteAction action(&output);
+  action.apply(node);
+  std::string text = output.getBuffer();
+  while (!text.empty() && text.back() == '\n') text.pop_back();
+  out += text;
+}
+
+void SoWriteAction::writeFieldValue(SoNode* node, std::string& out) {
+  if (!node) {
+    out += "NULL";
+  } else if (currentAction) {
+    currentAction->writeNodeValue(node, out);
+  } else {
+    writeAlone(node, out);
+  }
+}
+
+void SoWriteAction::writeFieldValue(const std::vector<SoNode*>& nodes, std::string& out) {
+  if (currentAction) {
+    currentAction->writeNodeListValue(nodes, out);
+    return;
+  }
+  NodeList list(nodes);
+  writeAlone(&list, out);
+}
+
+void SoWriteAction::collectRoutes(const SoNode* node) {
+  const auto* to = dynamic_cast<const SoVRMLNode*>(node);
+  const SoFieldData* data = node->getFieldData();
+  for (int i = 0; to && data && i < data->getNumFields(); ++i) {
+    const SoField* field = data->getField(node, i);
+    const SoField* source = field->getConnectedField();
+    const auto* from = source ? dynamic_cast<const SoVRMLNode*>(source->getContainer()) : nullptr;
+    SbName fromEvent, toEvent;
+    if (from && from->getEventOutName(source, fromEvent) && to->getEventInName(field, toEvent))
+      routes_.push_back({from, fromEvent.getString(), to, toEvent.getString()});
+  }
+}
+
+void SoWriteAction::keepRoutesInGraph() {
+  std::erase_if(routes_, [this](const Route& route) { return !nodes_.count(route.from); });
+  for (const Route& route : routes_) nodes_[route.from].routed = nodes_[route.to].routed = true;
+}
+
+void SoWriteAction::writeRoutes() {
+  bool first = true;
+  for (const Route& route : routes_) {
+    const NodeInfo& from = nodes_[route.from];
+    const NodeInfo& to = nodes_[route.to];
+    // Both ends are named, unless the traversal changed between the passes.
+    if (from.name.empty() || to.name.empty()) continue;
+    output_->write(first ? "\nROUTE " : "ROUTE ");
+    first = false;
+    output_->write(from.name + '.' + route.fromEvent + " TO " + to.name + '.' + route.toEvent);
+    output_->write('\n');
+  }
 }

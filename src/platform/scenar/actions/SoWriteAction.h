@@ -21,6 +21,14 @@
 // Node classes write themselves in their write virtual with beginNode,
 // writeFields, startBodyLine (before each nested item such as a child) and
 // endNode; both passes run through them.
+//
+// A graph whose root is a VRML 2.0 node (SoVRMLNode) is written as a VRML97
+// file: the header "#VRML V2.0 utf8", the nodes under their VRML97 type names,
+// and after the root, at the top level, a ROUTE statement for each connection
+// between two VRML 2.0 nodes of the graph that VRML97 can express
+// ("ROUTE A.position_changed TO B.set_translation"). The nodes at either end
+// of a route are DEF-named even when met once, and no DEF name is a VRML97
+// keyword.
 class SoWriteAction : public SoAction {
   SO_ACTION_HEADER(SoWriteAction);
 
@@ -40,7 +48,8 @@ class SoWriteAction : public SoAction {
   // (in the counting pass: met already), so that its body must not be written.
   // After TRUE the body follows and endNode closes it.
   SbBool beginNode(SoNode* node);
-  // Writes every field of node that does not hold its default, one per line.
+  // Writes every field of node that does not hold its default, one per line;
+  // fields holding lists of nodes come last.
   void writeFields(SoNode* node);
   // Starts a new line of the body of the node being written.
   void startBodyLine();
@@ -48,6 +57,14 @@ class SoWriteAction : public SoAction {
   // Writes node as a field value into out, nested at the current indentation:
   // what a node-valued field writes while the action runs.
   void writeNodeValue(SoNode* node, std::string& out);
+  // The same for a list of nodes: "[", a line per node, "]".
+  void writeNodeListValue(const std::vector<SoNode*>& nodes, std::string& out);
+
+  // What node-valued fields write into out: inside a write on this thread,
+  // writeNodeValue or writeNodeListValue of that write; elsewhere the nodes
+  // are written by a write of their own, without header.
+  static void writeFieldValue(SoNode* node, std::string& out);
+  static void writeFieldValue(const std::vector<SoNode*>& nodes, std::string& out);
 
  protected:
   const std::vector<int>& getEnabledElements() const override;
@@ -57,15 +74,31 @@ class SoWriteAction : public SoAction {
   struct NodeInfo {
     int count = 0;
     bool written = false;
-    std::string name;  // the DEF name, empty if none
+    bool routed = false;  // at an end of a route written
+    std::string name;     // the DEF name, empty if none
+  };
+  struct Route {
+    const SoNode* from;
+    std::string fromEvent;
+    const SoNode* to;
+    std::string toEvent;
   };
 
   static void writeNode(SoAction* action, SoNode* node);
+  static void writeAlone(SoNode* node, std::string& out);
+  bool isValidName(const std::string& name) const;
   std::string chooseName(const SoNode* node, const NodeInfo& info);
+  // Counting pass: records the routes into node's fields.
+  void collectRoutes(const SoNode* node);
+  // Keeps the routes both of whose nodes were met and marks those nodes.
+  void keepRoutesInGraph();
+  void writeRoutes();
 
   std::unique_ptr<SoOutput> ownOutput_;
   SoOutput* output_;
   bool counting_ = false;
+  bool vrml2_ = false;
+  std::vector<Route> routes_;
   std::unordered_map<const SoNode*, NodeInfo> nodes_;
   std::unordered_set<std::string> ownNames_;   // valid names of the nodes met
   std::unordered_set<std::string> usedNames_;  // DEF names written

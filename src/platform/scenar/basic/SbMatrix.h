@@ -34,6 +34,29 @@ class SbMatrix {
   void setScale(const SbVec3f& s);
   void setRotate(const SbRotation& r);
 
+  // The matrix that scales by scaleFactor along the axes of scaleOrientation,
+  // rotates by rotation, then translates by translation, all about the origin:
+  // inverse(SO) * S * SO * R * T.
+  void setTransform(const SbVec3f& translation, const SbRotation& rotation,
+                    const SbVec3f& scaleFactor, const SbRotation& scaleOrientation);
+  // The same about center: translate(-center) * ... * translate(center) * T.
+  void setTransform(const SbVec3f& translation, const SbRotation& rotation,
+                    const SbVec3f& scaleFactor, const SbRotation& scaleOrientation,
+                    const SbVec3f& center);
+  // The inverse of setTransform, for an affine matrix (its last column is taken
+  // as 0 0 0 1): the translation, and the polar decomposition of the linear
+  // part into a rotation after a scale along the axes of scaleOrientation,
+  // computed in double. Scale factors equal to float precision come out as
+  // one scale without scale orientation, 1 when within rounding of 1, so that
+  // a rigid motion gives a translation and a rotation only. A mirroring matrix
+  // (negative determinant) gives three negative scale factors, a singular one
+  // zero scale factors; a matrix with a non-finite element gives no
+  // translation, no rotation and scale 1.
+  void getTransform(SbVec3f& translation, SbRotation& rotation, SbVec3f& scaleFactor,
+                    SbRotation& scaleOrientation) const;
+  void getTransform(SbVec3f& translation, SbRotation& rotation, SbVec3f& scaleFactor,
+                    SbRotation& scaleOrientation, const SbVec3f& center) const;
+
   // this = this * m: m applies after this.
   SbMatrix& multRight(const SbMatrix& m);
   // this = m * this: m applies before this.

@@ -1,5 +1,6 @@
 #include "platform/scenar/basic/SbRotation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -47,6 +48,44 @@ SbRotation& SbRotation::setValue(float q0, float q1, float q2, float q3) {
   q_[1] = static_cast<float>(q1 / n);
   q_[2] = static_cast<float>(q2 / n);
   q_[3] = static_cast<float>(q3 / n);
+  return *this;
+}
+
+SbRotation& SbRotation::setValue(const SbMatrix& m) {
+  // m is the transpose of the column-vector rotation matrix; the quaternion
+  // comes from the largest of w, x, y, z, found from the diagonal.
+  const double m00 = m[0][0], m11 = m[1][1], m22 = m[2][2];
+  const double trace = m00 + m11 + m22;
+  double q[4];
+  if (trace >= m00 && trace >= m11 && trace >= m22) {
+    const double s = 2.0 * std::sqrt(std::max(1.0 + trace, 0.0));
+    q[0] = (double(m[1][2]) - m[2][1]) / s;
+    q[1] = (double(m[2][0]) - m[0][2]) / s;
+    q[2] = (double(m[0][1]) - m[1][0]) / s;
+    q[3] = 0.25 * s;
+  } else if (m00 >= m11 && m00 >= m22) {
+    const double s = 2.0 * std::sqrt(std::max(1.0 + m00 - m11 - m22, 0.0));
+    q[0] = 0.25 * s;
+    q[1] = (double(m[0][1]) + m[1][0]) / s;
+    q[2] = (double(m[0][2]) + m[2][0]) / s;
+    q[3] = (double(m[1][2]) - m[2][1]) / s;
+  } else if (m11 >= m22) {
+    const double s = 2.0 * std::sqrt(std::max(1.0 - m00 + m11 - m22, 0.0));
+    q[0] = (double(m[0][1]) + m[1][0]) / s;
+    q[1] = 0.25 * s;
+    q[2] = (double(m[1][2]) + m[2][1]) / s;
+    q[3] = (double(m[2][0]) - m[0][2]) / s;
+  } else {
+    const double s = 2.0 * std::sqrt(std::max(1.0 - m00 - m11 + m22, 0.0));
+    q[0] = (double(m[0][2]) + m[2][0]) / s;
+    q[1] = (double(m[1][2]) + m[2][1]) / s;
+    q[2] = 0.25 * s;
+    q[3] = (double(m[0][1]) - m[1][0]) / s;
+  }
+  // A non-finite matrix gives non-finite components, which make the identity.
+  const double n = std::sqrt(q[0] * q[0] + q[1] * q[1] + q[2] * q[2] + q[3] * q[3]);
+  if (!(n > 0.0) || !std::isfinite(n)) return *this = SbRotation();
+  for (int i = 0; i < 4; ++i) q_[i] = static_cast<float>(q[i] / n);
   return *this;
 }
 

@@ -39,6 +39,9 @@ class SbRotation {
   SbRotation& setValue(const SbVec3f& from, const SbVec3f& to);
   SbRotation& setValue(float q0, float q1, float q2, float q3);
   SbRotation& setValue(const float q[4]) { return setValue(q[0], q[1], q[2], q[3]); }
+  // The rotation of a rotation matrix (getMatrix's convention): its upper 3x3
+  // part, orthonormal with determinant 1 up to rounding.
+  SbRotation& setValue(const SbMatrix& m);
 
   // The quaternion components x, y, z, w.
   const float* getValue() const { return q_; }

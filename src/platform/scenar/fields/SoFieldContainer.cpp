@@ -11,10 +11,24 @@ void SoFieldContainer::initClass() {
     classTypeId_ = SoType::createType(SoBase::getClassTypeId(), "FieldContainer");
 }
 
+namespace {
+
+SoField* findIn(const SoFieldData* data, const SoFieldContainer* object, const SbName& name) {
+  return data ? data->getField(object, data->getIndex(name)) : nullptr;
+}
+
+SbBool nameIn(const SoFieldData* data, const SoFieldContainer* object, const SoField* field,
+              SbName& name) {
+  const int index = data ? data->getIndex(object, field) : -1;
+  if (index < 0) return FALSE;
+  name = data->getFieldName(index);
+  return TRUE;
+}
+
+}  // namespace
+
 SoField* SoFieldContainer::getField(const SbName& name) const {
-  const SoFieldData* data = getFieldData();
-  if (!data) return nullptr;
-  return data->getField(this, data->getIndex(name));
+  return findIn(getFieldData(), this, name);
 }
 
 int SoFieldContainer::getFields(std::vector<SoField*>& fields) const {
@@ -25,11 +39,15 @@ int SoFieldContainer::getFields(std::vector<SoField*>& fields) const {
 }
 
 SbBool SoFieldContainer::getFieldName(const SoField* field, SbName& name) const {
-  const SoFieldData* data = getFieldData();
-  int index = data ? data->getIndex(this, field) : -1;
-  if (index < 0) return FALSE;
-  name = data->getFieldName(index);
-  return TRUE;
+  return nameIn(getFieldData(), this, field, name);
+}
+
+SoField* SoFieldContainer::getOutput(const SbName& name) const {
+  return findIn(getOutputData(), this, name);
+}
+
+SbBool SoFieldContainer::getOutputName(const SoField* output, SbName& name) const {
+  return nameIn(getOutputData(), this, output, name);
 }
 
 SbBool SoFieldContainer::set(const char* fieldValues, SbString* errorText) {

@@ -19,6 +19,14 @@ class SoFieldContainer : public SoBase {
   int getFields(std::vector<SoField*>& fields) const;
   SbBool getFieldName(const SoField* field, SbName& name) const;
 
+  // Outputs: values the object sets itself (a sensor's readings) that fields
+  // can be connected from. They are field objects of the object, listed apart
+  // from its fields: they are neither read, written nor copied with it, and
+  // no field can be connected into them. nullptr for a class without outputs.
+  virtual const SoFieldData* getOutputData() const { return nullptr; }
+  SoField* getOutput(const SbName& name) const;
+  SbBool getOutputName(const SoField* output, SbName& name) const;
+
   // Sets fields from "name value name value ..." in the scene-file syntax. Stops
   // at the first bad name or value and returns FALSE, the reason in errorText.
   SbBool set(const char* fieldValues, SbString* errorText = nullptr);

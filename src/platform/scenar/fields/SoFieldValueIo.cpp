@@ -1,5 +1,6 @@
 #include "platform/scenar/fields/SoFieldValueIo.h"
 
+#include <cmath>
 #include <limits>
 
 namespace scenar::detail {
@@ -8,6 +9,12 @@ bool expectEnd(TextReader& in) {
   if (in.atEnd()) return true;
   in.setError("unexpected " + quoteInput(in.rest()) + " after the value");
   return false;
+}
+
+void ValueIo<float>::write(std::string& out, float value) {
+  if (std::isnan(value)) value = 0.0f;
+  if (std::isinf(value)) value = std::copysign(std::numeric_limits<float>::max(), value);
+  out += SbString::fromFloatExact(value).str();
 }
 
 bool ValueIo<int32_t>::read(TextReader& in, int32_t& value) {

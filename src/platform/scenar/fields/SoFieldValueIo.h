@@ -2,6 +2,8 @@
 
 // How each value type reads and writes in the scene-file syntax. Numbers are
 // written in the shortest form that reads back exactly, whatever the locale.
+// Files hold finite numbers only: a float infinity is written as the largest
+// float of its sign, NaN as 0.
 
 #include <cstdint>
 #include <string>
@@ -15,7 +17,7 @@ namespace scenar::detail {
 template <>
 struct ValueIo<float> {
   static bool read(TextReader& in, float& value) { return in.readFloat(value); }
-  static void write(std::string& out, float value) { out += SbString::fromFloatExact(value).str(); }
+  static void write(std::string& out, float value);
 };
 
 template <>

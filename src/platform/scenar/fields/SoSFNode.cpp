@@ -5,7 +5,6 @@
 #include "platform/scenar/fields/SoFieldContainer.h"
 #include "platform/scenar/fields/SoSubField.h"
 #include "platform/scenar/files/SoInput.h"
-#include "platform/scenar/files/SoOutput.h"
 
 SoSFNode::~SoSFNode() {
   if (node_) {
@@ -57,25 +56,7 @@ bool SoSFNode::read(scenar::TextReader& in, bool wholeText) {
   return true;
 }
 
-void SoSFNode::write(std::string& out) const {
-  if (!node_) {
-    out += "NULL";
-    return;
-  }
-  // Inside a write the node is written nested, sharing the write's DEF names;
-  // elsewhere it is written on its own.
-  if (SoWriteAction* action = SoWriteAction::getCurrent()) {
-    action->writeNodeValue(node_, out);
-    return;
-  }
-  SoOutput output;
-  output.setHeaderEnabled(FALSE);
-  SoWriteAction action(&output);
-  action.apply(node_);
-  std::string text = output.getBuffer();
-  while (!text.empty() && text.back() == '\n') text.pop_back();
-  out += text;
-}
+void SoSFNode::write(std::string& out) const { SoWriteAction::writeFieldValue(node_, out); }
 
 void SoSFNode::nodeChanged(SoNode*, SoField*) {
   if (SoFieldContainer* container = getContainer())

@@ -52,10 +52,10 @@ void SoOutput::indent() {
   }
 }
 
-void SoOutput::beginTopLevelNode() {
+void SoOutput::beginTopLevelNode(const char* header) {
   if (!startedWriting_) {
     if (headerEnabled_) {
-      write(getHeader());
+      write(header);
       write("\n\n");
     }
     startedWriting_ = true;

@@ -31,8 +31,11 @@ class SoOutput {
   SbBool isToBuffer() const { return file_ == nullptr; }
 
   // Whether the header line is written before the first node (on by default).
+  // It is getHeader(), or getVRML2Header() when the first node is a VRML 2.0 graph.
   void setHeaderEnabled(SbBool on) { headerEnabled_ = on; }
   static const char* getHeader() { return "#Scenar V1.0 ascii"; }
+  // The header of a VRML 2.0 graph's file (see SoWriteAction).
+  static const char* getVRML2Header() { return "#VRML V2.0 utf8"; }
 
   void write(std::string_view text);
   void write(char c) { write(std::string_view(&c, 1)); }
@@ -47,8 +50,9 @@ class SoOutput {
  private:
   friend class SoWriteAction;
 
-  // Called by the write action before each top-level node.
-  void beginTopLevelNode();
+  // Called by the write action before each top-level node, with the header
+  // line that goes first when nothing was written yet.
+  void beginTopLevelNode(const char* header);
   // Sends what is written to capture (nullptr: to the buffer or file again)
   // or, with discard, nowhere. Returns the previous capture.
   std::string* capture(std::string* target) {

@@ -35,6 +35,8 @@ class SoNode : public SoFieldContainer {
   static void initClass();
   static const SoFieldData* getClassFieldData();
   const SoFieldData* getFieldData() const override { return getClassFieldData(); }
+  // A plain node has no outputs; see SO_NODE_OUTPUT_HEADER.
+  static const SoFieldData* getClassOutputData() { return nullptr; }
 
   void addAuditor(SoNodeAuditor* auditor);
   void removeAuditor(SoNodeAuditor* auditor);

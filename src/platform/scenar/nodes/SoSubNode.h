@@ -16,6 +16,12 @@
 //     SO_NODE_CONSTRUCTOR(MyNode);
 //     SO_NODE_ADD_FIELD(width, (1.0f));
 //   }
+//
+// A class with outputs (see SoFieldContainer::getOutputData) adds
+// SO_NODE_OUTPUT_HEADER(MyNode) to its declaration, SO_NODE_OUTPUT_SOURCE(MyNode)
+// to its source, and records each output in its constructor:
+//   SoSFVec3f value_changed;                  // in the class
+//   SO_NODE_ADD_OUTPUT(value_changed);        // in the constructor
 
 #include "platform/scenar/basic/SbThreadMutex.h"
 #include "platform/scenar/fields/SoFieldData.h"
@@ -82,4 +88,27 @@
   do {                                                                          \
     if (firstInstance) fieldData->addField(this, #fieldName, &this->fieldName); \
     this->fieldName.setContainer(this);                                         \
+  } while (false)
+
+// The list of a class's outputs, made by the first instance from the parent
+// class's list.
+#define SO_NODE_OUTPUT_HEADER(className)                                   \
+ public:                                                                   \
+  static const SoFieldData* getClassOutputData() { return outputData; }    \
+  const SoFieldData* getOutputData() const override { return outputData; } \
+                                                                           \
+ private:                                                                  \
+  static SoFieldData* outputData
+
+#define SO_NODE_OUTPUT_SOURCE(className) SoFieldData* className::outputData = nullptr;
+
+// Records an output, which starts as its type's default value, and makes the
+// node its container.
+#define SO_NODE_ADD_OUTPUT(outputName)                                                \
+  do {                                                                                \
+    if (firstInstance) {                                                              \
+      if (!outputData) outputData = new SoFieldData(inherited::getClassOutputData()); \
+      outputData->addField(this, #outputName, &this->outputName);                     \
+    }                                                                                 \
+    this->outputName.setContainer(this);                                              \
   } while (false)

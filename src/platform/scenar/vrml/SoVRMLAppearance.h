@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/scenar/fields/SoSFNode.h"
+#include "platform/scenar/vrml/SoVRMLNode.h"
+
+// How a shape looks: its material (an SoVRMLMaterial, or NULL for unlit white).
+class SoVRMLAppearance : public SoVRMLNode {
+  SO_NODE_HEADER(SoVRMLAppearance, SoVRMLNode);
+
+ public:
+  SoSFNode material;
+
+  SoVRMLAppearance();
+  const char* getFileTypeName() const override { return "Appearance"; }
+
+ protected:
+  ~SoVRMLAppearance() override = default;
+};
