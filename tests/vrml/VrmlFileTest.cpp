@@ -2,49 +2,19 @@
 // programs (tools/check-vrml).
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "VrmlCheck.h"
+#include "VrmlFileFixture.h"
 #include "platform/scenar/Scenar.h"
 
 namespace {
 
-class VrmlFileTest : public ::testing::Test {
+class VrmlFileTest : public VrmlFileFixture {
  protected:
   static void SetUpTestSuite() { SoDB::init(); }
-  void SetUp() override {
-    live = SoBase::getLiveCount();
-    folder = std::filesystem::temp_directory_path() /
-             ("plivexwin-vrml-" + std::to_string(getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override {
-    std::filesystem::remove_all(folder);
-    EXPECT_EQ(SoBase::getLiveCount(), live);
-  }
-
-  // Writes node into the file name of the test's folder; returns its path.
-  std::string writeFile(SoNode* node, const std::string& name) {
-    const std::string path = (folder / name).string();
-    SoOutput out;
-    EXPECT_TRUE(out.openFile(path.c_str()));
-    SoWriteAction action(&out);
-    action.apply(node);
-    EXPECT_TRUE(out.closeFile());
-    return path;
-  }
-  static std::string contentsOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-
-  long live = 0;
-  std::filesystem::path folder;
 };
 
 // A world of every VRML node class, with shared nodes: a navigable view, and

@@ -12,6 +12,8 @@
 #include "platform/plivex/PoAxisEnums.h"
 #include "platform/plivex/PoBase.h"
 #include "platform/plivex/PoCartesianAxis.h"
+#include "platform/plivex/PoConvertGuts.h"
+#include "platform/plivex/PoConvertGutsVRML2.h"
 #include "platform/plivex/PoGenAxis.h"
 #include "platform/plivex/PoItemLegend.h"
 #include "platform/plivex/PoLegend.h"

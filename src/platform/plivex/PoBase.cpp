@@ -20,12 +20,17 @@
 #include "platform/plivex/PoValueLegend.h"
 #include "platform/scenar/SoDB.h"
 #include "platform/scenar/actions/SoAction.h"
+#include "platform/scenar/vrml/SoConvertGuts.h"
 
 SO_NODE_SOURCE(PoBase)
 
 bool PoBase::m_isRebuildBlocked = false;
 
-void PoBase::initClass() { SO_NODE_INIT_ABSTRACT_CLASS(PoBase, "PoBase"); }
+void PoBase::initClass() {
+  SO_NODE_INIT_ABSTRACT_CLASS(PoBase, "PoBase");
+  // A conversion to VRML converts what the node's geometry draws.
+  SoConvertGuts::setClassConverter(classTypeId, SoConvertGuts::convertToGroup);
+}
 
 void PoBase::initClasses() {
   SoDB::init();

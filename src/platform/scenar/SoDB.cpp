@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "platform/scenar/actions/SoCallbackAction.h"
 #include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/actions/SoGetBoundingBoxAction.h"
 #include "platform/scenar/actions/SoGetMatrixAction.h"
@@ -9,6 +10,8 @@
 #include "platform/scenar/actions/SoPickAction.h"
 #include "platform/scenar/actions/SoRayPickAction.h"
 #include "platform/scenar/actions/SoSearchAction.h"
+#include "platform/scenar/actions/SoToVRML2Action.h"
+#include "platform/scenar/actions/SoToVRMLAction.h"
 #include "platform/scenar/actions/SoWriteAction.h"
 #include "platform/scenar/basic/SoBase.h"
 #include "platform/scenar/fields/SoFieldContainer.h"
@@ -87,6 +90,9 @@ void SoDB::init() {
   SoHandleEventAction::initClass();
   SoPickAction::initClass();
   SoRayPickAction::initClass();
+  SoCallbackAction::initClass();
+  SoToVRMLAction::initClass();
+  SoToVRML2Action::initClass();
   SoLightModel::initClass();
   SoMaterial::initClass();
   SoBaseKit::initClass();

@@ -110,8 +110,10 @@ class KitTestAction : public SoAction {
   static void initClass() {
     if (!classType().isBad()) return;
     classType() = SoType::createType(SoAction::getClassTypeId(), "KitTestAction");
-    methods().addMethod(SoNode::getClassTypeId(),
-                        [](SoAction* action, SoNode* node) { node->doAction(action); });
+    methods()->addMethod(SoNode::getClassTypeId(),
+                         [](SoAction* action, SoNode* node) { node->doAction(action); });
+    KitTestElement::initClass();
+    elements()->enable(KitTestElement::getClassTypeId(), KitTestElement::getClassStackIndex());
   }
   static int value(SoAction* action) {
     return static_cast<const KitTestElement*>(
@@ -124,21 +126,21 @@ class KitTestAction : public SoAction {
         ->value = value;
   }
 
- protected:
-  MethodList& getMethodList() const override { return methods(); }
-  const std::vector<int>& getEnabledElements() const override {
-    static const std::vector<int> enabled{KitTestElement::getClassStackIndex()};
-    return enabled;
-  }
+  MethodList* getActionMethods() override { return methods(); }
+  const SoEnabledElementsList& getEnabledElements() const override { return *elements(); }
 
  private:
   static SoType& classType() {
     static SoType type;
     return type;
   }
-  static MethodList& methods() {
+  static MethodList* methods() {
     static MethodList list;
-    return list;
+    return &list;
+  }
+  static SoEnabledElementsList* elements() {
+    static SoEnabledElementsList list;
+    return &list;
   }
 };
 

@@ -22,6 +22,22 @@ Registry& registry() {
 
 }  // namespace
 
+SoType SoElement::classTypeId_;
+
+namespace {
+std::mutex& typeMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+}  // namespace
+
+void SoElement::initClass() { registerType(classTypeId_, SoType::badType(), "Element"); }
+
+void SoElement::registerType(SoType& slot, SoType parent, const char* name) {
+  std::lock_guard<std::mutex> lock(typeMutex());
+  if (slot.isBad()) slot = SoType::createType(parent, name);
+}
+
 int SoElement::registerClass(const char* name, CreateMethod create) {
   Registry& r = registry();
   std::lock_guard<std::mutex> lock(r.mutex);

@@ -18,20 +18,12 @@ SO_ACTION_SOURCE(SoGLRenderAction, SoAction)
 void SoGLRenderAction::initClass() {
   SO_ACTION_INIT_CLASS(SoGLRenderAction, SoAction, "GLRenderAction",
                        SO_ACTION_CALLS(SoGLRenderAction, GLRender));
+  scenar::detail::enableViewingElements(&enableElement);
+  soEnableElements<SoGLUpdateAreaElement, SoLightModelElement, SoDiffuseColorElement>(
+      &enableElement);
 }
 
 SoGLRenderAction::SoGLRenderAction(const SbViewportRegion& region) : region_(region) {}
-
-const std::vector<int>& SoGLRenderAction::getEnabledElements() const {
-  static const std::vector<int> enabled = [] {
-    std::vector<int> list = scenar::detail::viewingElements();
-    list.push_back(SoGLUpdateAreaElement::getClassStackIndex());
-    list.push_back(SoLightModelElement::getClassStackIndex());
-    list.push_back(SoDiffuseColorElement::getClassStackIndex());
-    return list;
-  }();
-  return enabled;
-}
 
 void SoGLRenderAction::beginTraversal(SoNode* node) {
   glstandin::resetState();

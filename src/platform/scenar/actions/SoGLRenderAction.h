@@ -71,7 +71,6 @@ class SoGLRenderAction : public SoAction {
   }
 
  protected:
-  const std::vector<int>& getEnabledElements() const override;
   void beginTraversal(SoNode* node) override;
 
  private:

@@ -9,13 +9,10 @@ SO_ACTION_SOURCE(SoGetBoundingBoxAction, SoAction)
 void SoGetBoundingBoxAction::initClass() {
   SO_ACTION_INIT_CLASS(SoGetBoundingBoxAction, SoAction, "GetBoundingBoxAction",
                        SO_ACTION_CALLS(SoGetBoundingBoxAction, getBoundingBox));
+  scenar::detail::enableViewingElements(&enableElement);
 }
 
 SoGetBoundingBoxAction::SoGetBoundingBoxAction(const SbViewportRegion& region) : region_(region) {}
-
-const std::vector<int>& SoGetBoundingBoxAction::getEnabledElements() const {
-  return scenar::detail::viewingElements();
-}
 
 void SoGetBoundingBoxAction::beginTraversal(SoNode* node) {
   box_.makeEmpty();

@@ -26,7 +26,6 @@ class SoGetBoundingBoxAction : public SoAction {
   void extendBy(const SbBox3f& objectBox);
 
  protected:
-  const std::vector<int>& getEnabledElements() const override;
   void beginTraversal(SoNode* node) override;
 
  private:

@@ -8,13 +8,10 @@ SO_ACTION_SOURCE(SoGetMatrixAction, SoAction)
 
 void SoGetMatrixAction::initClass() {
   SO_ACTION_INIT_CLASS(SoGetMatrixAction, SoAction, "GetMatrixAction", callGetMatrix);
+  scenar::detail::enableViewingElements(&enableElement);
 }
 
 SoGetMatrixAction::SoGetMatrixAction(const SbViewportRegion& region) : region_(region) {}
-
-const std::vector<int>& SoGetMatrixAction::getEnabledElements() const {
-  return scenar::detail::viewingElements();
-}
 
 void SoGetMatrixAction::beginTraversal(SoNode* node) {
   matrix_.makeIdentity();

@@ -30,7 +30,6 @@ class SoGetMatrixAction : public SoAction {
   void mult(const SbMatrix& matrix) { mult(matrix, matrix.inverse()); }
 
  protected:
-  const std::vector<int>& getEnabledElements() const override;
   void beginTraversal(SoNode* node) override;
 
  private:

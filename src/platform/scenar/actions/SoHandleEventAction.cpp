@@ -8,13 +8,10 @@ SO_ACTION_SOURCE(SoHandleEventAction, SoAction)
 void SoHandleEventAction::initClass() {
   SO_ACTION_INIT_CLASS(SoHandleEventAction, SoAction, "HandleEventAction",
                        SO_ACTION_CALLS(SoHandleEventAction, handleEvent));
+  scenar::detail::enableViewingElements(&enableElement);
 }
 
 SoHandleEventAction::SoHandleEventAction(const SbViewportRegion& region) : region_(region) {}
-
-const std::vector<int>& SoHandleEventAction::getEnabledElements() const {
-  return scenar::detail::viewingElements();
-}
 
 void SoHandleEventAction::beginTraversal(SoNode* node) {
   handled_ = false;

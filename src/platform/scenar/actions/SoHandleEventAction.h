@@ -30,7 +30,6 @@ class SoHandleEventAction : public SoAction {
   bool isHandled() const { return handled_; }
 
  protected:
-  const std::vector<int>& getEnabledElements() const override;
   void beginTraversal(SoNode* node) override;
 
  private:

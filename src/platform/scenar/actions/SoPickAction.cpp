@@ -7,10 +7,7 @@ SO_ACTION_SOURCE(SoPickAction, SoAction)
 
 void SoPickAction::initClass() {
   SO_ACTION_INIT_CLASS(SoPickAction, SoAction, "PickAction", SO_ACTION_CALLS(SoPickAction, pick));
-}
-
-const std::vector<int>& SoPickAction::getEnabledElements() const {
-  return scenar::detail::viewingElements();
+  scenar::detail::enableViewingElements(&enableElement);
 }
 
 void SoPickAction::beginTraversal(SoNode* node) {

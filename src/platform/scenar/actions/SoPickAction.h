@@ -16,7 +16,6 @@ class SoPickAction : public SoAction {
  protected:
   explicit SoPickAction(const SbViewportRegion& region) : region_(region) {}
 
-  const std::vector<int>& getEnabledElements() const override;
   // Traverses with the viewport elements set to the action's region.
   void beginTraversal(SoNode* node) override;
 

@@ -8,11 +8,6 @@ void SoSearchAction::initClass() {
   SO_ACTION_INIT_CLASS(SoSearchAction, SoAction, "SearchAction", searchNode);
 }
 
-const std::vector<int>& SoSearchAction::getEnabledElements() const {
-  static const std::vector<int> none;
-  return none;
-}
-
 SoSearchAction::~SoSearchAction() { reset(); }
 
 void SoSearchAction::setNode(SoNode* node) {

@@ -44,7 +44,6 @@ class SoSearchAction : public SoAction {
   bool matches(const SoNode* node) const;
 
  protected:
-  const std::vector<int>& getEnabledElements() const override;
   void beginTraversal(SoNode* node) override;
 
  private:

@@ -73,11 +73,6 @@ SoWriteAction::~SoWriteAction() = default;
 
 SoWriteAction* SoWriteAction::getCurrent() { return currentAction; }
 
-const std::vector<int>& SoWriteAction::getEnabledElements() const {
-  static const std::vector<int> none;
-  return none;
-}
-
 void SoWriteAction::beginTraversal(SoNode* node) {
   SoWriteAction* previous = currentAction;
   currentAction = this;

@@ -67,7 +67,6 @@ class SoWriteAction : public SoAction {
   static void writeFieldValue(const std::vector<SoNode*>& nodes, std::string& out);
 
  protected:
-  const std::vector<int>& getEnabledElements() const override;
   void beginTraversal(SoNode* node) override;
 
  private:

@@ -2,7 +2,7 @@
 
 #include "platform/scenar/actions/SoCoordinateElement.h"
 #include "platform/scenar/actions/SoRayPickAction.h"
-#include "platform/scenar/nodes/detail/VertexRuns.h"
+#include "platform/scenar/nodes/SoVertexRuns.h"
 
 SO_NODE_SOURCE(SoFaceSet)
 
@@ -14,13 +14,13 @@ SoFaceSet::SoFaceSet() {
 }
 
 void SoFaceSet::computeBBox(SoAction* action, SbBox3f& box) {
-  scenar::detail::extendByVertexRuns(action, numVertices, box);
+  scenar::extendByVertexRuns(action, numVertices, box);
 }
 
 void SoFaceSet::rayPickGeometry(SoRayPickAction* action) {
   SoState* state = action->getState();
   const SbVec3f* coords = SoCoordinateElement::getArrayPtr(state);
-  scenar::detail::forEachVertexRun(
+  scenar::forEachVertexRun(
       numVertices, SoCoordinateElement::getNum(state),
       [&](int start, int count) { action->intersectPolygon(this, coords + start, count); });
 }

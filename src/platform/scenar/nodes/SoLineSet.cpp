@@ -2,7 +2,7 @@
 
 #include "platform/scenar/actions/SoAction.h"
 #include "platform/scenar/actions/SoCoordinateElement.h"
-#include "platform/scenar/nodes/detail/VertexRuns.h"
+#include "platform/scenar/nodes/SoVertexRuns.h"
 
 SO_NODE_SOURCE(SoLineSet)
 
@@ -14,5 +14,5 @@ SoLineSet::SoLineSet() {
 }
 
 void SoLineSet::computeBBox(SoAction* action, SbBox3f& box) {
-  scenar::detail::extendByVertexRuns(action, numVertices, box);
+  scenar::extendByVertexRuns(action, numVertices, box);
 }

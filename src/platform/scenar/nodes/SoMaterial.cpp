@@ -2,6 +2,7 @@
 
 #include "platform/scenar/actions/SoAction.h"
 #include "platform/scenar/actions/SoDiffuseColorElement.h"
+#include "platform/scenar/actions/SoTransparencyElement.h"
 
 SO_NODE_SOURCE(SoMaterial)
 
@@ -14,5 +15,7 @@ SoMaterial::SoMaterial() {
 }
 
 void SoMaterial::doAction(SoAction* action) {
-  if (diffuseColor.getNum() > 0) SoDiffuseColorElement::set(action->getState(), diffuseColor[0]);
+  SoState* state = action->getState();
+  if (diffuseColor.getNum() > 0) SoDiffuseColorElement::set(state, diffuseColor[0]);
+  if (transparency.getNum() > 0) SoTransparencyElement::set(state, transparency[0]);
 }

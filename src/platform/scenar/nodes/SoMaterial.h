@@ -13,8 +13,8 @@ class SoMaterial : public SoNode {
   SoMFFloat transparency;
 
   SoMaterial();
-  // Sets the first diffuse colour for the shapes that follow; an empty list
-  // leaves the colour in force.
+  // Sets the first diffuse colour and the first transparency for the shapes
+  // that follow; an empty list leaves the value in force.
   void doAction(SoAction* action) override;
 
  protected:

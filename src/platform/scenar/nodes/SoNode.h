@@ -5,6 +5,7 @@
 #include "platform/scenar/fields/SoFieldContainer.h"
 
 class SoAction;
+class SoCallbackAction;
 class SoGLRenderAction;
 class SoGetBoundingBoxAction;
 class SoGetMatrixAction;
@@ -51,6 +52,7 @@ class SoNode : public SoFieldContainer {
   // calls the virtual of its kind; by default they all do what doAction does,
   // and doAction does nothing. Groups traverse their children in doAction.
   virtual void doAction(SoAction* action);
+  virtual void callback(SoCallbackAction* action);
   virtual void GLRender(SoGLRenderAction* action);
   virtual void getBoundingBox(SoGetBoundingBoxAction* action);
   virtual void getMatrix(SoGetMatrixAction* action);

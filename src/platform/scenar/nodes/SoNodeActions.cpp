@@ -1,5 +1,6 @@
 // What a node does by default for each kind of action: what doAction does.
 
+#include "platform/scenar/actions/SoCallbackAction.h"
 #include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/actions/SoGetBoundingBoxAction.h"
 #include "platform/scenar/actions/SoGetMatrixAction.h"
@@ -12,6 +13,8 @@
 void SoNode::doAction(SoAction*) {}
 
 void SoNode::search(SoSearchAction* action) { doAction(action); }
+
+void SoNode::callback(SoCallbackAction* action) { doAction(action); }
 
 void SoNode::GLRender(SoGLRenderAction* action) { doAction(action); }
 

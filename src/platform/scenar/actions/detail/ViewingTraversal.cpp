@@ -7,24 +7,18 @@
 #include "platform/scenar/actions/SoModifyViewVolumeElement.h"
 #include "platform/scenar/actions/SoPickStyleElement.h"
 #include "platform/scenar/actions/SoProjectionMatrixElement.h"
+#include "platform/scenar/actions/SoSubAction.h"
 #include "platform/scenar/actions/SoViewVolumeElement.h"
 #include "platform/scenar/actions/SoViewingMatrixElement.h"
 #include "platform/scenar/actions/SoViewportRegionElement.h"
 
 namespace scenar::detail {
 
-const std::vector<int>& viewingElements() {
-  static const std::vector<int> elements{SoViewportRegionElement::getClassStackIndex(),
-                                         SoLogicalViewportElement::getClassStackIndex(),
-                                         SoModifyViewVolumeElement::getClassStackIndex(),
-                                         SoModifyLogicalViewportElement::getClassStackIndex(),
-                                         SoViewVolumeElement::getClassStackIndex(),
-                                         SoModelMatrixElement::getClassStackIndex(),
-                                         SoViewingMatrixElement::getClassStackIndex(),
-                                         SoProjectionMatrixElement::getClassStackIndex(),
-                                         SoCoordinateElement::getClassStackIndex(),
-                                         SoPickStyleElement::getClassStackIndex()};
-  return elements;
+void enableViewingElements(void (*enable)(SoType elementType, int stackIndex)) {
+  soEnableElements<SoViewportRegionElement, SoLogicalViewportElement, SoModifyViewVolumeElement,
+                   SoModifyLogicalViewportElement, SoViewVolumeElement, SoModelMatrixElement,
+                   SoViewingMatrixElement, SoProjectionMatrixElement, SoCoordinateElement,
+                   SoPickStyleElement>(enable);
 }
 
 void beginViewingTraversal(SoState* state, const SbViewportRegion& region,

@@ -1,16 +1,17 @@
 #pragma once
 
-#include <vector>
+#include "platform/scenar/basic/SoType.h"
 
 class SbViewportRegion;
 class SoState;
 
 namespace scenar::detail {
 
-// The element kinds every action with a viewport region holds: viewport,
-// logical viewport, view-volume portions, view volume, the matrices, the
-// coordinates and the pick style.
-const std::vector<int>& viewingElements();
+// Enables through enable (an action class's enableElement) the element kinds
+// every action with a viewport region holds: viewport, logical viewport,
+// view-volume portions, view volume, the matrices, the coordinates and the
+// pick style.
+void enableViewingElements(void (*enable)(SoType elementType, int stackIndex));
 
 // Opens a state level for one traversal and sets the viewport and logical
 // viewport elements in it. Whatever the traversal sets is undone by

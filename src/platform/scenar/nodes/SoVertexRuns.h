@@ -7,7 +7,7 @@
 #include "platform/scenar/basic/SbBox3f.h"
 #include "platform/scenar/fields/SoMFields.h"
 
-namespace scenar::detail {
+namespace scenar {
 
 // Splits numCoords coordinates into the runs numVertices asks for, calling
 // fn(start, count) for each non-empty run in order: each entry takes that
@@ -39,4 +39,4 @@ inline void extendByVertexRuns(SoAction* action, const SoMFInt32& numVertices, S
   });
 }
 
-}  // namespace scenar::detail
+}  // namespace scenar

@@ -1,0 +1,28 @@
+#pragma once
+
+// What tests of toolkit graphs share: a check that references balance, and
+// naming nodes as they are made.
+
+#include <gtest/gtest.h>
+
+#include "platform/scenar/basic/SbName.h"
+#include "platform/scenar/basic/SoBase.h"
+
+// A test that checks at its end that it released every toolkit object it made.
+class LiveCountTest : public ::testing::Test {
+ protected:
+  void SetUp() override { liveAtStart_ = SoBase::getLiveCount(); }
+  void TearDown() override {
+    EXPECT_EQ(SoBase::getLiveCount(), liveAtStart_) << "references do not balance";
+  }
+
+ private:
+  long liveAtStart_ = 0;
+};
+
+// node, given the name.
+template <typename T>
+T* named(T* node, const char* name) {
+  node->setName(name);
+  return node;
+}
