@@ -18,6 +18,7 @@
 #include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/actions/SoWriteAction.h"
 #include "platform/scenar/basic/SoBase.h"
+#include "platform/scenar/fields/SoMFNode.h"
 #include "platform/scenar/fields/SoSFNode.h"
 #include "platform/scenar/files/SoInput.h"
 #include "platform/scenar/files/SoOutput.h"
@@ -70,8 +71,11 @@ long visits(SoNode* node, std::unordered_map<SoNode*, long>& known) {
     for (int i = 0; i < kit->getNumKitChildren(); ++i) add(kit->getKitChild(i));
   std::vector<SoField*> fields;
   node->getFields(fields);
-  for (SoField* field : fields)
+  for (SoField* field : fields) {
     if (auto* holder = dynamic_cast<SoSFNode*>(field)) add(holder->getValue());
+    if (auto* list = dynamic_cast<SoMFNode*>(field))
+      for (SoNode* item : list->getNodes()) add(item);
+  }
   known[node] = count;
   return count;
 }

@@ -2,7 +2,10 @@
 
 // Node classes the scene-file tests read and write.
 
+#include <gtest/gtest.h>
+
 #include <string>
+#include <vector>
 
 #include "platform/scenar/fields/SoMFields.h"
 #include "platform/scenar/fields/SoSFNode.h"
@@ -48,3 +51,29 @@ std::string writeScene(SoNode* node);
 // Reads text, a scene file that must read, and returns its node referenced
 // (nullptr when it does not read).
 SoNode* readScene(const std::string& text);
+
+// A test that makes nodes of class Node, each held by one reference until the
+// test ends, and checks then that no node made during the test is left.
+template <typename Node>
+class HeldNodesTest : public ::testing::Test {
+ protected:
+  void SetUp() override { live = SoBase::getLiveCount(); }
+  void TearDown() override {
+    for (SoNode* node : held) node->unref();
+    EXPECT_EQ(SoBase::getLiveCount(), live);
+  }
+  Node* make() {
+    auto* node = new Node;
+    node->ref();
+    held.push_back(node);
+    return node;
+  }
+  // Releases the reference of a node made by make().
+  void drop(SoNode* node) {
+    std::erase(held, node);
+    node->unref();
+  }
+
+  long live = 0;
+  std::vector<SoNode*> held;
+};

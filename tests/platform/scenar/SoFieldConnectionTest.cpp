@@ -1,18 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
 #include <vector>
 
+#include "SceneIoTestNodes.h"
 #include "platform/scenar/SoDB.h"
 #include "platform/scenar/fields/SoField.h"
-#include "platform/scenar/fields/SoSFRotation.h"
 #include "platform/scenar/fields/SoSFields.h"
 #include "platform/scenar/nodes/SoSubNode.h"
 
 namespace {
 
-// A node with fields and outputs, as a sensor of the browser has.
+// A node with fields and an output, as a sensor of the browser has, that
+// records the changes it hears of.
 class LinkNode : public SoNode, private SoNodeAuditor {
   SO_NODE_HEADER(LinkNode, SoNode);
   SO_NODE_OUTPUT_HEADER(LinkNode);
@@ -23,12 +23,9 @@ class LinkNode : public SoNode, private SoNodeAuditor {
   SoSFColor color;
   SoSFInt32 number;
   SoSFEnum choice;
-  SoSFRotation turn;
-  SoSFVec3f position_changed;  // outputs
-  SoSFRotation turn_changed;
+  SoSFVec3f position_changed;  // an output
 
   LinkNode();
-  // Field changes this node heard of, in order, and what to do on each.
   std::vector<SoField*> heard;
   std::function<void(SoField*)> onChange;
 
@@ -55,36 +52,16 @@ LinkNode::LinkNode() {
   SO_NODE_ADD_FIELD(color, (0.0f, 0.0f, 0.0f));
   SO_NODE_ADD_FIELD(number, (0));
   SO_NODE_ADD_FIELD(choice, (0));
-  SO_NODE_ADD_FIELD(turn, (SbRotation()));
   SO_NODE_ADD_OUTPUT(position_changed);
-  SO_NODE_ADD_OUTPUT(turn_changed);
   addAuditor(this);
 }
 
-class SoFieldConnectionTest : public ::testing::Test {
+class SoFieldConnectionTest : public HeldNodesTest<LinkNode> {
  protected:
   static void SetUpTestSuite() {
     SoDB::init();
     LinkNode::initClass();
   }
-  void SetUp() override { live = SoBase::getLiveCount(); }
-  void TearDown() override {
-    for (LinkNode* node : nodes) node->unref();
-    EXPECT_EQ(SoBase::getLiveCount(), live);
-  }
-  LinkNode* make() {
-    nodes.push_back(new LinkNode);
-    nodes.back()->ref();
-    return nodes.back();
-  }
-  // Unreferences the node made by make(): it is deleted.
-  void drop(LinkNode* node) {
-    std::erase(nodes, node);
-    node->unref();
-  }
-
-  long live = 0;
-  std::vector<LinkNode*> nodes;
 };
 
 }  // namespace
@@ -142,7 +119,6 @@ TEST_F(SoFieldConnectionTest, onlyFieldsOfTheSameTypeConnectAndNothingIntoAnOutp
   EXPECT_FALSE(sink->number.connectFrom(&source->choice));   // an enum is no SFInt32
   EXPECT_FALSE(sink->position_changed.connectFrom(&source->position));
   EXPECT_EQ(sink->position.getConnectedField(), &source->other);
-  EXPECT_FALSE(sink->position_changed.isConnected());
 
   // A new source replaces the old one; disconnect leaves it.
   ASSERT_TRUE(sink->position.connectFrom(&source->position_changed));
@@ -151,29 +127,18 @@ TEST_F(SoFieldConnectionTest, onlyFieldsOfTheSameTypeConnectAndNothingIntoAnOutp
   source->position_changed.setValue(2, 2, 2);
   EXPECT_EQ(sink->position.getValue(), SbVec3f(2, 2, 2));
   sink->position.disconnect();
-  sink->position.disconnect();
   EXPECT_FALSE(sink->position.isConnected());
-  std::vector<SoField*> forward;
-  EXPECT_EQ(source->position_changed.getForwardConnections(forward), 0);
   source->position_changed.setValue(3, 3, 3);
   EXPECT_EQ(sink->position.getValue(), SbVec3f(2, 2, 2));
-}
 
-TEST_F(SoFieldConnectionTest, outputsAreListedApartFromTheFields) {
-  LinkNode* node = make();
-  EXPECT_EQ(node->getOutput("position_changed"), &node->position_changed);
-  EXPECT_EQ(node->getField("position_changed"), nullptr);
-  EXPECT_EQ(node->getOutput("position"), nullptr);
-  SbName name;
-  EXPECT_TRUE(node->getOutputName(&node->turn_changed, name));
-  EXPECT_EQ(name, "turn_changed");
-  EXPECT_FALSE(node->getFieldName(&node->turn_changed, name));
-  // Neither read nor written with the node.
-  node->position_changed.setValue(1, 2, 3);
+  // The output is found among the outputs only, and is neither written nor
+  // read with the node's fields.
+  EXPECT_EQ(source->getOutput("position_changed"), &source->position_changed);
+  EXPECT_EQ(source->getField("position_changed"), nullptr);
   SbString text;
-  node->get(text);
-  EXPECT_EQ(text.str(), "");
-  EXPECT_FALSE(node->set("position_changed 1 2 3"));
+  sink->get(text);
+  EXPECT_EQ(text.str(), "position 2 2 2\n");
+  EXPECT_FALSE(sink->set("position_changed 1 2 3"));
 }
 
 TEST_F(SoFieldConnectionTest, ringsAndANodeFedByItsOwnOutputDoNotLoop) {
@@ -188,44 +153,32 @@ TEST_F(SoFieldConnectionTest, ringsAndANodeFedByItsOwnOutputDoNotLoop) {
   // Two fields connected from each other: a change goes round once.
   LinkNode* a = make();
   LinkNode* b = make();
-  ASSERT_TRUE(b->turn.connectFrom(&a->turn));
-  ASSERT_TRUE(a->turn.connectFrom(&b->turn));
-  const SbRotation quarter(SbVec3f(0, 0, 1), 1.5707964f);
-  a->turn.setValue(quarter);
-  EXPECT_EQ(b->turn.getValue(), quarter);
+  ASSERT_TRUE(b->other.connectFrom(&a->other));
+  ASSERT_TRUE(a->other.connectFrom(&b->other));
+  a->other.setValue(1, 0, 0);
+  EXPECT_EQ(b->other.getValue(), SbVec3f(1, 0, 0));
   EXPECT_EQ(a->heard.size(), 1u);
   EXPECT_EQ(b->heard.size(), 1u);
-  b->turn.setValue(SbRotation());
-  EXPECT_EQ(a->turn.getValue(), SbRotation());
+  b->other.setValue(0, 1, 0);
+  EXPECT_EQ(a->other.getValue(), SbVec3f(0, 1, 0));
   EXPECT_EQ(a->heard.size(), 2u);
 }
 
-TEST_F(SoFieldConnectionTest, deletingEitherEndRemovesTheConnection) {
-  LinkNode* source = make();
-  LinkNode* sink = make();
-  LinkNode* other = make();
-  sink->position.connectFrom(&source->position);
-  other->position.connectFrom(&source->position);
-  drop(sink);
-  std::vector<SoField*> forward;
-  source->position.getForwardConnections(forward);
-  EXPECT_EQ(forward, std::vector<SoField*>{&other->position});
-  source->position.setValue(1, 0, 0);
-  drop(source);
-  EXPECT_FALSE(other->position.isConnected());
-  EXPECT_EQ(other->position.getValue(), SbVec3f(1, 0, 0));
-}
-
-TEST_F(SoFieldConnectionTest, aChangeThatDeletesNodesOnTheWayIsSafe) {
-  // The first connected node, hearing of the change, drops the last
-  // references of the source's node and of the second connected node.
+TEST_F(SoFieldConnectionTest, deletingEitherEndRemovesTheConnectionEvenDuringAChange) {
   LinkNode* source = make();
   LinkNode* first = make();
   LinkNode* second = make();
-  first->position.connectFrom(&source->position);
-  second->position.connectFrom(&source->position);
   LinkNode* third = make();
-  third->position.connectFrom(&source->position);
+  LinkNode* gone = make();
+  for (LinkNode* sink : {first, gone, second, third}) sink->position.connectFrom(&source->position);
+  drop(gone);
+  std::vector<SoField*> forward;
+  source->position.getForwardConnections(forward);
+  EXPECT_EQ(forward,
+            (std::vector<SoField*>{&first->position, &second->position, &third->position}));
+
+  // The first connected node, hearing of a change, drops the last references
+  // of the second and of the source's node.
   bool dropped = false;
   first->onChange = [&](SoField*) {
     if (dropped) return;

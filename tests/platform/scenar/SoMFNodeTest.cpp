@@ -7,135 +7,97 @@
 
 #include "SceneIoTestNodes.h"
 #include "platform/scenar/SoDB.h"
-#include "platform/scenar/fields/SoSFields.h"
 #include "platform/scenar/files/SoInput.h"
 #include "platform/scenar/nodes/SoGroup.h"
-#include "platform/scenar/nodes/SoSubNode.h"
 #include "platform/scenar/sensors/SoNodeSensor.h"
+#include "platform/scenar/vrml/SoVRMLTransform.h"
 
 namespace {
 
-// A node holding a list of nodes.
-class ListNode : public SoNode {
-  SO_NODE_HEADER(ListNode, SoNode);
-
- public:
-  SoMFNode items;
-  SoSFFloat size;
-  ListNode();
-
+// The lists of nodes are the children of VRML transforms.
+class SoMFNodeTest : public HeldNodesTest<SoVRMLTransform> {
  protected:
-  ~ListNode() override = default;
-};
-
-SO_NODE_SOURCE(ListNode)
-
-void ListNode::initClass() { SO_NODE_INIT_CLASS(ListNode, "ListNode"); }
-
-ListNode::ListNode() {
-  SO_NODE_CONSTRUCTOR(ListNode);
-  SO_NODE_ADD_EMPTY_FIELD(items);
-  SO_NODE_ADD_FIELD(size, (1.0f));
-}
-
-class SoMFNodeTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    SoDB::init();
-    ListNode::initClass();
-  }
-  void SetUp() override { live = SoBase::getLiveCount(); }
-  void TearDown() override {
-    for (SoNode* node : held) node->unref();
-    EXPECT_EQ(SoBase::getLiveCount(), live);
-  }
-  ListNode* make() {
-    auto* node = new ListNode;
-    node->ref();
-    held.push_back(node);
-    return node;
-  }
-  static std::vector<SoNode*> nodesOf(const SoMFNode& field) { return field.getNodes(); }
-
-  long live = 0;
-  std::vector<SoNode*> held;
+  static void SetUpTestSuite() { SoDB::init(); }
 };
 
 }  // namespace
 
 TEST_F(SoMFNodeTest, editsKeepOneReferencePerEntryNoNullAndNoGap) {
-  ListNode* list = make();
-  ListNode* a = make();
-  ListNode* b = make();
-  ListNode* c = make();
+  SoVRMLTransform* list = make();
+  SoVRMLTransform* a = make();
+  SoVRMLTransform* b = make();
+  SoVRMLTransform* c = make();
   SoNodeSensor sensor;
   int changes = 0;
   sensor.setFunction([](void* count, SoSensor*) { ++*static_cast<int*>(count); });
   sensor.setData(&changes);
   sensor.attach(list);
 
-  list->items.setValue(a);
-  list->items.set1Value(1, b);        // appends
-  list->items.set1Value(3, c);        // a gap: refused
-  list->items.set1Value(0, nullptr);  // NULL: refused
-  list->items.insertValue(-5, c);
-  list->items.insertValue(99, a);
-  list->items.insertValue(0, list);  // itself: refused
-  EXPECT_EQ(nodesOf(list->items), (std::vector<SoNode*>{c, a, b, a}));
+  SoMFNode& items = list->children;
+  items.setValue(a);
+  items.set1Value(1, b);        // appends
+  items.set1Value(3, c);        // a gap: refused
+  items.set1Value(0, nullptr);  // NULL: refused
+  items.insertValue(-5, c);
+  items.insertValue(99, a);
+  items.insertValue(0, list);  // itself: refused
+  EXPECT_EQ(items.getNodes(), (std::vector<SoNode*>{c, a, b, a}));
   EXPECT_EQ(changes, 4);
   EXPECT_EQ(a->getRefCount(), 3);
-  EXPECT_EQ(list->items.find(a), 1);
-  EXPECT_EQ(list->items[4], nullptr);
-  EXPECT_FALSE(list->items.isDefault());
+  EXPECT_EQ(items.find(a), 1);
+  EXPECT_EQ(items[4], nullptr);
 
   // A node that stays after one of its entries goes is still heard from.
-  list->items.deleteValues(1, 1);
-  EXPECT_EQ(nodesOf(list->items), (std::vector<SoNode*>{c, b, a}));
+  items.deleteValues(1, 1);
+  EXPECT_EQ(items.getNodes(), (std::vector<SoNode*>{c, b, a}));
   changes = 0;
-  a->size = 2;
+  a->scale.setValue(2, 2, 2);
   EXPECT_EQ(changes, 1);
-  list->items.set1Value(2, b);
+  items.set1Value(2, b);
   EXPECT_EQ(a->getRefCount(), 1);
   changes = 0;
-  a->size = 3;
+  a->scale.setValue(3, 3, 3);
   EXPECT_EQ(changes, 0);
 
   // Copies and connections hold the same nodes, referenced again.
-  ListNode* other = make();
-  other->items.connectFrom(&list->items);
-  list->items.deleteValues(0, 1);
-  EXPECT_TRUE(other->items.isSame(list->items));
+  SoVRMLTransform* other = make();
+  other->children.connectFrom(&items);
+  items.deleteValues(0, 1);
+  EXPECT_TRUE(other->children.isSame(items));
   EXPECT_EQ(b->getRefCount(), 5);
-  other->items.copyFrom(a->size);  // another type: nothing
-  EXPECT_EQ(other->items.getNum(), 2);
-  list->items.setValue(nullptr);
-  EXPECT_EQ(other->items.getNum(), 0);
+  other->children.copyFrom(a->scale);  // another type: nothing
+  EXPECT_EQ(other->children.getNum(), 2);
+  items.setValue(nullptr);
+  EXPECT_EQ(other->children.getNum(), 0);
   EXPECT_EQ(b->getRefCount(), 1);
 }
 
 TEST_F(SoMFNodeTest, sceneFilesKeepTheListAndItsSharing) {
+  // In a toolkit graph VRML nodes are written as scene-file nodes under their
+  // registered names, without routes.
   auto* root = new SoSeparator;
   held.push_back(root);
   root->ref();
-  ListNode* list = make();
+  SoVRMLTransform* list = make();
   root->addChild(list);
-  list->size = 2;  // written before the list, which comes last
-  ListNode* shared = make();
-  ListNode* inner = make();
-  inner->items.setValue(shared);
-  list->items.setValue(shared);
-  list->items.set1Value(1, inner);
-  list->items.set1Value(2, shared);
+  SoVRMLTransform* shared = make();
+  SoVRMLTransform* inner = make();
+  inner->children.setValue(shared);
+  inner->translation.connectFrom(&shared->translation);
+  list->children.setValue(shared);
+  list->children.set1Value(1, inner);
+  list->children.set1Value(2, shared);
+  list->translation.setValue(1, 2, 3);  // written before the list, which comes last
   const std::string text = writeScene(root);
   EXPECT_EQ(text,
             "#Scenar V1.0 ascii\n\n"
             "Separator {\n"
-            "  ListNode {\n"
-            "    size 2\n"
-            "    items [\n"
-            "      DEF _0 ListNode { }\n"
-            "      ListNode {\n"
-            "        items [\n"
+            "  VRMLTransform {\n"
+            "    translation 1 2 3\n"
+            "    children [\n"
+            "      DEF _0 VRMLTransform { }\n"
+            "      VRMLTransform {\n"
+            "        children [\n"
             "          USE _0\n"
             "        ]\n"
             "      }\n"
@@ -143,49 +105,46 @@ TEST_F(SoMFNodeTest, sceneFilesKeepTheListAndItsSharing) {
             "    ]\n"
             "  }\n"
             "}\n");
-
   SoNode* copy = readScene(text);
   ASSERT_NE(copy, nullptr);
   held.push_back(copy);
   EXPECT_EQ(writeScene(copy), text);
-  const SoMFNode& items = static_cast<ListNode*>(static_cast<SoGroup*>(copy)->getChild(0))->items;
+  const SoMFNode& items =
+      static_cast<SoVRMLTransform*>(static_cast<SoGroup*>(copy)->getChild(0))->children;
   ASSERT_EQ(items.getNum(), 3);
   EXPECT_EQ(items[0], items[2]);
-  EXPECT_EQ(static_cast<ListNode*>(items[1])->items[0], items[0]);
+  EXPECT_EQ(static_cast<SoVRMLTransform*>(items[1])->children[0], items[0]);
 
   // Commas and a lone node read too; NULL and an open list do not.
-  for (const char* good : {"ListNode { items [ListNode { }, ListNode { }] }",
-                           "ListNode { items ListNode { } }", "ListNode { items [] }"}) {
-    SoInput input;
-    input.setBuffer(std::string("#Scenar V1.0 ascii\n") + good);
+  const struct {
+    const char* body;
+    bool reads;
+  } cases[] = {{"children [VRMLGroup { }, VRMLGroup { }]", true},
+               {"children VRMLGroup { }", true},
+               {"children [NULL]", false},
+               {"children [VRMLGroup { }", false},
+               {"children NULL", false}};
+  for (const auto& c : cases) {
     SoNode* node = nullptr;
-    EXPECT_TRUE(SoDB::read(&input, node)) << good << ": " << input.getErrorMessage().str();
+    SoInput input;
+    input.setBuffer(std::string("#Scenar V1.0 ascii\nVRMLGroup { ") + c.body + " }");
+    EXPECT_EQ(SoDB::read(&input, node), c.reads) << c.body;
     if (node) {
       node->ref();
       node->unref();
     }
   }
-  for (const char* bad :
-       {"ListNode { items [NULL] }", "ListNode { items [ListNode { }", "ListNode { items NULL }"}) {
-    SoInput input;
-    input.setBuffer(std::string("#Scenar V1.0 ascii\n") + bad);
-    SoNode* node = nullptr;
-    EXPECT_FALSE(SoDB::read(&input, node)) << bad;
-    EXPECT_FALSE(input.getErrorMessage().isEmpty());
-  }
 }
 
 TEST_F(SoMFNodeTest, textOutsideAFileSharesNamesAndReadsOnlyTheEmptyList) {
-  ListNode* list = make();
-  ListNode* a = make();
-  list->items.setValue(a);
-  list->items.set1Value(1, a);
+  SoVRMLTransform* list = make();
+  SoVRMLTransform* a = make();
+  list->children.setValue(a);
+  list->children.set1Value(1, a);
   SbString text;
-  list->items.get(text);
-  EXPECT_EQ(text.str(), "[\n  DEF _0 ListNode { }\n  USE _0\n]");
-  EXPECT_FALSE(list->items.set("[ListNode { }]"));
-  EXPECT_EQ(list->items.getNum(), 2);
-  EXPECT_TRUE(list->items.set(" [ ] "));
-  EXPECT_EQ(list->items.getNum(), 0);
+  list->children.get(text);
+  EXPECT_EQ(text.str(), "[\n  DEF _0 VRMLTransform { }\n  USE _0\n]");
+  EXPECT_FALSE(list->children.set("[VRMLGroup { }]"));
+  EXPECT_TRUE(list->children.set(" [ ] "));
   EXPECT_EQ(a->getRefCount(), 1);
 }

@@ -5,7 +5,6 @@
 #include "platform/scenar/SoDB.h"
 #include "platform/scenar/actions/SoGetBoundingBoxAction.h"
 #include "platform/scenar/actions/SoSearchAction.h"
-#include "platform/scenar/sensors/SoNodeSensor.h"
 #include "platform/scenar/vrml/SoVRMLCollision.h"
 #include "platform/scenar/vrml/SoVRMLCoordinate.h"
 #include "platform/scenar/vrml/SoVRMLIndexedFaceSet.h"
@@ -56,37 +55,6 @@ void expectNear(const SbVec3f& actual, const SbVec3f& expected, float tol = 1e-5
 }
 
 }  // namespace
-
-TEST_F(SoVRMLNodeTest, groupsHoldTheirChildrenAsToolkitGroupsDo) {
-  SoNodeSensor sensor;
-  int changes = 0;
-  sensor.setFunction([](void* count, SoSensor*) { ++*static_cast<int*>(count); });
-  sensor.setData(&changes);
-  sensor.attach(root);
-  auto* a = new SoVRMLTransform;
-  auto* b = new SoVRMLGroup;
-  auto* c = new SoVRMLCollision;
-  root->addChild(a);
-  root->insertChild(b, 0);
-  root->addChild(nullptr);
-  root->addChild(root);
-  root->replaceChild(1, c);  // a goes
-  root->replaceChild(2, a);  // nothing there: nothing
-  EXPECT_EQ(root->getNumChildren(), 2);
-  EXPECT_EQ(root->getChild(0), b);
-  EXPECT_EQ(root->getChild(1), c);
-  EXPECT_EQ(root->getChild(2), nullptr);
-  EXPECT_EQ(root->findChild(c), 1);
-  EXPECT_EQ(changes, 3);
-  c->collide = FALSE;  // a change below the group
-  EXPECT_EQ(changes, 4);
-  root->removeChild(b);
-  root->removeChild(5);
-  EXPECT_EQ(root->getNumChildren(), 1);
-  root->removeAllChildren();
-  EXPECT_EQ(root->getNumChildren(), 0);
-  EXPECT_EQ(changes, 6);
-}
 
 TEST_F(SoVRMLNodeTest, traversalsGoThroughTheGroupsWhichKeepTheirStateInside) {
   auto* collision = new SoVRMLCollision;

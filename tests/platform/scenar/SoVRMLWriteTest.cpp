@@ -7,7 +7,6 @@
 #include "platform/scenar/SoDB.h"
 #include "platform/scenar/actions/SoWriteAction.h"
 #include "platform/scenar/basic/TextReader.h"
-#include "platform/scenar/nodes/SoGroup.h"
 #include "platform/scenar/vrml/SoVRMLAppearance.h"
 #include "platform/scenar/vrml/SoVRMLCollision.h"
 #include "platform/scenar/vrml/SoVRMLMaterial.h"
@@ -131,39 +130,6 @@ TEST_F(SoVRMLWriteTest, connectionsVRML97CannotStateAreLeftOut) {
             "  ]\n"
             "}\n");
   outside->unref();
-  root->unref();
-}
-
-TEST_F(SoVRMLWriteTest, aToolkitGraphHoldingVRMLNodesStaysASceneFile) {
-  auto* root = new SoSeparator;
-  root->ref();
-  auto* group = new SoVRMLGroup;
-  root->addChild(group);
-  auto* transform = new SoVRMLTransform;
-  transform->translation.setValue(1, 2, 3);
-  group->addChild(transform);
-  group->addChild(transform);
-  auto* other = new SoVRMLTransform;
-  other->translation.connectFrom(&transform->translation);
-  group->addChild(other);
-  const std::string text = writeScene(root);
-  EXPECT_EQ(text,
-            "#Scenar V1.0 ascii\n\n"
-            "Separator {\n"
-            "  VRMLGroup {\n"
-            "    children [\n"
-            "      DEF _0 VRMLTransform {\n"
-            "        translation 1 2 3\n"
-            "      }\n"
-            "      USE _0\n"
-            "      VRMLTransform { }\n"
-            "    ]\n"
-            "  }\n"
-            "}\n");
-  SoNode* copy = readScene(text);
-  ASSERT_NE(copy, nullptr);
-  EXPECT_EQ(writeScene(copy), text);
-  copy->unref();
   root->unref();
 }
 
