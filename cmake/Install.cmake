@@ -33,6 +33,7 @@ foreach(folder platform/gl platform/scenar platform/scenarwin platform/plivex ed
 endforeach()
 if(NOT PLIVEXWIN_EDITORS_ONLY)
   plivexwin_install_headers(views)
+  plivexwin_install_headers(vrml)
 endif()
 
 install(EXPORT PlivexWinTargets

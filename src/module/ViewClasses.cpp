@@ -5,8 +5,10 @@
 #include "views/PoBaseView.h"
 #include "views/PoSceneView.h"
 #include "views/PoView.h"
+#include "vrml/PoToVRML2Action.h"
 
 void PoBaseView::initClasses() {
+  PoToVRML2Action::initClass();
   PoBaseView::initClass();
   PoView::initClass();
   PoSceneView::initClass();
@@ -16,4 +18,5 @@ void PoBaseView::exitClasses() {
   PoSceneView::exitClass();
   PoView::exitClass();
   PoBaseView::exitClass();
+  PoToVRML2Action::exitClass();
 }

@@ -1,10 +1,11 @@
 #pragma once
 
-// What tests of toolkit graphs share: a check that references balance, and
-// naming nodes as they are made.
+// What tests of toolkit graphs share: a check that references balance,
+// naming nodes as they are made, and counting the nodes of a type in a graph.
 
 #include <gtest/gtest.h>
 
+#include "platform/scenar/actions/SoSearchAction.h"
 #include "platform/scenar/basic/SbName.h"
 #include "platform/scenar/basic/SoBase.h"
 
@@ -25,4 +26,14 @@ template <typename T>
 T* named(T* node, const char* name) {
   node->setName(name);
   return node;
+}
+
+// How many nodes of type, or of a type derived from it, the search finds
+// below root, root included.
+inline int countBelow(SoNode* root, SoType type) {
+  SoSearchAction search;
+  search.setType(type);
+  search.setInterest(SoSearchAction::ALL);
+  search.apply(root);
+  return search.getPaths().getLength();
 }

@@ -12,6 +12,7 @@
 #include "platform/plivex/Plivex.h"
 #include "platform/scenar/Scenar.h"
 #include "support/ConversionScenes.h"
+#include "support/ToolkitTestSupport.h"
 #include "views/PoBaseView.h"
 #include "views/PoSceneView.h"
 
@@ -94,14 +95,6 @@ PoSceneView* view(SbVec2f origin, SbVec2f size, SoNode* scene) {
   if (scene) node->setPart("scene", scene);
   node->setPart("cameraKit.camera", new SoOrthographicCamera);
   return node;
-}
-
-int countBelow(SoNode* root, SoType type) {
-  SoSearchAction search;
-  search.setType(type);
-  search.setInterest(SoSearchAction::ALL);
-  search.apply(root);
-  return search.getPaths().getLength();
 }
 
 bool isBelow(SoNode* root, SoNode* node) {

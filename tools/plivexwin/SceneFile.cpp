@@ -54,7 +54,23 @@ SceneFile::~SceneFile() { root_->unref(); }
 std::unique_ptr<SceneFile> SceneFile::read(const std::string& path, std::string& error) {
   registerSceneClasses();
   SoInput in;
-  SoSeparator* root = in.openFile(path.c_str()) ? SoDB::readAll(&in) : nullptr;
+  if (!in.openFile(path.c_str())) {
+    error = in.getErrorMessage().getString();
+    return nullptr;
+  }
+  return readFrom(in, path, error);
+}
+
+std::unique_ptr<SceneFile> SceneFile::readText(std::string_view text, std::string& error) {
+  registerSceneClasses();
+  SoInput in;
+  in.setBuffer(text);
+  return readFrom(in, "", error);
+}
+
+std::unique_ptr<SceneFile> SceneFile::readFrom(SoInput& in, const std::string& path,
+                                               std::string& error) {
+  SoSeparator* root = SoDB::readAll(&in);
   if (!root) {
     error = in.getErrorMessage().getString();
     return nullptr;

@@ -3,7 +3,9 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 
+class SoInput;
 class SoNode;
 class SoSeparator;
 
@@ -18,6 +20,9 @@ class SceneFile {
   // failure, told in error as "FILE:LINE: reason" ("FILE: reason" when the
   // file cannot be opened).
   static std::unique_ptr<SceneFile> read(const std::string& path, std::string& error);
+  // Reads text as read reads a file, errors told as "<buffer>:LINE: reason";
+  // the scene has no path.
+  static std::unique_ptr<SceneFile> readText(std::string_view text, std::string& error);
 
   ~SceneFile();
   SceneFile(const SceneFile&) = delete;
@@ -41,6 +46,9 @@ class SceneFile {
 
  private:
   SceneFile(SoSeparator* root, std::string path);
+  // The scene in, whose header and text are ready.
+  static std::unique_ptr<SceneFile> readFrom(SoInput& in, const std::string& path,
+                                             std::string& error);
 
   SoSeparator* root_;
   std::string path_;

@@ -25,6 +25,12 @@ std::string programUsage() {
          "  scene IN [OUT]\n"
          "                list the views of a scene file, render it once and write it\n"
          "                back to OUT; see 'plivexwin scene --help'\n"
+         "  convert IN OUT\n"
+         "                convert a scene file to a VRML97 world in which each scene\n"
+         "                view keeps its place; see 'plivexwin convert --help'\n"
+         "  demo [OUTDIR]\n"
+         "                write a scene of four plots and its VRML97 world; see\n"
+         "                'plivexwin demo --help'\n"
 #endif
          "\n"
          "Options:\n"

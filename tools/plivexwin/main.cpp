@@ -1,5 +1,5 @@
 // plivexwin: drives the editors, and in the full build reads scene files of
-// views, from the command line.
+// views and converts them to VRML97 worlds, from the command line.
 
 #include <iostream>
 #include <span>
@@ -9,6 +9,7 @@
 #include "plivexwin/EditCommand.h"
 #include "plivexwin/Usage.h"
 #ifndef PLIVEXWIN_EDITORS_ONLY
+#include "plivexwin/ConvertCommand.h"
 #include "plivexwin/SceneCommand.h"
 #endif
 
@@ -29,12 +30,20 @@ struct Subcommand {
 #ifndef PLIVEXWIN_EDITORS_ONLY
 // plivexwin scene IN.scn [OUT.scn]
 int runSceneCommand(std::span<char* const> args) { return runScene(args, std::cout, std::cerr); }
+// plivexwin convert IN.scn OUT.wrl [--navigable-first-view]
+int runConvertCommand(std::span<char* const> args) {
+  return runConvert(args, std::cout, std::cerr);
+}
+// plivexwin demo [OUTDIR]
+int runDemoCommand(std::span<char* const> args) { return runDemo(args, std::cout, std::cerr); }
 #endif
 
 constexpr Subcommand kSubcommands[] = {
     {"edit", runEditCommand},
 #ifndef PLIVEXWIN_EDITORS_ONLY
     {"scene", runSceneCommand},
+    {"convert", runConvertCommand},
+    {"demo", runDemoCommand},
 #endif
 };
 

@@ -46,29 +46,47 @@ void SoMFNode::setValue(SoNode* node) {
   assign(node ? std::vector<SoNode*>{node} : std::vector<SoNode*>{});
 }
 
+// Edits take or release the references of the entries they change alone, so
+// that a list grown one node at a time costs time in proportion to its length.
+
+void SoMFNode::hold(SoNode* node) {
+  node->ref();
+  node->addAuditor(this);
+}
+
+void SoMFNode::release(SoNode* node) {
+  // A node still in the list is still audited.
+  if (find(node) < 0) node->removeAuditor(this);
+  node->unref();
+}
+
 void SoMFNode::set1Value(int index, SoNode* node) {
   if (!canHold(node) || index < 0 || index > getNum()) return;
-  std::vector<SoNode*> nodes = nodes_;
-  if (index == getNum())
-    nodes.push_back(node);
-  else
-    nodes[static_cast<std::size_t>(index)] = node;
-  assign(std::move(nodes));
+  hold(node);
+  if (index == getNum()) {
+    nodes_.push_back(node);
+  } else {
+    SoNode* old = nodes_[static_cast<std::size_t>(index)];
+    nodes_[static_cast<std::size_t>(index)] = node;
+    release(old);
+  }
+  valueChanged();
 }
 
 void SoMFNode::insertValue(int index, SoNode* node) {
   if (!canHold(node)) return;
-  std::vector<SoNode*> nodes = nodes_;
-  nodes.insert(nodes.begin() + std::clamp(index, 0, getNum()), node);
-  assign(std::move(nodes));
+  hold(node);
+  nodes_.insert(nodes_.begin() + std::clamp(index, 0, getNum()), node);
+  valueChanged();
 }
 
 void SoMFNode::deleteValues(int start, int num) {
   if (start < 0 || start >= getNum()) return;
   const int end = num < 0 ? getNum() : std::min(getNum(), start + num);
-  std::vector<SoNode*> nodes = nodes_;
-  nodes.erase(nodes.begin() + start, nodes.begin() + end);
-  assign(std::move(nodes));
+  std::vector<SoNode*> removed(nodes_.begin() + start, nodes_.begin() + end);
+  nodes_.erase(nodes_.begin() + start, nodes_.begin() + end);
+  for (SoNode* node : removed) release(node);
+  valueChanged();
 }
 
 SbBool SoMFNode::isSame(const SoField& other) const {

@@ -43,6 +43,10 @@ class SoMFNode : public SoField, private SoNodeAuditor {
 
  private:
   void assign(std::vector<SoNode*> nodes);
+  // Takes a reference on a node entering the list and audits it.
+  void hold(SoNode* node);
+  // Releases a node that left the list.
+  void release(SoNode* node);
   bool canHold(const SoNode* node) const { return node && node != getContainer(); }
   void nodeChanged(SoNode* node, SoField* field) override;
   void nodeDying(SoNode* node) override;

@@ -1,0 +1,199 @@
+#include "plivexwin/ConvertCommand.h"
+
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "platform/scenar/actions/SoSearchAction.h"
+#include "platform/scenar/nodes/SoGroup.h"
+#include "platform/scenar/vrml/SoVRMLGroup.h"
+#include "platform/scenar/vrml/SoVRMLProximitySensor.h"
+#include "platform/scenar/vrml/SoVRMLViewpoint.h"
+#include "plivexwin/DemoScene.h"
+#include "plivexwin/SceneFile.h"
+#include "plivexwin/Usage.h"
+#include "vrml/PoToVRML2Action.h"
+
+namespace plivexwin::cli {
+
+namespace {
+
+constexpr std::string_view kNavigableOption = "--navigable-first-view";
+
+// The axes of the demo's plots, by DEF name.
+constexpr const char* kDemoAxes =
+    "linearX, linearY, decadesX, valuesY, radius, angles, days, events";
+
+struct Unref {
+  void operator()(SoNode* node) const { node->unref(); }
+};
+using HeldNode = std::unique_ptr<SoNode, Unref>;
+
+// The VRML97 world of root.
+HeldNode worldOf(SoNode* root, bool navigableFirstView) {
+  PoToVRML2Action action;
+  action.setFirstSceneViewSensitive(navigableFirstView ? 1 : 0);
+  action.apply(root);
+  SoNode* world = action.getVRML2SceneGraph();
+  world->ref();
+  return HeldNode(world);
+}
+
+// How many scene views the world shows: each placed view has a proximity
+// sensor or, the navigable one, a viewpoint.
+int placedViewsIn(SoNode* world) {
+  int count = 0;
+  for (SoType type : {SoVRMLProximitySensor::getClassTypeId(), SoVRMLViewpoint::getClassTypeId()}) {
+    SoSearchAction search;
+    search.setType(type);
+    search.setInterest(SoSearchAction::ALL);
+    search.apply(world);
+    count += search.getPaths().getLength();
+  }
+  return count;
+}
+
+// Writes world to path and says so on out; false, with the reason on err.
+bool writeWorld(SoNode* world, const std::string& path, std::ostream& out, std::ostream& err) {
+  std::string error;
+  if (!SceneFile::writeNodes(std::span(&world, 1), path, error)) {
+    err << "plivexwin: " << error << '\n';
+    return false;
+  }
+  const int views = placedViewsIn(world);
+  out << "wrote " << path << " (" << views << " scene view" << (views == 1 ? "" : "s")
+      << " placed)\n";
+  return true;
+}
+
+bool isOption(std::string_view arg) { return arg.size() > 1 && arg[0] == '-'; }
+
+}  // namespace
+
+std::string convertUsage() {
+  return "usage: plivexwin convert IN.scn OUT.wrl [--navigable-first-view]\n"
+         "       plivexwin convert --help\n"
+         "\n"
+         "Reads the scene file IN.scn (as 'plivexwin scene' does), converts it to a\n"
+         "VRML 2.0 world and writes it to OUT.wrl as a VRML97 file, then prints\n"
+         "  wrote OUT.wrl (N scene views placed)\n"
+         "Plotting nodes convert to the geometry they draw. Each scene view keeps\n"
+         "its place on the screen: its scene, seen through its own camera, is\n"
+         "placed at its rectangle and follows the browser's viewer wherever the user\n"
+         "moves. Its background and border are not converted. A view without a\n"
+         "camera or a scene, or one that cannot be placed (a camera whose focal\n"
+         "distance is not positive, a rectangle without area), stays empty.\n"
+         "\n"
+         "Options:\n"
+         "  --navigable-first-view\n"
+         "                the first scene view is the part of the world the user\n"
+         "                moves through instead, with a viewpoint made from its camera\n"
+         "\n"
+         "OUT.wrl is written through a new file beside it, renamed into place, so\n"
+         "that a failure leaves OUT.wrl as it was. A file that cannot be read\n"
+         "prints one line \"plivexwin: FILE:LINE: reason\" (\"plivexwin: FILE: reason\"\n"
+         "when it cannot be opened) to standard error, writes nothing and exits with\n"
+         "status 1; so does a failed write.\n";
+}
+
+int runConvert(std::span<char* const> args, std::ostream& out, std::ostream& err) {
+  if (args.size() == 1 && isHelpOption(args[0])) {
+    out << convertUsage();
+    return 0;
+  }
+  bool navigable = false;
+  std::vector<std::string> files;
+  for (std::string_view arg : args) {
+    if (arg == kNavigableOption)
+      navigable = true;
+    else if (isOption(arg))
+      return usageError(err, "unknown option '" + std::string(arg) + "'", convertUsage());
+    else
+      files.emplace_back(arg);
+  }
+  if (files.size() != 2) return usageError(err, "convert takes IN.scn and OUT.wrl", convertUsage());
+
+  std::string error;
+  const std::unique_ptr<SceneFile> scene = SceneFile::read(files[0], error);
+  if (!scene) {
+    err << "plivexwin: " << error << '\n';
+    return 1;
+  }
+  const HeldNode world = worldOf(scene->getRoot(), navigable);
+  return writeWorld(world.get(), files[1], out, err) ? 0 : 1;
+}
+
+std::string demoUsage() {
+  return std::string(
+             "usage: plivexwin demo [OUTDIR]\n"
+             "       plivexwin demo --help\n"
+             "\n"
+             "Writes a plot scene of four scene views into OUTDIR (the current folder\n"
+             "by default, made when it does not exist): linear, logarithmic, polar and\n"
+             "time plots, each with a background, a border and its own camera. It\n"
+             "writes the scene file demo.scn, converts it as 'plivexwin convert' does\n"
+             "and writes the VRML97 world demo.wrl, in which each plot opens where it\n"
+             "was in its window (a square browser window shows them as the scene's\n"
+             "square window did). It prints a line per file written and how to go on:\n"
+             "the axes, by DEF name, are ") +
+         kDemoAxes +
+         ";\n"
+         "'plivexwin edit --file OUTDIR/demo.scn --node NAME' edits one of them and\n"
+         "its \"save\" command writes the scene back; 'plivexwin convert\n"
+         "OUTDIR/demo.scn OUTDIR/demo.wrl' converts the edited scene.\n"
+         "\n"
+         "Each file is written through a new file beside it, renamed into place. A\n"
+         "folder that cannot be made or a file that cannot be written prints one\n"
+         "line \"plivexwin: PATH: reason\" to standard error and exits with status 1.\n";
+}
+
+int runDemo(std::span<char* const> args, std::ostream& out, std::ostream& err) {
+  if (args.size() == 1 && isHelpOption(args[0])) {
+    out << demoUsage();
+    return 0;
+  }
+  if (args.size() > 1) return usageError(err, "demo takes at most OUTDIR", demoUsage());
+  if (args.size() == 1 && isOption(args[0]))
+    return usageError(err, "unknown option '" + std::string(args[0]) + "'", demoUsage());
+
+  const std::filesystem::path folder = args.empty() ? "." : args[0];
+  std::error_code failure;
+  std::filesystem::create_directories(folder, failure);
+  if (failure) {
+    err << "plivexwin: " << folder.string() << ": cannot make the folder: " << failure.message()
+        << '\n';
+    return 1;
+  }
+  std::string error;
+  const std::unique_ptr<SceneFile> scene = SceneFile::readText(demoScene(), error);
+  if (!scene) {
+    err << "plivexwin: the demo's scene: " << error << '\n';
+    return 1;
+  }
+  const HeldNode world = worldOf(scene->getRoot(), false);
+  const std::string scenePath = (folder / "demo.scn").string();
+  const std::string worldPath = (folder / "demo.wrl").string();
+  if (!scene->write(scenePath, error)) {
+    err << "plivexwin: " << error << '\n';
+    return 1;
+  }
+  out << "wrote " << scenePath << '\n';
+  if (!writeWorld(world.get(), worldPath, out, err)) return 1;
+  out << "Open " << worldPath
+      << " in a VRML97 browser. To change a plot, edit one of its axes\n"
+         "("
+      << kDemoAxes
+      << "),\n"
+         "save the scene and convert it again:\n"
+         "  plivexwin edit --file "
+      << scenePath
+      << " --node linearX\n"
+         "  plivexwin convert "
+      << scenePath << ' ' << worldPath << '\n';
+  return 0;
+}
+
+}  // namespace plivexwin::cli
