@@ -39,11 +39,6 @@ class ConvertCommandTest : public CommandTest {
     std::ofstream(path, std::ios::binary) << text;
     return path;
   }
-  int entries() const {
-    int count = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++count;
-    return count;
-  }
 };
 
 TEST_F(ConvertCommandTest, convertWritesTheWorldOfAScene) {

@@ -22,11 +22,6 @@ class PngFileTest : public CommandTest {
       if (!writer.writeRow(rgba.data() + std::size_t(row) * width * 4)) return false;
     return true;
   }
-  int entries() const {
-    int count = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++count;
-    return count;
-  }
 };
 
 TEST_F(PngFileTest, rowsWrittenReadBackAsTheyWere) {

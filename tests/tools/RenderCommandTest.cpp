@@ -29,11 +29,6 @@ class RenderCommandTest : public CommandTest {
     EXPECT_TRUE(read) << error;
     return read ? *read : PngPicture{};
   }
-  int entries() const {
-    int count = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++count;
-    return count;
-  }
 };
 
 TEST_F(RenderCommandTest, thePictureIsTheRenderersOwn) {

@@ -88,18 +88,28 @@ bool readRows(png_structp png, png_bytepp rows) {
 
 }  // namespace
 
-struct PngWriter::Png {
+// libpng's state for a picture written or read, with what its error function
+// keeps.
+struct PngState {
   Failure failure;
   png_structp png = nullptr;
   png_infop info = nullptr;
+  bool reading;
 
-  Png() {
-    png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &failure, keepError, ignoreWarning);
+  explicit PngState(bool forReading) : reading(forReading) {
+    png = reading
+              ? png_create_read_struct(PNG_LIBPNG_VER_STRING, &failure, keepError, ignoreWarning)
+              : png_create_write_struct(PNG_LIBPNG_VER_STRING, &failure, keepError, ignoreWarning);
     if (png) info = png_create_info_struct(png);
   }
-  ~Png() { png_destroy_write_struct(&png, &info); }
-  Png(const Png&) = delete;
-  Png& operator=(const Png&) = delete;
+  ~PngState() {
+    if (reading)
+      png_destroy_read_struct(&png, &info, nullptr);
+    else
+      png_destroy_write_struct(&png, &info);
+  }
+  PngState(const PngState&) = delete;
+  PngState& operator=(const PngState&) = delete;
 };
 
 PngWriter::PngWriter() = default;
@@ -135,7 +145,7 @@ bool PngWriter::open(const std::string& path, int width, int height) {
   }
   stream_ = std::fopen(file_.temporaryPath().c_str(), "wb");
   if (!stream_) return fail("cannot write " + file_.temporaryPath() + ": " + std::strerror(errno));
-  png_ = std::make_unique<Png>();
+  png_ = std::make_unique<PngState>(false);
   if (!png_->info) return fail("libpng cannot start a picture");
   if (!startWriting(png_->png, png_->info, stream_, png_uint_32(width), png_uint_32(height)))
     return fail(reasonOf(png_->failure));
@@ -181,20 +191,6 @@ bool PngWriter::finish() {
 
 namespace {
 
-struct ReadPng {
-  Failure failure;
-  png_structp png = nullptr;
-  png_infop info = nullptr;
-
-  ReadPng() {
-    png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &failure, keepError, ignoreWarning);
-    if (png) info = png_create_info_struct(png);
-  }
-  ~ReadPng() { png_destroy_read_struct(&png, &info, nullptr); }
-  ReadPng(const ReadPng&) = delete;
-  ReadPng& operator=(const ReadPng&) = delete;
-};
-
 struct ClosedFile {
   void operator()(std::FILE* stream) const { std::fclose(stream); }
 };
@@ -207,7 +203,7 @@ std::optional<PngPicture> readPng(const std::string& path, std::string& error) {
     error = path + ": cannot open it: " + std::strerror(errno);
     return std::nullopt;
   }
-  ReadPng reading;
+  PngState reading(true);
   if (!reading.info) {
     error = path + ": libpng cannot start reading";
     return std::nullopt;

@@ -10,6 +10,8 @@
 
 namespace plivexwin::cli {
 
+struct PngState;  // libpng's
+
 // Writes a PNG picture of 8-bit RGBA pixels a row at a time, top row first, so
 // that the picture never has to be in memory whole. The rows go to a new file
 // beside the path, renamed into place by finish(); a writer that fails, or
@@ -42,8 +44,7 @@ class PngWriter {
   std::string path_;
   ReplacingFile file_;
   std::FILE* stream_ = nullptr;
-  struct Png;  // libpng's state
-  std::unique_ptr<Png> png_;
+  std::unique_ptr<PngState> png_;
   int height_ = 0;
   int rows_ = 0;
   std::string error_;
