@@ -58,7 +58,11 @@ bool writePicture(SoNode* scene, const PictureSettings& settings, const std::str
     return false;
   }
   const bool rendered = renderer.render(
-      scene, [&png](int, const unsigned char* rgba) { return png.writeRow(rgba); }, progress);
+      scene,
+      [&png](int row, const unsigned char* rgba) {
+        return row == png.rowsWritten() && png.writeRow(rgba);
+      },
+      progress);
   if (!rendered) {
     error = png.error().empty() ? path + ": the scene could not be rendered" : png.error();
     return false;

@@ -178,7 +178,7 @@ bool PngWriter::finish() {
   const bool flushed = std::fflush(stream) == 0 && !std::ferror(stream);
   const int savedErrno = errno;
   if (std::fclose(stream) != 0 || !flushed) {
-    if (flushed) errno = savedErrno;
+    if (!flushed) errno = savedErrno;  // the first failure's reason
     return fail("cannot write " + file_.temporaryPath() + ": " + std::strerror(errno));
   }
   std::string error;
