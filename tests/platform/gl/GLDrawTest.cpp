@@ -2,11 +2,9 @@
 
 #include <array>
 #include <cmath>
-#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <set>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -17,44 +15,48 @@ namespace {
 using glstandin::Framebuffer;
 using Pixels = std::set<std::pair<int, int>>;  // (x, y)
 
-// A framebuffer bound for the test's lifetime.
+// A framebuffer bound, with the viewport over it, for the test's lifetime;
+// vertices given in its window coordinates pass the identity matrices.
 struct Canvas {
-  Canvas(int width, int height) : buffer(width, height) { glstandin::bindFramebuffer(&buffer); }
+  Canvas(int width, int height) : buffer(width, height) {
+    glstandin::bindFramebuffer(&buffer);
+    glViewport(0, 0, width, height);
+  }
   ~Canvas() { glstandin::bindFramebuffer(nullptr); }
+  void vertex(double x, double y) const {
+    glVertex3f(static_cast<GLfloat>(x * 2 / buffer.width() - 1),
+               static_cast<GLfloat>(y * 2 / buffer.height() - 1), 0.0f);
+  }
+  void triangle(const std::array<double, 6>& xy) const {
+    glBegin(GL_TRIANGLES);
+    for (int i = 0; i < 6; i += 2) vertex(xy[i], xy[i + 1]);
+    glEnd();
+  }
+  // The pixels with some red.
+  Pixels lit() const {
+    Pixels lit;
+    for (int y = 0; y < buffer.height(); ++y)
+      for (int x = 0; x < buffer.width(); ++x)
+        if (buffer.pixel(x, y)[0] != 0) lit.insert({x, y});
+    return lit;
+  }
+
   Framebuffer buffer;
 };
+
+// Two triangles over the whole viewport at depth z, with identity matrices.
+void drawSquare(double z = 0.0) {
+  static const float corners[6][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, -1}, {1, 1}, {-1, 1}};
+  glBegin(GL_TRIANGLES);
+  for (const auto& c : corners) glVertex3f(c[0], c[1], static_cast<float>(z));
+  glEnd();
+}
 
 class GLDrawTest : public ::testing::Test {
  protected:
   void SetUp() override { glstandin::resetState(); }
   void TearDown() override { glstandin::resetState(); }
 };
-
-// A vertex given in window coordinates of a size x size viewport at the
-// origin, with identity matrices.
-void windowVertex(double x, double y, int size, double z = 0.0) {
-  glVertex3f(static_cast<GLfloat>(x * 2 / size - 1), static_cast<GLfloat>(y * 2 / size - 1),
-             static_cast<GLfloat>(z));
-}
-
-void windowTriangle(const std::array<double, 6>& xy, int size, double z = 0.0) {
-  glBegin(GL_TRIANGLES);
-  for (int i = 0; i < 6; i += 2) windowVertex(xy[i], xy[i + 1], size, z);
-  glEnd();
-}
-
-Pixels litPixels(const Framebuffer& buffer) {
-  Pixels lit;
-  for (int y = 0; y < buffer.height(); ++y)
-    for (int x = 0; x < buffer.width(); ++x)
-      if (buffer.pixel(x, y)[0] != 0) lit.insert({x, y});
-  return lit;
-}
-
-std::array<unsigned char, 4> rgba(const Framebuffer& buffer, int x, int y) {
-  const unsigned char* p = buffer.pixel(x, y);
-  return {p[0], p[1], p[2], p[3]};
-}
 
 TEST_F(GLDrawTest, TriangleCoversExactPixelsInEitherWinding) {
   // Corners on pixel centres: the top and left edges keep their centres, the
@@ -64,9 +66,8 @@ TEST_F(GLDrawTest, TriangleCoversExactPixelsInEitherWinding) {
   for (const auto& corners : {std::array<double, 6>{1.5, 1.5, 5.5, 5.5, 1.5, 5.5},
                               std::array<double, 6>{1.5, 5.5, 5.5, 5.5, 1.5, 1.5}}) {
     Canvas canvas(8, 8);
-    glViewport(0, 0, 8, 8);
-    windowTriangle(corners, 8);
-    EXPECT_EQ(litPixels(canvas.buffer), expected);
+    canvas.triangle(corners);
+    EXPECT_EQ(canvas.lit(), expected);
   }
 }
 
@@ -88,24 +89,20 @@ TEST_F(GLDrawTest, MeshCoversEachPixelExactlyOnce) {
   }
   std::vector<int> count(kSize * kSize, 0);
   Canvas canvas(kSize, kSize);
-  glViewport(0, 0, kSize, kSize);
   auto drawAlone = [&](const double* a, const double* b, const double* c) {
     glClear(GL_COLOR_BUFFER_BIT);
-    windowTriangle({a[0], a[1], b[0], b[1], c[0], c[1]}, kSize);
-    for (const auto& [x, y] : litPixels(canvas.buffer)) ++count[y * kSize + x];
+    canvas.triangle({a[0], a[1], b[0], b[1], c[0], c[1]});
+    for (const auto& [x, y] : canvas.lit()) ++count[y * kSize + x];
   };
   for (int i = 0; i < 4; ++i) {
     for (int j = 0; j < 4; ++j) {
-      const double* p00 = point[i][j];
-      const double* p10 = point[i + 1][j];
-      const double* p01 = point[i][j + 1];
-      const double* p11 = point[i + 1][j + 1];
+      auto p = [&](int di, int dj) { return point[i + di][j + dj]; };
       if ((i + j) % 2 == 0) {
-        drawAlone(p00, p10, p11);
-        drawAlone(p00, p01, p11);  // clockwise
+        drawAlone(p(0, 0), p(1, 0), p(1, 1));
+        drawAlone(p(0, 0), p(0, 1), p(1, 1));  // clockwise
       } else {
-        drawAlone(p10, p00, p01);  // clockwise
-        drawAlone(p10, p11, p01);
+        drawAlone(p(1, 0), p(0, 0), p(0, 1));  // clockwise
+        drawAlone(p(1, 0), p(1, 1), p(0, 1));
       }
     }
   }
@@ -127,46 +124,41 @@ TEST_F(GLDrawTest, LinesDrawExactPixels) {
   };
   for (const Case& c : cases) {
     Canvas canvas(8, 8);
-    glViewport(0, 0, 8, 8);
     glBegin(GL_LINES);
-    windowVertex(c.ends[0], c.ends[1], 8);
-    windowVertex(c.ends[2], c.ends[3], 8);
+    canvas.vertex(c.ends[0], c.ends[1]);
+    canvas.vertex(c.ends[2], c.ends[3]);
     glEnd();
-    EXPECT_EQ(litPixels(canvas.buffer), c.expected);
+    EXPECT_EQ(canvas.lit(), c.expected);
   }
 }
 
 TEST_F(GLDrawTest, DepthFunctionDecidesWhichFragmentStays) {
   Canvas canvas(4, 4);
-  glViewport(0, 0, 4, 4);
-  auto quad = [](float r, float g, float b, double z) {
-    glColor4f(r, g, b, 1.0f);
-    windowTriangle({0, 0, 4, 0, 4, 4}, 4, z);
-    windowTriangle({0, 0, 4, 4, 0, 4}, 4, z);
-  };
-  auto color = [&] { return rgba(canvas.buffer, 1, 2); };
-  using Color = std::array<unsigned char, 4>;
   glEnable(GL_DEPTH_TEST);
   glClear(GL_DEPTH_BUFFER_BIT);
-  quad(0, 1, 0, -0.5);  // near, green
-  quad(1, 0, 0, 0.5);   // far, red: hidden
-  EXPECT_EQ(color(), (Color{0, 255, 0, 255}));
-  EXPECT_EQ(canvas.buffer.depth(1, 2), 0.25f);
-  quad(0, 0, 1, -0.5);  // as near, blue: GL_LESS keeps green
-  EXPECT_EQ(color(), (Color{0, 255, 0, 255}));
-  glDepthFunc(GL_LEQUAL);
-  quad(0, 0, 1, -0.5);
-  EXPECT_EQ(color(), (Color{0, 0, 255, 255}));
-  glDepthFunc(GL_ALWAYS);
-  glDepthRange(0.5, 2.0);  // far clamped to 1
-  quad(1, 0, 0, 0.5);
-  EXPECT_EQ(color(), (Color{255, 0, 0, 255}));
-  EXPECT_EQ(canvas.buffer.depth(1, 2), 0.875f);
-  glDisable(GL_DEPTH_TEST);  // drawn whatever the depth; depth left alone
-  glDepthFunc(GL_LESS);
-  quad(1, 1, 1, 0.9);
-  EXPECT_EQ(color(), (Color{255, 255, 255, 255}));
-  EXPECT_EQ(canvas.buffer.depth(1, 2), 0.875f);
+  struct Step {
+    bool test;
+    GLenum func;
+    float z, grey;
+    int red;  // then
+    float depth;
+  };
+  const Step steps[] = {
+      {true, GL_LESS, -0.5f, 0.2f, 51, 0.25f},     // nearer than the clear depth
+      {true, GL_LESS, 0.5f, 0.4f, 51, 0.25f},      // behind: hidden
+      {true, GL_LESS, -0.5f, 0.6f, 51, 0.25f},     // as near: refused
+      {true, GL_LEQUAL, -0.5f, 0.6f, 153, 0.25f},  // as near: taken
+      {true, GL_ALWAYS, 0.5f, 0.8f, 204, 0.75f},   // behind: taken, depth written
+      {false, GL_LESS, 0.9f, 1.0f, 255, 0.75f},    // test off: drawn, depth kept
+  };
+  for (const Step& step : steps) {
+    (step.test ? glEnable : glDisable)(GL_DEPTH_TEST);
+    glDepthFunc(step.func);
+    glColor4f(step.grey, step.grey, step.grey, 1.0f);
+    drawSquare(step.z);
+    EXPECT_EQ(canvas.buffer.pixel(1, 2)[0], step.red) << step.grey;
+    EXPECT_EQ(canvas.buffer.depth(1, 2), step.depth) << step.grey;
+  }
 }
 
 constexpr GLenum kGLFloat = 0x1406;  // GL_FLOAT: not read
@@ -181,40 +173,34 @@ TEST_F(GLDrawTest, ClearKeepsToTheScissorBoxAndReadPixelsToTheBuffer) {
   glClearDepth(0.25);
   glClear(GL_COLOR_BUFFER_BIT);
   glClear(GL_DEPTH_BUFFER_BIT);
-  EXPECT_EQ(rgba(canvas.buffer, 3, 3), (std::array<unsigned char, 4>{255, 0, 0, 255}));
-  EXPECT_EQ(rgba(canvas.buffer, 4, 2), (std::array<unsigned char, 4>{0, 128, 0, 255}));
+  EXPECT_EQ(std::memcmp(canvas.buffer.pixel(3, 3), "\xff\x00\x00\xff", 4), 0);
+  EXPECT_EQ(std::memcmp(canvas.buffer.pixel(4, 2), "\x00\x80\x00\xff", 4), 0);
   EXPECT_EQ(canvas.buffer.depth(5, 1), 1.0f);
   EXPECT_EQ(canvas.buffer.depth(5, 3), 0.25f);
 
-  // A 3 x 3 block from (4, 2): rows bottom first, the part outside untouched.
-  std::vector<unsigned char> block(3 * 3 * 4, 7);
-  glReadPixels(4, 2, 3, 3, GL_RGBA, GL_UNSIGNED_BYTE, block.data());
-  for (int row = 0; row < 3; ++row) {
-    for (int column = 0; column < 3; ++column) {
-      const unsigned char* p = &block[(row * 3 + column) * 4];
-      const bool inside = row < 2 && column < 2;
-      EXPECT_EQ(p[1], inside ? 128 : 7) << row << "," << column;
-    }
-  }
+  // Rows y = 1, 2 (bottom first) of columns 4 to 6; column 6 is off the buffer.
+  std::vector<unsigned char> block(3 * 2 * 4, 7);
+  glReadPixels(4, 1, 3, 2, GL_RGBA, GL_UNSIGNED_BYTE, block.data());
   glReadPixels(0, 0, 1, 1, GL_RGBA, kGLFloat, block.data());  // refused
-  EXPECT_EQ(block[1], 128);
+  std::vector<int> green;
+  for (std::size_t i = 1; i < block.size(); i += 4) green.push_back(block[i]);
+  EXPECT_EQ(green, (std::vector<int>{0, 0, 7, 128, 128, 7}));
 }
 
 TEST_F(GLDrawTest, LightingShadesTrianglesByTheirEyeNormal) {
   Canvas canvas(8, 8);
-  glViewport(0, 0, 8, 8);
   glEnable(GL_LIGHTING);
   const float c = std::cos(1.0471976f);  // 60 degrees about x
   const float s = std::sin(1.0471976f);
   const GLfloat tilt[16] = {1, 0, 0, 0, 0, c, s, 0, 0, -s, c, 0, 0, 0, 0, 1};
-  auto fullTriangle = [] { windowTriangle({-8, -8, 24, -8, 4, 24}, 8); };
+  auto fullTriangle = [&canvas] { canvas.triangle({-8, -8, 24, -8, 4, 24}); };
   glLoadMatrixf(tilt);  // the modelview: |nz| = 0.5, factor 0.6
   fullTriangle();
   EXPECT_EQ(canvas.buffer.pixel(4, 4)[0], 153);
   EXPECT_EQ(canvas.buffer.pixel(4, 4)[3], 255);  // alpha unlit
   glBegin(GL_LINES);                             // lines are never lit
-  windowVertex(0, 4.5, 8);
-  windowVertex(8, 4.5, 8);
+  canvas.vertex(0, 4.5);
+  canvas.vertex(8, 4.5);
   glEnd();
   EXPECT_EQ(canvas.buffer.pixel(4, 4)[0], 255);
   const GLfloat identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
@@ -227,17 +213,16 @@ TEST_F(GLDrawTest, LightingShadesTrianglesByTheirEyeNormal) {
 }
 
 TEST_F(GLDrawTest, NothingBoundDrawsNothing) {
-  glViewport(0, 0, 4, 4);
   glClearColor(1, 1, 1, 1);
   glClear(GL_COLOR_BUFFER_BIT);
-  windowTriangle({0, 0, 4, 0, 0, 4}, 4);
+  glViewport(0, 0, 4, 4);
+  drawSquare();
   unsigned char pixel[4] = {9, 9, 9, 9};
   glReadPixels(0, 0, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
   EXPECT_EQ(pixel[0], 9);
-  EXPECT_EQ(glstandin::boundFramebuffer(), nullptr);
 
   Canvas canvas(4, 4);  // bound only now: still as made
-  EXPECT_TRUE(litPixels(canvas.buffer).empty());
+  EXPECT_TRUE(canvas.lit().empty());
   EXPECT_EQ(canvas.buffer.depth(0, 0), 1.0f);
   // resetState leaves the binding; state changes inside glBegin/glEnd are ignored.
   glstandin::resetState();
@@ -248,14 +233,10 @@ TEST_F(GLDrawTest, NothingBoundDrawsNothing) {
   GLint viewport[4] = {-1, -1, -1, -1};
   glGetIntegerv(GL_VIEWPORT, viewport);
   EXPECT_EQ(viewport[2], 0);
-  glViewport(0, 0, 4, std::numeric_limits<GLsizei>::max());
-  glGetIntegerv(GL_VIEWPORT, viewport);
-  EXPECT_EQ(viewport[3], kGLMaxViewportSize);
 }
 
 TEST_F(GLDrawTest, NonFiniteVerticesDropTheirPrimitives) {
   Canvas canvas(8, 8);
-  glViewport(0, 0, 8, 8);
   const float nan = std::numeric_limits<float>::quiet_NaN();
   const float inf = std::numeric_limits<float>::infinity();
   glBegin(GL_TRIANGLES);
@@ -263,47 +244,42 @@ TEST_F(GLDrawTest, NonFiniteVerticesDropTheirPrimitives) {
   glVertex3f(nan, -1, 0);
   glVertex3f(-1, 1, 0);
   glEnd();
-  EXPECT_TRUE(litPixels(canvas.buffer).empty());
+  EXPECT_TRUE(canvas.lit().empty());
   // In a strip only the segments that touch the bad vertex go.
   glBegin(GL_LINE_STRIP);
-  windowVertex(0, 0.5, 8);
-  windowVertex(4, 0.5, 8);
+  canvas.vertex(0, 0.5);
+  canvas.vertex(4, 0.5);
   glVertex3f(0, inf, 0);
-  windowVertex(0, 6.5, 8);
-  windowVertex(4, 6.5, 8);
+  canvas.vertex(0, 6.5);
+  canvas.vertex(4, 6.5);
   glEnd();
-  EXPECT_EQ(litPixels(canvas.buffer),
-            (Pixels{{0, 0}, {1, 0}, {2, 0}, {3, 0}, {0, 6}, {1, 6}, {2, 6}, {3, 6}}));
+  EXPECT_EQ(canvas.lit(), (Pixels{{0, 0}, {1, 0}, {2, 0}, {3, 0}, {0, 6}, {1, 6}, {2, 6}, {3, 6}}));
   // Finite vertices that a matrix sends to infinity go too.
   const GLfloat stretch[16] = {inf, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
   glLoadMatrixf(stretch);
   glClear(GL_COLOR_BUFFER_BIT);
-  windowTriangle({0, 0, 8, 0, 0, 8}, 8);
-  EXPECT_TRUE(litPixels(canvas.buffer).empty());
+  canvas.triangle({0, 0, 8, 0, 0, 8});
+  EXPECT_TRUE(canvas.lit().empty());
 }
 
-TEST_F(GLDrawTest, ExtremeViewportsStayExact) {
-  // The largest viewport, the buffer in its middle or far from it: whatever
-  // the origin, positions and products stay in range (UBSan watches).
-  constexpr int kMax = kGLMaxViewportSize;
+TEST_F(GLDrawTest, ExtremeViewportsAreClampedAndStayInRange) {
+  // The largest viewport with the buffer in its middle or far from it: the
+  // positions and products stay in range whatever the origin (UBSan watches).
+  constexpr GLint kMax = kGLMaxViewportSize;
   constexpr GLint kIntMax = std::numeric_limits<GLint>::max();
   constexpr GLint kIntMin = std::numeric_limits<GLint>::min();
-  struct Case {
-    GLint x, y;
-    bool covers;
-  };
-  for (const Case& c : {Case{-kMax / 2, -kMax / 2, true}, Case{kIntMin, kIntMin, false},
-                        Case{kIntMax, 0, false}, Case{-kMax + 3, kIntMin / 2, false}}) {
+  for (const auto& [x, y] : {std::pair{-kMax / 2, -kMax / 2}, std::pair{kIntMin, kIntMin},
+                             std::pair{kIntMax, 0}, std::pair{-kMax + 3, kIntMin / 2}}) {
     Canvas canvas(4, 4);
-    glViewport(c.x, c.y, kIntMax, kIntMax);
-    const float square[6][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, -1}, {1, 1}, {-1, 1}};
-    glBegin(GL_TRIANGLES);
-    for (const auto& v : square) glVertex3f(v[0], v[1], 0);
-    glEnd();
+    glViewport(x, y, kIntMax, kIntMax);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], kMax);
+    drawSquare();
     glBegin(GL_LINE_STRIP);
-    for (float x : {-1.0f, 1.0f, 0.3f, -0.9f}) glVertex3f(x, x * x - 0.5f, 0);
+    for (float v : {-1.0f, 1.0f, 0.3f, -0.9f}) glVertex3f(v, v * v - 0.5f, 0);
     glEnd();
-    EXPECT_EQ(litPixels(canvas.buffer).size(), c.covers ? 16u : 0u) << c.x << ", " << c.y;
+    EXPECT_EQ(canvas.lit().size(), x == -kMax / 2 ? 16u : 0u) << x << ", " << y;
   }
 }
 

@@ -13,6 +13,10 @@ SoFaceSet::SoFaceSet() {
   SO_NODE_ADD_EMPTY_FIELD(numVertices);
 }
 
+void SoFaceSet::drawGeometry(SoGLRenderAction* action) {
+  scenar::drawVertexRuns(action, numVertices, scenar::RunShape::Polygon);
+}
+
 void SoFaceSet::computeBBox(SoAction* action, SbBox3f& box) {
   scenar::extendByVertexRuns(action, numVertices, box);
 }

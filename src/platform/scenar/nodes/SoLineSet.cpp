@@ -13,6 +13,10 @@ SoLineSet::SoLineSet() {
   SO_NODE_ADD_EMPTY_FIELD(numVertices);
 }
 
+void SoLineSet::drawGeometry(SoGLRenderAction* action) {
+  scenar::drawVertexRuns(action, numVertices, scenar::RunShape::Polyline);
+}
+
 void SoLineSet::computeBBox(SoAction* action, SbBox3f& box) {
   scenar::extendByVertexRuns(action, numVertices, box);
 }
