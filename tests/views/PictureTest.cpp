@@ -30,7 +30,8 @@ std::string sceneView(const std::string& origin, const std::string& size,
 
 // Three overlapping scene views (a lit cube seen in perspective, a flat face
 // set and lines reaching far beyond their view, a view inside the others), a
-// view of zero size, and a plain view: every edge is cut by some tile.
+// view of zero size, and a plain view with the nodes after it: every edge is
+// cut by some tile.
 const std::string kViews =
     "#Scenar V1.0 ascii\nSeparator {\n" +
     sceneView("0.03 0.05", "0.6 0.62", "0.9 0.9 0.8",
@@ -44,15 +45,16 @@ const std::string kViews =
     sceneView("0.5 0.1", "0.27 0.3", "1 1 0.7", "OrthographicCamera { position 0 0 5 }",
               "Material { diffuseColor 0.3 0.3 0.9 } Cube { width 1.2 height 0.7 }") +
     sceneView("0.2 0.2", "0 0", "1 0 1", "OrthographicCamera { }", "Cube { }") +
-    "PoView { viewportOrigin 0.7 0.6 viewportSize 0.25 0.35"
-    " cameraKit CameraKit { camera OrthographicCamera { position 0 0 5 } }"
-    " scene Group { Material { diffuseColor 0.9 0.5 0 } Cube { width 1.5 } } }\n}\n";
+    "Separator { PoView { viewportOrigin 0.7 0.6 viewportSize 0.25 0.35"
+    " cameraKit CameraKit { camera OrthographicCamera { position 0 0 5 } } }"
+    " Material { diffuseColor 0.9 0.5 0 } Cube { width 1.5 } }\n}\n";
 
 // No view: one camera for the whole picture.
 const std::string kPlain =
-    "#Scenar V1.0 ascii\nSeparator { PerspectiveCamera { position 0.3 0.2 3 }"
+    "#Scenar V1.0 ascii\nSeparator {"
+    " PerspectiveCamera { position 1.5 1.2 3 orientation -1 1 0 0.5 }"
     " Material { diffuseColor 0.2 0.7 0.7 } Cube { }"
-    " Coordinate3 { point [-5 -1 -1, 5 1.3 1] } LineSet { } }\n";
+    " Material { diffuseColor 1 1 1 } Coordinate3 { point [-5 -1 -1, 5 1.3 1] } LineSet { } }\n";
 
 struct Picture {
   int width = 0;
@@ -97,8 +99,9 @@ class StitchedTiles : public ViewTest, public ::testing::WithParamInterface<Stit
 
 TEST_P(StitchedTiles, equalThePictureDrawnWhole) {
   const auto [text, renderUnit, columns, rows] = GetParam();
-  SoNode* scene = readScene(*text);
-  ASSERT_NE(scene, nullptr);
+  SbString error;
+  SoNode* scene = readScene(*text, &error);
+  ASSERT_NE(scene, nullptr) << error.getString();
   SoDB::setRenderUnitMode(renderUnit);
   const Picture whole = render(scene, 123, 77);
   EXPECT_GE(colours(whole).size(), text == &kViews ? 8u : 3u) << "a picture worth comparing";

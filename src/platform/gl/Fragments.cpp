@@ -10,9 +10,10 @@ FragmentTarget fragmentTarget(const GLRenderState& state, Framebuffer& buffer,
                               const double (&rgba)[4]) {
   FragmentTarget target;
   target.buffer = &buffer;
-  target.rect = writableRect(state, buffer)
-                    .intersect(PixelRect::box(state.viewport[0], state.viewport[1],
-                                              state.viewport[2], state.viewport[3]));
+  // As in GL, the viewport does not bound the pixels: clipping keeps a
+  // primitive within it, but a line on its top or right edge lands on the
+  // pixels just beyond.
+  target.rect = writableRect(state, buffer);
   for (int i = 0; i < 4; ++i) target.color[i] = colorByte(rgba[i]);
   target.depthTest = state.depthTestEnabled;
   target.depthFunc = state.depthFunc;

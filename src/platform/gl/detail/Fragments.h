@@ -8,8 +8,7 @@
 namespace glstandin::detail {
 
 // Where and how a primitive's fragments land: the pixels it may write (the
-// buffer within the viewport, and within the scissor box when the scissor
-// test is on), its flat colour and the depth test.
+// buffer, within the scissor box when the scissor test is on), its flat colour and the depth test.
 struct FragmentTarget {
   Framebuffer* buffer = nullptr;
   PixelRect rect;

@@ -70,7 +70,7 @@ bool isWholeVolume(const SbVec4f& portion) { return portion == SbVec4f(0.0f, 0.0
 
 }  // namespace
 
-SoGLRenderAction::PixelRect SoGLRenderAction::getImageFrame() const {
+SoGLRenderAction::PixelRect SoGLRenderAction::getImageFrame() {
   SoState* state = getState();
   const auto& image = SoImageRegionElement::get(state);
   if (image.isSet) {
@@ -84,7 +84,7 @@ SoGLRenderAction::PixelRect SoGLRenderAction::getImageFrame() const {
   return viewportPixels(SoViewportRegionElement::get(state));
 }
 
-float SoGLRenderAction::getImageFrameAspect() const {
+float SoGLRenderAction::getImageFrameAspect() {
   const PixelRect frame = getImageFrame();
   if (frame.height == 0) return 0.0f;
   return static_cast<float>(static_cast<double>(frame.width) / frame.height);
@@ -102,6 +102,9 @@ bool SoGLRenderAction::beginShapeDrawing() {
   if (!glstandin::boundFramebuffer()) return false;
   SoState* state = getState();
   const PixelRect frame = getImageFrame();
+  // A frame without pixels (a view without area) has nothing to draw into;
+  // GL would still put lines along it.
+  if (frame.width <= 0 || frame.height <= 0) return false;
   const SbVec2i32 tile = getTileOrigin();
   glViewport(frame.x - tile[0], frame.y - tile[1], frame.width, frame.height);
 

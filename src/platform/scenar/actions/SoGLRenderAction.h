@@ -78,13 +78,14 @@ class SoGLRenderAction : public SoAction {
     int width = 0;
     int height = 0;
   };
-  PixelRect getImageFrame() const;
+  PixelRect getImageFrame();
   // The frame's width over its height; 0 when it has no height.
-  float getImageFrameAspect() const;
+  float getImageFrameAspect();
   // Sets the GL stand-in up to draw the current shape: the frame as viewport,
   // the camera's full view volume and the model matrix as matrices, the
   // diffuse colour, lighting unless BASE_COLOR, and the depth test but inside
-  // annotations. False when no framebuffer is bound: nothing is drawn.
+  // annotations. False when no framebuffer is bound or the frame has no pixels:
+  // nothing is drawn.
   bool beginShapeDrawing();
 
   // Annotations bracket their children with these; records in between are

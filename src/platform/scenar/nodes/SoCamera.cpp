@@ -54,7 +54,7 @@ void SoCamera::doAction(SoAction* action) {
   if (!state->isElementEnabled(SoViewVolumeElement::getClassStackIndex())) return;
   // A render adapts to the part of the whole picture the camera draws, so
   // that every tile of it sees the same volume.
-  const auto* render = dynamic_cast<const SoGLRenderAction*>(action);
+  auto* render = dynamic_cast<SoGLRenderAction*>(action);
   float aspect = 0.0f;
   if (viewportMapping.getValue() != LEAVE_ALONE)
     aspect = render ? render->getImageFrameAspect()

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/gl/GL.h"
+#include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/actions/SoRayPickAction.h"
 
 SO_NODE_SOURCE(SoCube)

@@ -1,6 +1,7 @@
 #include "platform/scenar/nodes/SoFaceSet.h"
 
 #include "platform/scenar/actions/SoCoordinateElement.h"
+#include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/actions/SoRayPickAction.h"
 #include "platform/scenar/nodes/SoVertexRuns.h"
 

@@ -2,6 +2,7 @@
 
 #include "platform/scenar/actions/SoAction.h"
 #include "platform/scenar/actions/SoCoordinateElement.h"
+#include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/nodes/SoVertexRuns.h"
 
 SO_NODE_SOURCE(SoLineSet)

@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/scenar/basic/SbColor.h"
+#include "platform/scenar/basic/SbLinear.h"
 #include "platform/scenar/basic/SbViewportRegion.h"
 
 class SoNode;
