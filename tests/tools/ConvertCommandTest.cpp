@@ -101,7 +101,7 @@ TEST_F(ConvertCommandTest, demoWritesItsSceneAndWorldThenAnEditedSceneConvertsAg
   const fs::path picture = demoFolder / "demo.png";
   EXPECT_EQ(
       out.str().rfind("wrote " + scene.string() + "\nwrote " + world.string() +
-                          " (4 scene views placed)\nwrote " + picture.string() + " (800x600)\n",
+                          " (4 scene views placed)\nwrote " + picture.string() + " (800x800)\n",
                       0),
       0u)
       << out.str();
@@ -109,7 +109,7 @@ TEST_F(ConvertCommandTest, demoWritesItsSceneAndWorldThenAnEditedSceneConvertsAg
   const auto rendered = plivexwin::cli::readPng(picture.string(), error);
   ASSERT_TRUE(rendered) << error;
   EXPECT_EQ(rendered->width, 800);
-  EXPECT_EQ(rendered->height, 600);
+  EXPECT_EQ(rendered->height, 800);
   EXPECT_EQ(err.str(), "");
   EXPECT_EQ(contentsOf(scene), plivexwin::cli::demoScene()) << "written as embedded";
   const std::string before = contentsOf(world);

@@ -24,8 +24,9 @@ namespace {
 
 constexpr std::string_view kNavigableOption = "--navigable-first-view";
 
-// The demo's picture: rendered whole.
-constexpr PictureSettings kDemoPicture{800, 600};
+// The demo's picture: rendered whole, square as the window its scene is made
+// for.
+constexpr PictureSettings kDemoPicture{800, 800};
 
 // The axes of the demo's plots, by DEF name.
 constexpr const char* kDemoAxes =
