@@ -94,6 +94,7 @@ TEST_F(RenderCommandTest, refusedRendersLeaveNoFile) {
            {kThreeViews, out_, "--size", "8 x6"},
            {kThreeViews, out_, "--size", "800x600x2"},
            {kThreeViews, out_, "--tiles", "3by2"},
+           {kThreeViews, out_, "--tiles", ""},
            {kThreeViews, out_, "--tiles", "99999999999x1"},
            {(folder / "missing.scn").string(), out_},
            {badScene.string(), out_},

@@ -23,22 +23,22 @@ std::optional<std::pair<int, int>> parseTimes(std::string_view text) {
   const std::size_t cross = text.find('x');
   if (cross == std::string_view::npos) return std::nullopt;
   const std::string_view first = text.substr(0, cross), second = text.substr(cross + 1);
-  auto unsigned_ = [](std::string_view word) {
+  auto whole = [](std::string_view word) {  // no sign
     return !word.empty() && word[0] >= '0' && word[0] <= '9' ? parseInt(word) : std::nullopt;
   };
-  const std::optional<int> a = unsigned_(first), b = unsigned_(second);
+  const std::optional<int> a = whole(first), b = whole(second);
   if (!a || !b) return std::nullopt;
   return std::pair(*a, *b);
 }
 
 // Reads text, an option's value, as "AxB" into a and b; false, with one line
-// on err, when it is not that. Empty text leaves a and b as they are.
-bool readTimes(const std::string& text, std::string_view option, std::string_view example, int& a,
-               int& b, std::ostream& err) {
-  if (text.empty()) return true;
-  const std::optional<std::pair<int, int>> pair = parseTimes(text);
+// on err, when it is not that. No text leaves a and b as they are.
+bool readTimes(const std::optional<std::string>& text, std::string_view option,
+               std::string_view example, int& a, int& b, std::ostream& err) {
+  if (!text) return true;
+  const std::optional<std::pair<int, int>> pair = parseTimes(*text);
   if (!pair) {
-    err << "plivexwin: " << option << " '" << text << "': not two whole numbers as " << example
+    err << "plivexwin: " << option << " '" << *text << "': not two whole numbers as " << example
         << '\n';
     return false;
   }
@@ -49,7 +49,7 @@ bool readTimes(const std::string& text, std::string_view option, std::string_vie
 // The command line, once its words are sorted out.
 struct RenderArguments {
   std::vector<std::string> files;
-  std::string size, tiles;  // the option's text, empty when not given
+  std::optional<std::string> size, tiles;  // the options' values
   bool renderUnit = false;
 };
 
@@ -93,7 +93,9 @@ int runRender(std::span<char* const> args, std::ostream& out, std::ostream& err,
   RenderArguments given;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
-    std::string* value = arg == "--size" ? &given.size : arg == "--tiles" ? &given.tiles : nullptr;
+    std::optional<std::string>* value = arg == "--size"    ? &given.size
+                                        : arg == "--tiles" ? &given.tiles
+                                                           : nullptr;
     if (value) {
       if (i + 1 == args.size())
         return usageError(err, std::string(arg) + " takes a value", renderUsage());
