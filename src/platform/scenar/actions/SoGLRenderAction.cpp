@@ -31,6 +31,9 @@ SoGLRenderAction::SoGLRenderAction(const SbViewportRegion& region) : region_(reg
 
 void SoGLRenderAction::beginTraversal(SoNode* node) {
   glstandin::resetState();
+  // What is drawn later at the same depth wins: a later background at the
+  // far end covers an earlier one.
+  glDepthFunc(GL_LEQUAL);
   log_.clear();
   annotationDepth_ = 0;
   SoState* state = getState();
