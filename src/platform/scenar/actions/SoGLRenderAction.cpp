@@ -31,6 +31,9 @@ SoGLRenderAction::SoGLRenderAction(const SbViewportRegion& region) : region_(reg
 
 void SoGLRenderAction::beginTraversal(SoNode* node) {
   glstandin::resetState();
+  // What is drawn later at the same depth wins: a later background at the
+  // far end covers an earlier one.
+  glDepthFunc(GL_LEQUAL);
   log_.clear();
   annotationDepth_ = 0;
   SoState* state = getState();
@@ -72,12 +75,11 @@ bool isWholeVolume(const SbVec4f& portion) { return portion == SbVec4f(0.0f, 0.0
 
 SoGLRenderAction::PixelRect SoGLRenderAction::getImageFrame() {
   SoState* state = getState();
-  const auto& image = SoImageRegionElement::get(state);
-  if (image.isSet) {
+  if (const auto& image = SoImageRegionElement::get(state)) {
     // Rounded as the viewport region rounds a view's rectangle in a whole
     // render, so that whole and tiled renders share the frame.
     SbViewportRegion region(getLogicalViewportRegion().getWindowSize());
-    region.setViewport(image.origin, image.size);
+    region.setViewport(image->origin, image->size);
     return viewportPixels(region);
   }
   if (!isWholeVolume(portion_)) return viewportPixels(getLogicalViewportRegion());
@@ -109,7 +111,7 @@ bool SoGLRenderAction::beginShapeDrawing() {
   glViewport(frame.x - tile[0], frame.y - tile[1], frame.width, frame.height);
 
   const auto& full = SoFullViewVolumeElement::get(state);
-  const SbViewVolume& volume = full.isSet ? full.volume : SoViewVolumeElement::get(state);
+  const SbViewVolume& volume = full ? *full : SoViewVolumeElement::get(state);
   SbMatrix viewing, projection;
   volume.getMatrices(viewing, projection);
   const SbMatrix modelView = SoModelMatrixElement::get(state) * viewing;

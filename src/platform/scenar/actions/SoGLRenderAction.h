@@ -17,7 +17,8 @@
 // part (xmin, ymin, xmax, ymax, normalized) of the full view volume drawn, and
 // the logical viewport region is the viewport of the whole image.
 //
-// Each render starts by resetting the GL stand-in's state, then sets the
+// Each render starts by resetting the GL stand-in's state (the depth function
+// then GL_LEQUAL), then sets the
 // viewport region, the logical viewport, the view-volume portion (info 0), the
 // logical-viewport portion (both the VV portion) and the update area (the
 // whole window) in its state.

@@ -1,13 +1,14 @@
 #pragma once
 
+#include <optional>
+
 #include "platform/scenar/actions/SoValueElement.h"
 #include "platform/scenar/basic/SbLinear.h"
 
 namespace scenar::detail {
-struct ImageRegionValue {
-  SbVec2f origin{0.0f, 0.0f};
-  SbVec2f size{1.0f, 1.0f};
-  bool isSet = false;
+struct ImageRegion {
+  SbVec2f origin;
+  SbVec2f size;
 };
 }  // namespace scenar::detail
 
@@ -15,14 +16,17 @@ struct ImageRegionValue {
 // map their full view volume onto, set by nodes that place a sub-scene in a
 // part of the window. A render draws through it whether it draws the picture
 // whole or one tile of it, so that every tile places the sub-scene exactly as
-// the whole picture does. Unset, the viewport region stands for it.
+// the whole picture does. Empty, the viewport region stands for it.
 class SoImageRegionElement
-    : public SoValueElementOf<SoImageRegionElement, scenar::detail::ImageRegionValue> {
+    : public SoValueElementOf<SoImageRegionElement, std::optional<scenar::detail::ImageRegion>> {
  public:
   static constexpr const char* kClassName = "SoImageRegionElement";
 
   static void set(SoState* state, const SbVec2f& origin, const SbVec2f& size) {
-    if (auto* element = getWritable(state)) element->value_ = {origin, size, true};
+    if (auto* element = getWritable(state))
+      element->value_ = scenar::detail::ImageRegion{origin, size};
   }
-  static const scenar::detail::ImageRegionValue& get(SoState* state) { return getValue(state); }
+  static const std::optional<scenar::detail::ImageRegion>& get(SoState* state) {
+    return getValue(state);
+  }
 };
