@@ -1,6 +1,8 @@
 #include "plivexwin/RenderCommand.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <set>
 
 #include "CommandTestSupport.h"
@@ -54,9 +56,12 @@ TEST_F(RenderCommandTest, tiledPicturesEqualTheWholeOne) {
   const fs::path whole = folder / "whole.png", tiled = folder / "tiled.png";
   ASSERT_EQ(render({kThreeViews, whole.string(), "--size", "301x227"}), 0) << err.str();
   const PngPicture expected = picture(whole);
-  std::set<std::vector<unsigned char>> colours;
-  for (std::size_t i = 0; i < expected.rgba.size(); i += 4)
-    colours.insert({expected.rgba.begin() + i, expected.rgba.begin() + i + 4});
+  std::set<uint32_t> colours;
+  for (std::size_t i = 0; i < expected.rgba.size(); i += 4) {
+    uint32_t colour;
+    std::memcpy(&colour, expected.rgba.data() + i, 4);
+    colours.insert(colour);
+  }
   EXPECT_GT(colours.size(), 3u) << "a picture with the views in it";
 
   for (bool renderUnit : {false, true}) {
