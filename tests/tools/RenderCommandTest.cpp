@@ -43,6 +43,7 @@ TEST_F(RenderCommandTest, thePictureIsTheRenderersOwn) {
   const auto scene = plivexwin::cli::SceneFile::read(kThreeViews, error);
   ASSERT_TRUE(scene) << error;
   SoOffscreenRenderer renderer(SbViewportRegion(64, 48));
+  renderer.setBackgroundColor(SbColor(1.0f, 1.0f, 1.0f));  // the program's paper
   ASSERT_TRUE(renderer.render(scene->getRoot()));
   const PngPicture written = picture(target);
   ASSERT_EQ(written.width, 64);

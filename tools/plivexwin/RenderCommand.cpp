@@ -60,7 +60,7 @@ std::string renderUsage() {
          "       plivexwin render --help\n"
          "\n"
          "Reads the scene file IN.scn (as 'plivexwin scene' does), renders it offscreen\n"
-         "on a black background and writes the picture to OUT.png, 8-bit RGBA, then\n"
+         "on a white background and writes the picture to OUT.png, 8-bit RGBA, then\n"
          "prints\n"
          "  wrote OUT.png (WxH, CxR tiles)\n"
          "The rows go to the file as they are drawn: a tiled picture is never in\n"
