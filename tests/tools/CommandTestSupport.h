@@ -48,6 +48,13 @@ class CommandTest : public ::testing::Test {
     return args;
   }
 
+  // How many files and folders the test's folder holds.
+  int entries() const {
+    int count = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++count;
+    return count;
+  }
+
   fs::path folder;
   std::ostringstream out, err;
   long live = 0;

@@ -3,6 +3,7 @@
 #include "CommandTestSupport.h"
 #include "plivexwin/DemoScene.h"
 #include "plivexwin/EditCommand.h"
+#include "plivexwin/PngFile.h"
 #include "plivexwin/SceneCommand.h"
 
 namespace {
@@ -37,11 +38,6 @@ class ConvertCommandTest : public CommandTest {
     const fs::path path = folder / name;
     std::ofstream(path, std::ios::binary) << text;
     return path;
-  }
-  int entries() const {
-    int count = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++count;
-    return count;
   }
 };
 
@@ -102,11 +98,18 @@ TEST_F(ConvertCommandTest, demoWritesItsSceneAndWorldThenAnEditedSceneConvertsAg
   ASSERT_EQ(demo({demoFolder.string()}), 0) << err.str();
   const fs::path scene = demoFolder / "demo.scn";
   const fs::path world = demoFolder / "demo.wrl";
+  const fs::path picture = demoFolder / "demo.png";
   EXPECT_EQ(
-      out.str().rfind(
-          "wrote " + scene.string() + "\nwrote " + world.string() + " (4 scene views placed)\n", 0),
+      out.str().rfind("wrote " + scene.string() + "\nwrote " + world.string() +
+                          " (4 scene views placed)\nwrote " + picture.string() + " (800x800)\n",
+                      0),
       0u)
       << out.str();
+  std::string error;
+  const auto rendered = plivexwin::cli::readPng(picture.string(), error);
+  ASSERT_TRUE(rendered) << error;
+  EXPECT_EQ(rendered->width, 800);
+  EXPECT_EQ(rendered->height, 800);
   EXPECT_EQ(err.str(), "");
   EXPECT_EQ(contentsOf(scene), plivexwin::cli::demoScene()) << "written as embedded";
   const std::string before = contentsOf(world);
@@ -144,7 +147,7 @@ TEST_F(ConvertCommandTest, demoWritesIntoTheCurrentFolderAndRefusesWhatItCannotW
   EXPECT_EQ(demo({"a", "b"}), 2);
   EXPECT_EQ(demo({"--fast"}), 2);
   EXPECT_NE(err.str().find("usage: plivexwin demo"), std::string::npos) << err.str();
-  EXPECT_EQ(entries(), 3) << "demo.scn, demo.wrl and the file";
+  EXPECT_EQ(entries(), 4) << "demo.scn, demo.wrl, demo.png and the file";
 }
 
 }  // namespace

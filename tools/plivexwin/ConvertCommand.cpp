@@ -13,6 +13,7 @@
 #include "platform/scenar/vrml/SoVRMLProximitySensor.h"
 #include "platform/scenar/vrml/SoVRMLViewpoint.h"
 #include "plivexwin/DemoScene.h"
+#include "plivexwin/PictureFile.h"
 #include "plivexwin/SceneFile.h"
 #include "plivexwin/Usage.h"
 #include "vrml/PoToVRML2Action.h"
@@ -22,6 +23,10 @@ namespace plivexwin::cli {
 namespace {
 
 constexpr std::string_view kNavigableOption = "--navigable-first-view";
+
+// The demo's picture: rendered whole, square as the window its scene is made
+// for.
+constexpr PictureSettings kDemoPicture{800, 800};
 
 // The axes of the demo's plots, by DEF name.
 constexpr const char* kDemoAxes =
@@ -68,8 +73,6 @@ bool writeWorld(SoNode* world, const std::string& path, std::ostream& out, std::
       << " placed)\n";
   return true;
 }
-
-bool isOption(std::string_view arg) { return arg.size() > 1 && arg[0] == '-'; }
 
 }  // namespace
 
@@ -137,13 +140,17 @@ std::string demoUsage() {
              "writes the scene file demo.scn, converts it as 'plivexwin convert' does\n"
              "and writes the VRML97 world demo.wrl, in which each plot opens where it\n"
              "was in its window (a square browser window shows them as the scene's\n"
-             "square window did). It prints a line per file written and how to go on:\n"
-             "the axes, by DEF name, are ") +
+             "square window did), and renders it as 'plivexwin render' does into the\n"
+             "picture demo.png, ") +
+         std::to_string(kDemoPicture.width) + "x" + std::to_string(kDemoPicture.height) +
+         " pixels. It prints a line per file written and how to go\n"
+         "on: the axes, by DEF name, are " +
          kDemoAxes +
          ";\n"
          "'plivexwin edit --file OUTDIR/demo.scn --node NAME' edits one of them and\n"
          "its \"save\" command writes the scene back; 'plivexwin convert\n"
-         "OUTDIR/demo.scn OUTDIR/demo.wrl' converts the edited scene.\n"
+         "OUTDIR/demo.scn OUTDIR/demo.wrl' converts the edited scene and 'plivexwin\n"
+         "render OUTDIR/demo.scn OUTDIR/demo.png' renders it again.\n"
          "\n"
          "Each file is written through a new file beside it, renamed into place. A\n"
          "folder that cannot be made or a file that cannot be written prints one\n"
@@ -182,17 +189,25 @@ int runDemo(std::span<char* const> args, std::ostream& out, std::ostream& err) {
   }
   out << "wrote " << scenePath << '\n';
   if (!writeWorld(world.get(), worldPath, out, err)) return 1;
+  const std::string picturePath = (folder / "demo.png").string();
+  if (!writePicture(scene->getRoot(), kDemoPicture, picturePath, {}, error)) {
+    err << "plivexwin: " << error << '\n';
+    return 1;
+  }
+  out << "wrote " << picturePath << " (" << kDemoPicture.width << 'x' << kDemoPicture.height
+      << ")\n";
   out << "Open " << worldPath
       << " in a VRML97 browser. To change a plot, edit one of its axes\n"
          "("
       << kDemoAxes
       << "),\n"
-         "save the scene and convert it again:\n"
+         "save the scene, convert it and render it again:\n"
          "  plivexwin edit --file "
       << scenePath
       << " --node linearX\n"
          "  plivexwin convert "
-      << scenePath << ' ' << worldPath << '\n';
+      << scenePath << ' ' << worldPath << "\n  plivexwin render " << scenePath << ' ' << picturePath
+      << '\n';
   return 0;
 }
 

@@ -14,9 +14,9 @@ int runConvert(std::span<char* const> args, std::ostream& out, std::ostream& err
 // The text of `plivexwin convert --help`.
 std::string convertUsage();
 
-// plivexwin demo [OUTDIR]: writes the demo's scene file demo.scn and its
-// VRML97 world demo.wrl into OUTDIR, the current folder by default, making
-// the folder when needed. Returns the exit status as runConvert does.
+// plivexwin demo [OUTDIR]: writes the demo's scene file demo.scn, its VRML97
+// world demo.wrl and its picture demo.png into OUTDIR, the current folder by
+// default, making the folder when needed. Returns the exit status as runConvert does.
 int runDemo(std::span<char* const> args, std::ostream& out, std::ostream& err);
 // The text of `plivexwin demo --help`.
 std::string demoUsage();

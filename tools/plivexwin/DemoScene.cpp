@@ -85,8 +85,9 @@ Separator {
       transformGroup Group {
         DEF _1 OrthographicCamera {
           position 1.5 0.5 1.6899495
-          aspectRatio 2
+          aspectRatio 2.4
           focalDistance 1.6899495
+          viewportMapping LEAVE_ALONE
           height 1.4
         }
       }

@@ -31,57 +31,38 @@ namespace plivexwin::cli {
 
 namespace {
 
-// The filter levels of the class levels, outermost first.
-constexpr FilterLevel kText =
-    filterLevel<&PoXtAxisEditor::setTextAxisFilter, &PoXtAxisEditor::getTextAxisFilter>("text");
-constexpr FilterLevel kGeom =
-    filterLevel<&PoXtAxisEditor::setGeomAxisFilter, &PoXtAxisEditor::getGeomAxisFilter>("geom");
-constexpr FilterLevel kCartesian =
-    filterLevel<&PoXtCartesianAxisEditor::setCartesianAxisFilter,
-                &PoXtCartesianAxisEditor::getCartesianAxisFilter>("cartesian");
-constexpr FilterLevel kLinear = filterLevel<&PoXtLinearAxisEditor::setLinearAxisFilter,
-                                            &PoXtLinearAxisEditor::getLinearAxisFilter>("linear");
-constexpr FilterLevel kLog =
-    filterLevel<&PoXtLogAxisEditor::setLogAxisFilter, &PoXtLogAxisEditor::getLogAxisFilter>("log");
-constexpr FilterLevel kGen =
-    filterLevel<&PoXtGenAxisEditor::setGenAxisFilter, &PoXtGenAxisEditor::getGenAxisFilter>("gen");
-constexpr FilterLevel kTime =
-    filterLevel<&PoXtTimeAxisEditor::setTimeAxisFilter, &PoXtTimeAxisEditor::getTimeAxisFilter>(
-        "time");
-constexpr FilterLevel kPolar =
-    filterLevel<&PoXtPolarAxisEditor::setPolarAxisFilter, &PoXtPolarAxisEditor::getPolarAxisFilter>(
-        "polar");
-constexpr FilterLevel kPolarLin =
-    filterLevel<&PoXtPolarLinAxisEditor::setPolarLinAxisFilter,
-                &PoXtPolarLinAxisEditor::getPolarLinAxisFilter>("polarlin");
-constexpr FilterLevel kPolarLog =
-    filterLevel<&PoXtPolarLogAxisEditor::setPolarLogAxisFilter,
-                &PoXtPolarLogAxisEditor::getPolarLogAxisFilter>("polarlog");
-constexpr FilterLevel kAngular =
-    filterLevel<&PoXtAngularAxisEditor::setAngularAxisFilter,
-                &PoXtAngularAxisEditor::getAngularAxisFilter>("angular");
+// The filter levels of the class levels, outermost first: Editor's setter
+// and getter of Level's filter, under a label.
+#define PO_FILTER_LEVEL(Editor, Level, label) \
+  filterLevel<&Editor::set##Level##Filter, &Editor::get##Level##Filter>(label)
 
-constexpr FilterLevel kLegend =
-    filterLevel<&PoXtLegendEditor::setLegendFilter, &PoXtLegendEditor::getLegendFilter>("legend");
-constexpr FilterLevel kItem = filterLevel<&PoXtItemLegendEditor::setItemLegendFilter,
-                                          &PoXtItemLegendEditor::getItemLegendFilter>("item");
-constexpr FilterLevel kValue = filterLevel<&PoXtValueLegendEditor::setValueLegendFilter,
-                                           &PoXtValueLegendEditor::getValueLegendFilter>("value");
+constexpr FilterLevel kText = PO_FILTER_LEVEL(PoXtAxisEditor, TextAxis, "text");
+constexpr FilterLevel kGeom = PO_FILTER_LEVEL(PoXtAxisEditor, GeomAxis, "geom");
+constexpr FilterLevel kCartesian =
+    PO_FILTER_LEVEL(PoXtCartesianAxisEditor, CartesianAxis, "cartesian");
+constexpr FilterLevel kLinear = PO_FILTER_LEVEL(PoXtLinearAxisEditor, LinearAxis, "linear");
+constexpr FilterLevel kLog = PO_FILTER_LEVEL(PoXtLogAxisEditor, LogAxis, "log");
+constexpr FilterLevel kGen = PO_FILTER_LEVEL(PoXtGenAxisEditor, GenAxis, "gen");
+constexpr FilterLevel kTime = PO_FILTER_LEVEL(PoXtTimeAxisEditor, TimeAxis, "time");
+constexpr FilterLevel kPolar = PO_FILTER_LEVEL(PoXtPolarAxisEditor, PolarAxis, "polar");
+constexpr FilterLevel kPolarLin = PO_FILTER_LEVEL(PoXtPolarLinAxisEditor, PolarLinAxis, "polarlin");
+constexpr FilterLevel kPolarLog = PO_FILTER_LEVEL(PoXtPolarLogAxisEditor, PolarLogAxis, "polarlog");
+constexpr FilterLevel kAngular = PO_FILTER_LEVEL(PoXtAngularAxisEditor, AngularAxis, "angular");
+constexpr FilterLevel kLegend = PO_FILTER_LEVEL(PoXtLegendEditor, Legend, "legend");
+constexpr FilterLevel kItem = PO_FILTER_LEVEL(PoXtItemLegendEditor, ItemLegend, "item");
+constexpr FilterLevel kValue = PO_FILTER_LEVEL(PoXtValueLegendEditor, ValueLegend, "value");
 constexpr FilterLevel kAutoValue =
-    filterLevel<&PoXtAutoValueLegendEditor::setAutoValueLegendFilter,
-                &PoXtAutoValueLegendEditor::getAutoValueLegendFilter>("autovalue");
+    PO_FILTER_LEVEL(PoXtAutoValueLegendEditor, AutoValueLegend, "autovalue");
 constexpr FilterLevel kLinearValue =
-    filterLevel<&PoXtLinearValueLegendEditor::setLinearValueLegendFilter,
-                &PoXtLinearValueLegendEditor::getLinearValueLegendFilter>("linearvalue");
+    PO_FILTER_LEVEL(PoXtLinearValueLegendEditor, LinearValueLegend, "linearvalue");
 constexpr FilterLevel kNonLinear1 =
-    filterLevel<&PoXtNonLinearValueLegend1Editor::setNonLinearValueLegend1Filter,
-                &PoXtNonLinearValueLegend1Editor::getNonLinearValueLegend1Filter>("nonlinear");
+    PO_FILTER_LEVEL(PoXtNonLinearValueLegend1Editor, NonLinearValueLegend1, "nonlinear");
 constexpr FilterLevel kNonLinear2 =
-    filterLevel<&PoXtNonLinearValueLegend2Editor::setNonLinearValueLegend2Filter,
-                &PoXtNonLinearValueLegend2Editor::getNonLinearValueLegend2Filter>("nonlinear");
+    PO_FILTER_LEVEL(PoXtNonLinearValueLegend2Editor, NonLinearValueLegend2, "nonlinear");
 constexpr FilterLevel kNonLinear3 =
-    filterLevel<&PoXtNonLinearValueLegend3Editor::setNonLinearValueLegend3Filter,
-                &PoXtNonLinearValueLegend3Editor::getNonLinearValueLegend3Filter>("nonlinear");
+    PO_FILTER_LEVEL(PoXtNonLinearValueLegend3Editor, NonLinearValueLegend3, "nonlinear");
+
+#undef PO_FILTER_LEVEL
 
 template <typename Editor, typename Node>
 constexpr auto open = EditorHarnessOf<Editor, Node>::open;

@@ -1,12 +1,5 @@
 #include "plivexwin/SceneFile.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <vector>
 
 #include "platform/plivex/PoBase.h"
@@ -16,6 +9,7 @@
 #include "platform/scenar/files/SoOutput.h"
 #include "platform/scenar/nodekits/SoBaseKit.h"
 #include "platform/scenar/nodes/SoGroup.h"
+#include "plivexwin/ReplacingFile.h"
 #ifndef PLIVEXWIN_EDITORS_ONLY
 #include "views/PoBaseView.h"
 #endif
@@ -30,17 +24,6 @@ void registerSceneClasses() {
 #ifndef PLIVEXWIN_EDITORS_ONLY
   PoBaseView::initClasses();
 #endif
-}
-
-std::string systemError(const std::string& what) { return what + ": " + std::strerror(errno); }
-
-// The permissions path has, or those of a new file.
-mode_t permissionsFor(const std::string& path) {
-  struct stat status;
-  if (stat(path.c_str(), &status) == 0) return status.st_mode & 07777;
-  const mode_t mask = umask(0);
-  umask(mask);
-  return 0666 & ~mask;
 }
 
 }  // namespace
@@ -108,24 +91,10 @@ bool SceneFile::write(const std::string& path, std::string& error) const {
 
 bool SceneFile::writeNodes(std::span<SoNode* const> nodes, const std::string& path,
                            std::string& error) {
-  std::vector<char> temporary(path.begin(), path.end());
-  const char suffix[] = ".XXXXXX";
-  temporary.insert(temporary.end(), suffix, suffix + sizeof suffix);
-  const int descriptor = mkstemp(temporary.data());
-  if (descriptor < 0) {
-    error = systemError(path + ": cannot make a file beside it");
-    return false;
-  }
-  if (fchmod(descriptor, permissionsFor(path)) != 0) {
-    error = systemError(path + ": cannot set the permissions of " + temporary.data());
-    close(descriptor);
-    std::remove(temporary.data());
-    return false;
-  }
-  close(descriptor);
-
+  ReplacingFile file;
+  if (!file.open(path, error)) return false;
   SoOutput out;
-  bool written = out.openFile(temporary.data());
+  bool written = out.openFile(file.temporaryPath().c_str());
   if (written) {
     if (nodes.empty()) {
       out.write(SoOutput::getHeader());
@@ -135,16 +104,10 @@ bool SceneFile::writeNodes(std::span<SoNode* const> nodes, const std::string& pa
     written = out.closeFile();
   }
   if (!written) {
-    error = path + ": cannot write " + temporary.data();
-    std::remove(temporary.data());
+    error = path + ": cannot write " + file.temporaryPath();
     return false;
   }
-  if (std::rename(temporary.data(), path.c_str()) != 0) {
-    error = systemError(path + ": cannot replace it");
-    std::remove(temporary.data());
-    return false;
-  }
-  return true;
+  return file.commit(error);
 }
 
 }  // namespace plivexwin::cli

@@ -9,6 +9,8 @@ namespace plivexwin::cli {
 
 bool isHelpOption(std::string_view arg) { return arg == "--help" || arg == "-h"; }
 
+bool isOption(std::string_view arg) { return arg.size() > 1 && arg[0] == '-'; }
+
 int usageError(std::ostream& err, std::string_view problem, const std::string& usage) {
   err << "plivexwin: " << problem << "\n\n" << usage;
   return 2;
@@ -28,9 +30,12 @@ std::string programUsage() {
          "  convert IN OUT\n"
          "                convert a scene file to a VRML97 world in which each scene\n"
          "                view keeps its place; see 'plivexwin convert --help'\n"
+         "  render IN OUT.png\n"
+         "                render a scene file offscreen, whole or in tiles, into a PNG\n"
+         "                picture; see 'plivexwin render --help'\n"
          "  demo [OUTDIR]\n"
-         "                write a scene of four plots and its VRML97 world; see\n"
-         "                'plivexwin demo --help'\n"
+         "                write a scene of four plots, its VRML97 world and its\n"
+         "                picture; see 'plivexwin demo --help'\n"
 #endif
          "\n"
          "Options:\n"

@@ -1,5 +1,8 @@
 // plivexwin: drives the editors, and in the full build reads scene files of
-// views and converts them to VRML97 worlds, from the command line.
+// views, converts them to VRML97 worlds and renders them into PNG pictures,
+// from the command line.
+
+#include <unistd.h>
 
 #include <iostream>
 #include <span>
@@ -10,6 +13,7 @@
 #include "plivexwin/Usage.h"
 #ifndef PLIVEXWIN_EDITORS_ONLY
 #include "plivexwin/ConvertCommand.h"
+#include "plivexwin/RenderCommand.h"
 #include "plivexwin/SceneCommand.h"
 #endif
 
@@ -34,6 +38,11 @@ int runSceneCommand(std::span<char* const> args) { return runScene(args, std::co
 int runConvertCommand(std::span<char* const> args) {
   return runConvert(args, std::cout, std::cerr);
 }
+// plivexwin render IN.scn OUT.png [--size WxH] [--tiles CxR] [--render-unit],
+// showing the tiles drawn where standard error is a terminal
+int runRenderCommand(std::span<char* const> args) {
+  return runRender(args, std::cout, std::cerr, isatty(STDERR_FILENO) == 1);
+}
 // plivexwin demo [OUTDIR]
 int runDemoCommand(std::span<char* const> args) { return runDemo(args, std::cout, std::cerr); }
 #endif
@@ -41,9 +50,8 @@ int runDemoCommand(std::span<char* const> args) { return runDemo(args, std::cout
 constexpr Subcommand kSubcommands[] = {
     {"edit", runEditCommand},
 #ifndef PLIVEXWIN_EDITORS_ONLY
-    {"scene", runSceneCommand},
-    {"convert", runConvertCommand},
-    {"demo", runDemoCommand},
+    {"scene", runSceneCommand},   {"convert", runConvertCommand},
+    {"render", runRenderCommand}, {"demo", runDemoCommand},
 #endif
 };
 

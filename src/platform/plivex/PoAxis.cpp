@@ -50,11 +50,6 @@ PoAxis::PoAxis() {
 
 PoAxis::~PoAxis() = default;
 
-void PoAxis::setMiscTextAttr(const PbMiscTextAttr* attr) {
-  miscTextAttr_ = attr ? *attr : PbMiscTextAttr();
-  touch();
-}
-
 SoNode* PoAxis::buildGeometry() {
   std::vector<SbVec3f> segmentEnds;
   addAxisLine(segmentEnds);

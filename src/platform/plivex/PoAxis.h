@@ -54,7 +54,7 @@ class PoAxis : public PoBase {
   const PbMiscTextAttr* getMiscTextAttr() const { return &miscTextAttr_; }
   // Copies attr's content into the node's attribute (nullptr: the default
   // attribute) and tells the node's auditors that the node changed.
-  void setMiscTextAttr(const PbMiscTextAttr* attr);
+  void setMiscTextAttr(const PbMiscTextAttr* attr) { setAttribute(miscTextAttr_, attr); }
 
  protected:
   PoAxis();

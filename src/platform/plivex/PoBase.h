@@ -42,6 +42,15 @@ class PoBase : public SoNode {
   // node draws nothing.
   virtual SoNode* buildGeometry() { return nullptr; }
 
+  // Copies value's content into attribute, one of the node's attribute
+  // objects kept outside its fields (nullptr: the default attribute), and
+  // tells the node's auditors that the node changed.
+  template <typename Attribute>
+  void setAttribute(Attribute& attribute, const Attribute* value) {
+    attribute = value ? *value : Attribute();
+    touch();
+  }
+
  private:
   SoNode* geometry_ = nullptr;  // referenced
   std::vector<SoNode*> geometryChildren_;

@@ -34,8 +34,3 @@ PoLegend::PoLegend() {
 }
 
 PoLegend::~PoLegend() = default;
-
-void PoLegend::setMiscTextAttr(const PbMiscTextAttr* attr) {
-  miscTextAttr_ = attr ? *attr : PbMiscTextAttr();
-  touch();
-}

@@ -20,11 +20,6 @@ PoLinearAxis::PoLinearAxis() {
 
 PoLinearAxis::~PoLinearAxis() = default;
 
-void PoLinearAxis::setFormat(const PbNumericDisplayFormat* format) {
-  format_ = format ? *format : PbNumericDisplayFormat();
-  touch();
-}
-
 std::vector<float> PoLinearAxis::tickCoordinates(float from, float to) const {
   return plivex::detail::evenTicks(from, to, step.getValue());
 }

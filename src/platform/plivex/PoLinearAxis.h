@@ -20,7 +20,7 @@ class PoLinearAxis : public PoCartesianAxis {
   const PbNumericDisplayFormat* getFormat() const { return &format_; }
   // Copies format's content into the node's format (nullptr: the default
   // format) and tells the node's auditors that the node changed.
-  void setFormat(const PbNumericDisplayFormat* format);
+  void setFormat(const PbNumericDisplayFormat* format) { setAttribute(format_, format); }
 
  protected:
   ~PoLinearAxis() override;

@@ -18,11 +18,6 @@ PoPolarLinAxis::PoPolarLinAxis() {
 
 PoPolarLinAxis::~PoPolarLinAxis() = default;
 
-void PoPolarLinAxis::setFormat(const PbNumericDisplayFormat* format) {
-  format_ = format ? *format : PbNumericDisplayFormat();
-  touch();
-}
-
 std::vector<float> PoPolarLinAxis::tickRadii(float from, float to) const {
   return plivex::detail::evenTicks(from, to, step.getValue());
 }

@@ -22,11 +22,6 @@ PoTimeAxis::PoTimeAxis() {
 
 PoTimeAxis::~PoTimeAxis() = default;
 
-void PoTimeAxis::setDateFormatMapping(const PbDateFormatMapping* mapping) {
-  dateFormatMapping_ = mapping ? *mapping : PbDateFormatMapping();
-  touch();
-}
-
 namespace {
 
 // The point at t along the axis: along X at y = coordinate, or along Y at x = coordinate.

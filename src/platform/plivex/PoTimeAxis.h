@@ -27,7 +27,9 @@ class PoTimeAxis : public PoAxis {
   const PbDateFormatMapping* getDateFormatMapping() const { return &dateFormatMapping_; }
   // Copies mapping's content into the node's mapping (nullptr: an empty
   // mapping) and tells the node's auditors that the node changed.
-  void setDateFormatMapping(const PbDateFormatMapping* mapping);
+  void setDateFormatMapping(const PbDateFormatMapping* mapping) {
+    setAttribute(dateFormatMapping_, mapping);
+  }
 
  protected:
   ~PoTimeAxis() override;

@@ -12,6 +12,7 @@
 #include "platform/scenar/actions/SoGetBoundingBoxAction.h"
 #include "platform/scenar/actions/SoGetMatrixAction.h"
 #include "platform/scenar/actions/SoHandleEventAction.h"
+#include "platform/scenar/actions/SoImageRegionElement.h"
 #include "platform/scenar/actions/SoLogicalViewportElement.h"
 #include "platform/scenar/actions/SoModifyLogicalViewportElement.h"
 #include "platform/scenar/actions/SoModifyViewVolumeElement.h"
@@ -244,6 +245,9 @@ void narrowToView(SoAction* action, const ViewRectangle& view, SbVec4f& portion,
   const ActionKind kind = actionKindOf(action->getTypeId());
   if (kind == ActionKind::Render) {
     auto* render = static_cast<SoGLRenderAction*>(action);
+    // Whatever the mode and the tile, the view's cameras draw onto its
+    // rectangle of the whole picture.
+    SoImageRegionElement::set(render->getState(), view.origin, view.size);
     if (SoDB::getRenderUnitMode())
       narrowRenderUnit(render, view, portion);
     else

@@ -19,7 +19,8 @@ struct ViewRectangle {
 // What a view's callback part does with every action that traverses it. A
 // render is narrowed in classic mode and in render-unit mode: its viewport
 // region and update area, or for a tile of a larger image its scissor box, the
-// view's part of the view-volume portion and its logical viewport. Searches
+// view's part of the view-volume portion and its logical viewport; in every
+// case the view's rectangle becomes the image region its cameras draw onto. Searches
 // and writes are left alone; in classic mode any other action gets its viewport
 // region narrowed and resets portion to the whole volume. portion and
 // logicalSize are the per-traversal values the first view of a classic render

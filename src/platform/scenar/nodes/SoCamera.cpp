@@ -4,6 +4,8 @@
 #include <iterator>
 
 #include "platform/scenar/actions/SoAction.h"
+#include "platform/scenar/actions/SoFullViewVolumeElement.h"
+#include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/actions/SoModifyViewVolumeElement.h"
 #include "platform/scenar/actions/SoProjectionMatrixElement.h"
 #include "platform/scenar/actions/SoViewVolumeElement.h"
@@ -50,10 +52,15 @@ void SoCamera::placeVolume(SbViewVolume& volume) const {
 void SoCamera::doAction(SoAction* action) {
   SoState* state = action->getState();
   if (!state->isElementEnabled(SoViewVolumeElement::getClassStackIndex())) return;
-  const float aspect = viewportMapping.getValue() == LEAVE_ALONE
-                           ? 0.0f
-                           : SoViewportRegionElement::get(state).getViewportAspectRatio();
+  // A render adapts to the part of the whole picture the camera draws, so
+  // that every tile of it sees the same volume.
+  auto* render = dynamic_cast<SoGLRenderAction*>(action);
+  float aspect = 0.0f;
+  if (viewportMapping.getValue() != LEAVE_ALONE)
+    aspect = render ? render->getImageFrameAspect()
+                    : SoViewportRegionElement::get(state).getViewportAspectRatio();
   SbViewVolume volume = getViewVolume(aspect);
+  SoFullViewVolumeElement::set(state, volume);
   const SbVec4f& portion = SoModifyViewVolumeElement::get(state);
   if (!(portion == SbVec4f(0.0f, 0.0f, 1.0f, 1.0f)))
     volume = volume.narrow(portion[0], portion[1], portion[2], portion[3]);

@@ -17,5 +17,6 @@ class SoCube : public SoShape {
 
  protected:
   ~SoCube() override = default;
+  void drawGeometry(SoGLRenderAction* action) override;
   void rayPickGeometry(SoRayPickAction* action) override;
 };

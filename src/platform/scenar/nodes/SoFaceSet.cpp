@@ -1,6 +1,7 @@
 #include "platform/scenar/nodes/SoFaceSet.h"
 
 #include "platform/scenar/actions/SoCoordinateElement.h"
+#include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/actions/SoRayPickAction.h"
 #include "platform/scenar/nodes/SoVertexRuns.h"
 
@@ -11,6 +12,10 @@ void SoFaceSet::initClass() { SO_NODE_INIT_CLASS(SoFaceSet, "FaceSet"); }
 SoFaceSet::SoFaceSet() {
   SO_NODE_CONSTRUCTOR(SoFaceSet);
   SO_NODE_ADD_EMPTY_FIELD(numVertices);
+}
+
+void SoFaceSet::drawGeometry(SoGLRenderAction* action) {
+  scenar::drawVertexRuns(action, numVertices, scenar::RunShape::Polygon);
 }
 
 void SoFaceSet::computeBBox(SoAction* action, SbBox3f& box) {

@@ -18,5 +18,6 @@ class SoFaceSet : public SoShape {
 
  protected:
   ~SoFaceSet() override = default;
+  void drawGeometry(SoGLRenderAction* action) override;
   void rayPickGeometry(SoRayPickAction* action) override;
 };

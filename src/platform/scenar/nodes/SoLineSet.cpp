@@ -2,6 +2,7 @@
 
 #include "platform/scenar/actions/SoAction.h"
 #include "platform/scenar/actions/SoCoordinateElement.h"
+#include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/nodes/SoVertexRuns.h"
 
 SO_NODE_SOURCE(SoLineSet)
@@ -11,6 +12,10 @@ void SoLineSet::initClass() { SO_NODE_INIT_CLASS(SoLineSet, "LineSet"); }
 SoLineSet::SoLineSet() {
   SO_NODE_CONSTRUCTOR(SoLineSet);
   SO_NODE_ADD_EMPTY_FIELD(numVertices);
+}
+
+void SoLineSet::drawGeometry(SoGLRenderAction* action) {
+  scenar::drawVertexRuns(action, numVertices, scenar::RunShape::Polyline);
 }
 
 void SoLineSet::computeBBox(SoAction* action, SbBox3f& box) {

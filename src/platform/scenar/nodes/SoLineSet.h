@@ -17,4 +17,5 @@ class SoLineSet : public SoShape {
 
  protected:
   ~SoLineSet() override = default;
+  void drawGeometry(SoGLRenderAction* action) override;
 };

@@ -17,7 +17,9 @@ bool SoShape::isOffPath(const SoAction* action) {
 }
 
 void SoShape::GLRender(SoGLRenderAction* action) {
-  if (!isOffPath(action)) action->addRenderRecord(this);
+  if (isOffPath(action)) return;
+  action->addRenderRecord(this);
+  if (action->beginShapeDrawing()) drawGeometry(action);
 }
 
 void SoShape::getBoundingBox(SoGetBoundingBoxAction* action) {

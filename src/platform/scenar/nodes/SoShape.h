@@ -4,7 +4,8 @@
 #include "platform/scenar/nodes/SoSubNode.h"
 
 // The base of the nodes that draw geometry. A shape records itself in the
-// render log, adds its box to bounding boxes and is hit by picking rays. On an
+// render log and draws itself into the framebuffer bound to the GL stand-in,
+// adds its box to bounding boxes and is hit by picking rays. On an
 // applied path, a shape beside the path does none of that.
 class SoShape : public SoNode {
   SO_NODE_HEADER(SoShape, SoNode);
@@ -23,6 +24,9 @@ class SoShape : public SoNode {
   SoShape();
   ~SoShape() override = default;
 
+  // Issues the shape's primitives to the GL stand-in, set up by the render
+  // action for this shape. Nothing is drawn by default.
+  virtual void drawGeometry(SoGLRenderAction* action) { (void)action; }
   // Called with the action's ray set up: intersects it with the geometry.
   // Nothing is picked by default.
   virtual void rayPickGeometry(SoRayPickAction* action) { (void)action; }

@@ -39,4 +39,10 @@ inline void extendByVertexRuns(SoAction* action, const SoMFInt32& numVertices, S
   });
 }
 
+// Issues to the GL stand-in every run numVertices takes from the current
+// coordinates of action's state: each as a polygon (a triangle fan), or each
+// as a polyline.
+enum class RunShape { Polygon, Polyline };
+void drawVertexRuns(SoAction* action, const SoMFInt32& numVertices, RunShape shape);
+
 }  // namespace scenar

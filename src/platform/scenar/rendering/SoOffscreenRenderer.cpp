@@ -1,0 +1,113 @@
+#include "platform/scenar/rendering/SoOffscreenRenderer.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#include "platform/gl/GL.h"
+#include "platform/scenar/actions/SoGLRenderAction.h"
+
+namespace {
+
+// Where part i of parts starts on an axis of length pixels.
+int cut(int i, int length, int parts) {
+  return static_cast<int>(static_cast<int64_t>(i) * length / parts);
+}
+
+// Binds a framebuffer to the GL stand-in for its life, then rebinds the one
+// bound before.
+class Binding {
+ public:
+  explicit Binding(glstandin::Framebuffer* framebuffer) : previous_(glstandin::boundFramebuffer()) {
+    glstandin::bindFramebuffer(framebuffer);
+  }
+  ~Binding() { glstandin::bindFramebuffer(previous_); }
+  Binding(const Binding&) = delete;
+  Binding& operator=(const Binding&) = delete;
+
+ private:
+  glstandin::Framebuffer* previous_;
+};
+
+}  // namespace
+
+SoOffscreenRenderer::SoOffscreenRenderer(const SbViewportRegion& region) : region_(region) {}
+
+void SoOffscreenRenderer::setTiles(int columns, int rows) {
+  columns_ = columns;
+  rows_ = rows;
+}
+
+const char* SoOffscreenRenderer::checkSettings() const {
+  const SbVec2s size = region_.getWindowSize();
+  if (size[0] <= 0 || size[1] <= 0) return "the picture has no pixels";
+  if (size[0] > kMaximumSide || size[1] > kMaximumSide)
+    return "the picture is more than 16384 pixels on a side";
+  if (columns_ < 1 || rows_ < 1) return "the picture needs at least one tile";
+  if (columns_ > size[0] || rows_ > size[1]) return "the tiles are finer than the pixels";
+  return nullptr;
+}
+
+bool SoOffscreenRenderer::render(SoNode* scene, const RowSink& sink, const Progress& progress) {
+  if (!scene || checkSettings()) return false;
+  const int width = region_.getWindowSize()[0];
+  const int height = region_.getWindowSize()[1];
+  const auto rowBytes = static_cast<std::size_t>(width) * 4;
+
+  SoGLRenderAction action(region_);
+  action.setRenderLogEnabled(false);
+  action.setLogicalViewportRegion(SbViewportRegion(region_.getWindowSize()));
+  std::vector<unsigned char> band;
+  std::vector<unsigned char> tile;
+  int done = 0;
+  // The top band first: the picture's rows go out top row first.
+  for (int row = rows_ - 1; row >= 0; --row) {
+    const int y0 = cut(row, height, rows_);
+    const int y1 = cut(row + 1, height, rows_);
+    band.resize(rowBytes * static_cast<std::size_t>(y1 - y0));
+    for (int column = 0; column < columns_; ++column) {
+      const int x0 = cut(column, width, columns_);
+      const int x1 = cut(column + 1, width, columns_);
+      glstandin::Framebuffer framebuffer(x1 - x0, y1 - y0);
+      {
+        const Binding binding(&framebuffer);
+        glDisable(GL_SCISSOR_TEST);
+        glClearColor(background_[0], background_[1], background_[2], 1.0f);
+        glClearDepth(1.0);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        action.setViewportRegion(
+            SbViewportRegion(static_cast<short>(x1 - x0), static_cast<short>(y1 - y0)));
+        action.setVVPortion(SbVec4f(static_cast<float>(x0) / static_cast<float>(width),
+                                    static_cast<float>(y0) / static_cast<float>(height),
+                                    static_cast<float>(x1) / static_cast<float>(width),
+                                    static_cast<float>(y1) / static_cast<float>(height)));
+        action.apply(scene);
+        tile.resize(static_cast<std::size_t>(x1 - x0) * 4 * static_cast<std::size_t>(y1 - y0));
+        glReadPixels(0, 0, x1 - x0, y1 - y0, GL_RGBA, GL_UNSIGNED_BYTE, tile.data());
+      }
+      const auto tileRowBytes = static_cast<std::size_t>(x1 - x0) * 4;
+      for (int y = 0; y < y1 - y0; ++y)
+        std::memcpy(
+            band.data() + rowBytes * static_cast<std::size_t>(y) + static_cast<std::size_t>(x0) * 4,
+            tile.data() + tileRowBytes * static_cast<std::size_t>(y), tileRowBytes);
+      if (progress) progress(++done, columns_ * rows_);
+    }
+    for (int y = y1 - 1; y >= y0; --y)
+      if (!sink(height - 1 - y, band.data() + rowBytes * static_cast<std::size_t>(y - y0)))
+        return false;
+  }
+  return true;
+}
+
+bool SoOffscreenRenderer::render(SoNode* scene) {
+  if (!scene || checkSettings()) return false;
+  const auto rowBytes = static_cast<std::size_t>(region_.getWindowSize()[0]) * 4;
+  std::vector<unsigned char> picture(rowBytes *
+                                     static_cast<std::size_t>(region_.getWindowSize()[1]));
+  const bool rendered = render(scene, [&](int row, const unsigned char* rgba) {
+    std::memcpy(picture.data() + rowBytes * static_cast<std::size_t>(row), rgba, rowBytes);
+    return true;
+  });
+  if (rendered) buffer_ = std::move(picture);
+  return rendered;
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+#include "platform/scenar/basic/SbLinear.h"
+#include "platform/scenar/basic/SbViewportRegion.h"
+
+class SoNode;
+
+// Renders a scene into the GL stand-in's software framebuffer, whole or in
+// columns x rows tiles, and hands the picture over row by row, top row first,
+// each row width * 4 bytes of RGBA.
+//
+// A tiled render draws each tile through the render action's tile path (the
+// tile's part of the view volume and the whole picture as logical viewport);
+// the views narrow each tile to their rectangles, in classic mode or in
+// render-unit mode, whichever SoDB is in. Tiles are drawn a band of one tile
+// row at a time, top band first: memory holds one tile and one band, never the
+// whole picture, so that a picture far larger than memory streams to its
+// writer. A whole render (1 x 1) holds the picture once.
+//
+// The tiles cut the picture at whole pixels: column i of C spans the pixels
+// [floor(i * width / C), floor((i + 1) * width / C)), rows alike.
+class SoOffscreenRenderer {
+ public:
+  // The largest picture side, in pixels.
+  static constexpr int kMaximumSide = 16384;
+
+  // Receives row (0 the top row) of the picture: width * 4 bytes. Returning
+  // false stops the render, which then fails.
+  using RowSink = std::function<bool(int row, const unsigned char* rgba)>;
+  // Told after each tile: how many tiles are done, out of how many.
+  using Progress = std::function<void(int done, int total)>;
+
+  // The picture's size is the region's window size.
+  explicit SoOffscreenRenderer(const SbViewportRegion& region);
+
+  void setViewportRegion(const SbViewportRegion& region) { region_ = region; }
+  const SbViewportRegion& getViewportRegion() const { return region_; }
+  // The colour the picture is cleared to (black by default); alpha is 255.
+  void setBackgroundColor(const SbColor& color) { background_ = color; }
+  const SbColor& getBackgroundColor() const { return background_; }
+  // 1 x 1 (the default) renders the picture whole.
+  void setTiles(int columns, int rows);
+  int getTileColumns() const { return columns_; }
+  int getTileRows() const { return rows_; }
+
+  // Why the settings cannot render, or nullptr: a side of 0 or above
+  // kMaximumSide, fewer than one tile, or more tiles than pixels on an axis.
+  const char* checkSettings() const;
+
+  // Renders scene and hands its rows to sink; FALSE (nothing handed over)
+  // when checkSettings() refuses, scene is null, or the sink stops it.
+  bool render(SoNode* scene, const RowSink& sink, const Progress& progress = {});
+  // Renders scene into getBuffer(): width * height * 4 bytes, top row first.
+  bool render(SoNode* scene);
+  const unsigned char* getBuffer() const { return buffer_.empty() ? nullptr : buffer_.data(); }
+
+ private:
+  SbViewportRegion region_;
+  SbColor background_{0.0f, 0.0f, 0.0f};
+  int columns_ = 1;
+  int rows_ = 1;
+  std::vector<unsigned char> buffer_;
+};

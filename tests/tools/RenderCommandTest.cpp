@@ -1,0 +1,132 @@
+#include "plivexwin/RenderCommand.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <set>
+
+#include "CommandTestSupport.h"
+#include "platform/scenar/SoDB.h"
+#include "platform/scenar/nodes/SoGroup.h"
+#include "platform/scenar/rendering/SoOffscreenRenderer.h"
+#include "plivexwin/PngFile.h"
+#include "plivexwin/SceneFile.h"
+
+namespace {
+
+using plivexwin::cli::PngPicture;
+
+const std::string kThreeViews = PLIVEXWIN_EXAMPLES_DIR "/three-views.scn";
+
+// Runs `plivexwin render` in a folder of its own.
+class RenderCommandTest : public CommandTest {
+ protected:
+  int render(std::vector<std::string> words, bool showProgress = false) {
+    return plivexwin::cli::runRender(argsOf(words), out, err, showProgress);
+  }
+  // The picture at path, which must read.
+  static PngPicture picture(const fs::path& path) {
+    std::string error;
+    std::optional<PngPicture> read = plivexwin::cli::readPng(path.string(), error);
+    EXPECT_TRUE(read) << error;
+    return read ? *read : PngPicture{};
+  }
+};
+
+TEST_F(RenderCommandTest, thePictureIsTheRenderersOwn) {
+  const fs::path target = folder / "views.png";
+  ASSERT_EQ(render({kThreeViews, target.string(), "--size", "64x48"}), 0) << err.str();
+  EXPECT_EQ(out.str(), "wrote " + target.string() + " (64x48, 1x1 tiles)\n");
+  EXPECT_EQ(err.str(), "");
+
+  std::string error;
+  const auto scene = plivexwin::cli::SceneFile::read(kThreeViews, error);
+  ASSERT_TRUE(scene) << error;
+  SoOffscreenRenderer renderer(SbViewportRegion(64, 48));
+  renderer.setBackgroundColor(SbColor(1.0f, 1.0f, 1.0f));  // the program's paper
+  ASSERT_TRUE(renderer.render(scene->getRoot()));
+  const PngPicture written = picture(target);
+  ASSERT_EQ(written.width, 64);
+  ASSERT_EQ(written.height, 48);
+  EXPECT_TRUE(std::equal(written.rgba.begin(), written.rgba.end(), renderer.getBuffer()));
+  EXPECT_EQ(entries(), 1) << "no temporary file left";
+}
+
+// 3 x 2 tiles of a size they do not divide, drawn in either mode of the views.
+TEST_F(RenderCommandTest, tiledPicturesEqualTheWholeOne) {
+  const fs::path whole = folder / "whole.png", tiled = folder / "tiled.png";
+  ASSERT_EQ(render({kThreeViews, whole.string(), "--size", "301x227"}), 0) << err.str();
+  const PngPicture expected = picture(whole);
+  std::set<uint32_t> colours;
+  for (std::size_t i = 0; i < expected.rgba.size(); i += 4) {
+    uint32_t colour;
+    std::memcpy(&colour, expected.rgba.data() + i, 4);
+    colours.insert(colour);
+  }
+  EXPECT_GT(colours.size(), 3u) << "a picture with the views in it";
+
+  for (bool renderUnit : {false, true}) {
+    std::vector<std::string> words{"--tiles",      "3x2",    kThreeViews,
+                                   tiled.string(), "--size", "301x227"};
+    if (renderUnit) words.push_back("--render-unit");
+    ASSERT_EQ(render(words, true), 0) << err.str();
+    EXPECT_EQ(picture(tiled).rgba, expected.rgba) << (renderUnit ? "render-unit mode" : "classic");
+    EXPECT_EQ(SoDB::getRenderUnitMode(), 0) << "the mode is restored";
+    EXPECT_EQ(out.str(), "wrote " + tiled.string() + " (301x227, 3x2 tiles" +
+                             (renderUnit ? ", render-unit mode" : "") + ")\n");
+    EXPECT_EQ(err.str().rfind("\rtile 1/6", 0), 0u) << err.str();
+    EXPECT_EQ(err.str().substr(err.str().size() - 10), "\rtile 6/6\n") << err.str();
+  }
+}
+
+TEST_F(RenderCommandTest, refusedRendersLeaveNoFile) {
+  const fs::path target = folder / "out.png";
+  std::ofstream(target, std::ios::binary) << "kept";
+  const fs::path badScene = folder / "bad.scn";
+  std::ofstream(badScene, std::ios::binary) << "#Scenar V1.0 ascii\nSeparator {\n";
+  const fs::path taken = folder / "taken";  // a folder with a file in it
+  fs::create_directories(taken);
+  std::ofstream(taken / "keep", std::ios::binary) << "kept";
+
+  const std::string out_ = target.string();
+  for (std::vector<std::string> words : std::vector<std::vector<std::string>>{
+           {kThreeViews, out_, "--size", "0x10"},
+           {kThreeViews, out_, "--size", "16385x10"},
+           {kThreeViews, out_, "--size", "40000x10"},
+           {kThreeViews, out_, "--size", "4x3", "--tiles", "5x1"},
+           {kThreeViews, out_, "--tiles", "0x1"},
+           {kThreeViews, out_, "--size", "80x"},
+           {kThreeViews, out_, "--size", "-8x6"},
+           {kThreeViews, out_, "--size", "8 x6"},
+           {kThreeViews, out_, "--size", "800x600x2"},
+           {kThreeViews, out_, "--tiles", "3by2"},
+           {kThreeViews, out_, "--tiles", ""},
+           {kThreeViews, out_, "--tiles", "99999999999x1"},
+           {(folder / "missing.scn").string(), out_},
+           {badScene.string(), out_},
+           {kThreeViews, (folder / "none" / "x.png").string()},
+           {kThreeViews, taken.string(), "--size", "8x6"},
+       }) {
+    EXPECT_EQ(render(words), 1) << words.back();
+    EXPECT_EQ(err.str().rfind("plivexwin: ", 0), 0u) << err.str();
+    EXPECT_EQ(err.str().find('\n'), err.str().size() - 1) << "one line: " << err.str();
+    EXPECT_EQ(out.str(), "");
+  }
+  EXPECT_EQ(contentsOf(target), "kept");
+  EXPECT_EQ(contentsOf(taken / "keep"), "kept");
+  EXPECT_EQ(entries(), 3) << "the kept picture, the scene and the folder, no temporary file";
+
+  for (std::vector<std::string> words :
+       std::vector<std::vector<std::string>>{{},
+                                             {kThreeViews},
+                                             {kThreeViews, out_, "more"},
+                                             {kThreeViews, out_, "--size"},
+                                             {kThreeViews, out_, "--fast"}}) {
+    EXPECT_EQ(render(words), 2);
+    EXPECT_NE(err.str().find("usage: plivexwin render"), std::string::npos) << err.str();
+  }
+  EXPECT_EQ(render({"--help"}), 0);
+  EXPECT_NE(out.str().find("--tiles CxR"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,79 @@
+#include "plivexwin/PictureFile.h"
+
+#include "platform/scenar/SoDB.h"
+#include "platform/scenar/rendering/SoOffscreenRenderer.h"
+#include "plivexwin/PngFile.h"
+
+namespace plivexwin::cli {
+
+namespace {
+
+// Sets SoDB's render-unit mode for its lifetime.
+class RenderUnitMode {
+ public:
+  explicit RenderUnitMode(bool on) : before_(SoDB::getRenderUnitMode()) {
+    SoDB::setRenderUnitMode(on ? TRUE : FALSE);
+  }
+  ~RenderUnitMode() { SoDB::setRenderUnitMode(before_); }
+  RenderUnitMode(const RenderUnitMode&) = delete;
+  RenderUnitMode& operator=(const RenderUnitMode&) = delete;
+
+ private:
+  int before_;
+};
+
+std::string sizeText(int first, int second) {
+  return std::to_string(first) + "x" + std::to_string(second);
+}
+
+// The renderer for settings; its region takes sides up to kMaximumSide only.
+SoOffscreenRenderer rendererFor(const PictureSettings& settings) {
+  SoOffscreenRenderer renderer(SbViewportRegion(short(settings.width), short(settings.height)));
+  renderer.setTiles(settings.columns, settings.rows);
+  // Plots on white paper: what is outside every view.
+  renderer.setBackgroundColor(SbColor(1.0f, 1.0f, 1.0f));
+  return renderer;
+}
+
+}  // namespace
+
+std::string refusalOf(const PictureSettings& settings) {
+  constexpr int kLargest = SoOffscreenRenderer::kMaximumSide;
+  const std::string what = "cannot render " + sizeText(settings.width, settings.height) + " in " +
+                           sizeText(settings.columns, settings.rows) + " tiles: ";
+  if (settings.width < 1 || settings.height < 1 || settings.width > kLargest ||
+      settings.height > kLargest)
+    return what + "each side takes 1 to " + std::to_string(kLargest) + " pixels";
+  if (const char* reason = rendererFor(settings).checkSettings()) return what + reason;
+  return "";
+}
+
+bool writePicture(SoNode* scene, const PictureSettings& settings, const std::string& path,
+                  const TileProgress& progress, std::string& error) {
+  error = refusalOf(settings);
+  if (!error.empty()) return false;
+  SoOffscreenRenderer renderer = rendererFor(settings);
+  const RenderUnitMode mode(settings.renderUnit);
+  PngWriter png;
+  if (!png.open(path, settings.width, settings.height)) {
+    error = png.error();
+    return false;
+  }
+  const bool rendered = renderer.render(
+      scene,
+      [&png](int row, const unsigned char* rgba) {
+        return row == png.rowsWritten() && png.writeRow(rgba);
+      },
+      progress);
+  if (!rendered) {
+    error = png.error().empty() ? path + ": the scene could not be rendered" : png.error();
+    return false;
+  }
+  if (!png.finish()) {
+    error = png.error();
+    return false;
+  }
+  return true;
+}
+
+}  // namespace plivexwin::cli

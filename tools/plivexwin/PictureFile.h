@@ -1,0 +1,33 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+class SoNode;
+
+namespace plivexwin::cli {
+
+// How a scene is rendered into a picture.
+struct PictureSettings {
+  int width = 800;
+  int height = 600;
+  int columns = 1;  // tiles
+  int rows = 1;
+  bool renderUnit = false;  // SoDB's render-unit mode during the render
+};
+
+// Told after each tile: how many are done, out of how many.
+using TileProgress = std::function<void(int done, int total)>;
+
+// Why settings cannot render (a side of 0 or above the renderer's largest,
+// tiles finer than the pixels), or an empty text.
+std::string refusalOf(const PictureSettings& settings);
+
+// Renders scene with SoOffscreenRenderer and streams its rows into a PNG file
+// at path, written through a new file renamed into place. False, with the
+// reason in error and path as it was, when the settings are refused or the
+// file cannot be written. SoDB's render-unit mode is as before afterwards.
+bool writePicture(SoNode* scene, const PictureSettings& settings, const std::string& path,
+                  const TileProgress& progress, std::string& error);
+
+}  // namespace plivexwin::cli

@@ -1,0 +1,235 @@
+// libpng reports errors by calling an error function that must not return.
+// Ours keeps the message and jumps back with png_longjmp to the setjmp of the
+// guarded call that started the libpng work: each such call is a small
+// function whose frame, like libpng's own frames, holds nothing with a
+// destructor, so that the jump skips no C++ object.
+
+#include "plivexwin/PngFile.h"
+
+#include <png.h>
+
+#include <cerrno>
+#include <csetjmp>
+#include <cstring>
+
+#include "platform/scenar/rendering/SoOffscreenRenderer.h"
+
+namespace plivexwin::cli {
+
+namespace {
+
+// What libpng's error function keeps of the error: trivially destroyed.
+struct Failure {
+  char message[200] = "";
+};
+
+[[noreturn]] void keepError(png_structp png, png_const_charp message) {
+  Failure* failure = static_cast<Failure*>(png_get_error_ptr(png));
+  std::snprintf(failure->message, sizeof failure->message, "%s", message);
+  png_longjmp(png, 1);
+}
+
+// Warnings (an odd chunk in a file read, say) do not stop the work.
+void ignoreWarning(png_structp, png_const_charp) {}
+
+std::string reasonOf(const Failure& failure) {
+  return failure.message[0] ? failure.message : "an error in libpng";
+}
+
+// The guarded calls: false when libpng reported an error.
+
+bool startWriting(png_structp png, png_infop info, std::FILE* stream, png_uint_32 width,
+                  png_uint_32 height) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_init_io(png, stream);
+  png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  return true;
+}
+
+bool writeOneRow(png_structp png, png_const_bytep row) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_write_row(png, row);
+  return true;
+}
+
+bool endWriting(png_structp png, png_infop info) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_write_end(png, info);
+  return true;
+}
+
+// Reads the header and asks for 8-bit RGBA whatever the file holds.
+bool startReading(png_structp png, png_infop info, std::FILE* stream, png_uint_32* width,
+                  png_uint_32* height, std::size_t* rowBytes) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_init_io(png, stream);
+  png_set_user_limits(png, SoOffscreenRenderer::kMaximumSide, SoOffscreenRenderer::kMaximumSide);
+  png_read_info(png, info);
+  png_set_expand(png);  // palette to RGB, gray below 8 bits to 8, tRNS to alpha
+  png_set_strip_16(png);
+  png_set_gray_to_rgb(png);
+  png_set_add_alpha(png, 0xff, PNG_FILLER_AFTER);
+  png_set_interlace_handling(png);
+  png_read_update_info(png, info);
+  *width = png_get_image_width(png, info);
+  *height = png_get_image_height(png, info);
+  *rowBytes = png_get_rowbytes(png, info);
+  return true;
+}
+
+bool readRows(png_structp png, png_bytepp rows) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_read_image(png, rows);
+  png_read_end(png, nullptr);
+  return true;
+}
+
+}  // namespace
+
+// libpng's state for a picture written or read, with what its error function
+// keeps.
+struct PngState {
+  Failure failure;
+  png_structp png = nullptr;
+  png_infop info = nullptr;
+  bool reading;
+
+  explicit PngState(bool forReading) : reading(forReading) {
+    png = reading
+              ? png_create_read_struct(PNG_LIBPNG_VER_STRING, &failure, keepError, ignoreWarning)
+              : png_create_write_struct(PNG_LIBPNG_VER_STRING, &failure, keepError, ignoreWarning);
+    if (png) info = png_create_info_struct(png);
+  }
+  ~PngState() {
+    if (reading)
+      png_destroy_read_struct(&png, &info, nullptr);
+    else
+      png_destroy_write_struct(&png, &info);
+  }
+  PngState(const PngState&) = delete;
+  PngState& operator=(const PngState&) = delete;
+};
+
+PngWriter::PngWriter() = default;
+
+PngWriter::~PngWriter() { close(); }
+
+void PngWriter::close() {
+  png_.reset();
+  if (stream_) std::fclose(stream_);
+  stream_ = nullptr;
+  file_.discard();
+}
+
+bool PngWriter::fail(const std::string& reason) {
+  error_ = path_ + ": " + reason;
+  close();
+  return false;
+}
+
+bool PngWriter::open(const std::string& path, int width, int height) {
+  close();
+  path_ = path;
+  height_ = height;
+  rows_ = 0;
+  error_.clear();
+  if (width < 1 || height < 1 || width > int(PNG_USER_WIDTH_MAX / 4) ||
+      height > int(PNG_USER_HEIGHT_MAX))
+    return fail("a PNG cannot be " + std::to_string(width) + "x" + std::to_string(height));
+  std::string error;
+  if (!file_.open(path, error)) {
+    error_ = error;
+    return false;
+  }
+  stream_ = std::fopen(file_.temporaryPath().c_str(), "wb");
+  if (!stream_) return fail("cannot write " + file_.temporaryPath() + ": " + std::strerror(errno));
+  png_ = std::make_unique<PngState>(false);
+  if (!png_->info) return fail("libpng cannot start a picture");
+  if (!startWriting(png_->png, png_->info, stream_, png_uint_32(width), png_uint_32(height)))
+    return fail(reasonOf(png_->failure));
+  return true;
+}
+
+bool PngWriter::writeRow(const unsigned char* rgba) {
+  if (!png_) {
+    error_ = path_ + ": no picture is open";
+    return false;
+  }
+  if (rows_ == height_) return fail("more than " + std::to_string(height_) + " rows");
+  if (!writeOneRow(png_->png, rgba)) return fail(reasonOf(png_->failure));
+  ++rows_;
+  return true;
+}
+
+bool PngWriter::finish() {
+  if (!png_) {
+    error_ = path_ + ": no picture is open";
+    return false;
+  }
+  if (rows_ != height_)
+    return fail("the picture ended after " + std::to_string(rows_) + " of " +
+                std::to_string(height_) + " rows");
+  if (!endWriting(png_->png, png_->info)) return fail(reasonOf(png_->failure));
+  png_.reset();
+  std::FILE* stream = stream_;
+  stream_ = nullptr;
+  const bool flushed = std::fflush(stream) == 0 && !std::ferror(stream);
+  const int savedErrno = errno;
+  if (std::fclose(stream) != 0 || !flushed) {
+    if (!flushed) errno = savedErrno;  // the first failure's reason
+    return fail("cannot write " + file_.temporaryPath() + ": " + std::strerror(errno));
+  }
+  std::string error;
+  if (!file_.commit(error)) {
+    error_ = error;
+    return false;
+  }
+  return true;
+}
+
+namespace {
+
+struct ClosedFile {
+  void operator()(std::FILE* stream) const { std::fclose(stream); }
+};
+
+}  // namespace
+
+std::optional<PngPicture> readPng(const std::string& path, std::string& error) {
+  const std::unique_ptr<std::FILE, ClosedFile> stream(std::fopen(path.c_str(), "rb"));
+  if (!stream) {
+    error = path + ": cannot open it: " + std::strerror(errno);
+    return std::nullopt;
+  }
+  PngState reading(true);
+  if (!reading.info) {
+    error = path + ": libpng cannot start reading";
+    return std::nullopt;
+  }
+  png_uint_32 width = 0, height = 0;
+  std::size_t rowBytes = 0;
+  if (!startReading(reading.png, reading.info, stream.get(), &width, &height, &rowBytes)) {
+    error = path + ": " + reasonOf(reading.failure);
+    return std::nullopt;
+  }
+  if (rowBytes != std::size_t(width) * 4) {
+    error = path + ": its pixels do not read as 8-bit RGBA";
+    return std::nullopt;
+  }
+  PngPicture picture;
+  picture.width = int(width);
+  picture.height = int(height);
+  picture.rgba.resize(std::size_t(width) * height * 4);
+  std::vector<png_bytep> rows(height);
+  for (png_uint_32 row = 0; row < height; ++row)
+    rows[row] = picture.rgba.data() + std::size_t(row) * width * 4;
+  if (!readRows(reading.png, rows.data())) {
+    error = path + ": " + reasonOf(reading.failure);
+    return std::nullopt;
+  }
+  return picture;
+}
+
+}  // namespace plivexwin::cli

@@ -1,0 +1,147 @@
+#include "plivexwin/RenderCommand.h"
+
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string_view>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "platform/scenar/nodes/SoGroup.h"
+#include "plivexwin/PictureFile.h"
+#include "plivexwin/SceneFile.h"
+#include "plivexwin/TextParsing.h"
+#include "plivexwin/Usage.h"
+
+namespace plivexwin::cli {
+
+namespace {
+
+// "AxB" of two whole numbers without sign, as "800x600".
+std::optional<std::pair<int, int>> parseTimes(std::string_view text) {
+  const std::size_t cross = text.find('x');
+  if (cross == std::string_view::npos) return std::nullopt;
+  const std::string_view first = text.substr(0, cross), second = text.substr(cross + 1);
+  auto whole = [](std::string_view word) {  // no sign
+    return !word.empty() && word[0] >= '0' && word[0] <= '9' ? parseInt(word) : std::nullopt;
+  };
+  const std::optional<int> a = whole(first), b = whole(second);
+  if (!a || !b) return std::nullopt;
+  return std::pair(*a, *b);
+}
+
+// Reads text, an option's value, as "AxB" into a and b; false, with one line
+// on err, when it is not that. No text leaves a and b as they are.
+bool readTimes(const std::optional<std::string>& text, std::string_view option,
+               std::string_view example, int& a, int& b, std::ostream& err) {
+  if (!text) return true;
+  const std::optional<std::pair<int, int>> pair = parseTimes(*text);
+  if (!pair) {
+    err << "plivexwin: " << option << " '" << *text << "': not two whole numbers as " << example
+        << '\n';
+    return false;
+  }
+  std::tie(a, b) = *pair;
+  return true;
+}
+
+// The command line, once its words are sorted out.
+struct RenderArguments {
+  std::vector<std::string> files;
+  std::optional<std::string> size, tiles;  // the options' values
+  bool renderUnit = false;
+};
+
+}  // namespace
+
+std::string renderUsage() {
+  return "usage: plivexwin render IN.scn OUT.png [--size WxH] [--tiles CxR] [--render-unit]\n"
+         "       plivexwin render --help\n"
+         "\n"
+         "Reads the scene file IN.scn (as 'plivexwin scene' does), renders it offscreen\n"
+         "on a white background and writes the picture to OUT.png, 8-bit RGBA, then\n"
+         "prints\n"
+         "  wrote OUT.png (WxH, CxR tiles)\n"
+         "The rows go to the file as they are drawn: a tiled picture is never in\n"
+         "memory whole, only one band of tiles at a time.\n"
+         "\n"
+         "Options:\n"
+         "  --size WxH    the picture's width and height in pixels, 1 to 16384 each\n"
+         "                (800x600 by default)\n"
+         "  --tiles CxR   draw the picture in C columns by R rows of tiles, each seeing\n"
+         "                its part of the scene (1x1, whole, by default); at least one\n"
+         "                pixel a tile. Where standard error is a terminal, \"tile K/N\"\n"
+         "                shows how far the render is\n"
+         "  --render-unit\n"
+         "                the views narrow the render to the tiles in render-unit mode\n"
+         "                instead of the classic way; the picture is the same\n"
+         "\n"
+         "OUT.png is written through a new file beside it, renamed into place. A size\n"
+         "or tiles that cannot render, a file that cannot be read (\"plivexwin:\n"
+         "FILE:LINE: reason\") or written prints one line to standard error, leaves\n"
+         "OUT.png as it was and exits with status 1; bad arguments print this text\n"
+         "and exit with status 2.\n";
+}
+
+int runRender(std::span<char* const> args, std::ostream& out, std::ostream& err,
+              bool showProgress) {
+  if (args.size() == 1 && isHelpOption(args[0])) {
+    out << renderUsage();
+    return 0;
+  }
+  RenderArguments given;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    std::optional<std::string>* value = arg == "--size"    ? &given.size
+                                        : arg == "--tiles" ? &given.tiles
+                                                           : nullptr;
+    if (value) {
+      if (i + 1 == args.size())
+        return usageError(err, std::string(arg) + " takes a value", renderUsage());
+      *value = args[++i];
+    } else if (arg == "--render-unit") {
+      given.renderUnit = true;
+    } else if (isOption(arg)) {
+      return usageError(err, "unknown option '" + std::string(arg) + "'", renderUsage());
+    } else {
+      given.files.emplace_back(arg);
+    }
+  }
+  if (given.files.size() != 2)
+    return usageError(err, "render takes IN.scn and OUT.png", renderUsage());
+
+  PictureSettings settings;
+  settings.renderUnit = given.renderUnit;
+  if (!readTimes(given.size, "--size", "800x600", settings.width, settings.height, err) ||
+      !readTimes(given.tiles, "--tiles", "3x2", settings.columns, settings.rows, err))
+    return 1;
+  std::string error = refusalOf(settings);
+  std::unique_ptr<SceneFile> scene;
+  if (error.empty()) scene = SceneFile::read(given.files[0], error);
+  if (!scene) {
+    err << "plivexwin: " << error << '\n';
+    return 1;
+  }
+
+  bool shown = false;  // a progress line waits for its end
+  TileProgress progress;
+  if (showProgress && settings.columns * settings.rows > 1)
+    progress = [&err, &shown](int done, int total) {
+      err << "\rtile " << done << '/' << total << std::flush;
+      shown = true;
+    };
+  const std::string& path = given.files[1];
+  const bool written = writePicture(scene->getRoot(), settings, path, progress, error);
+  if (shown) err << '\n';
+  if (!written) {
+    err << "plivexwin: " << error << '\n';
+    return 1;
+  }
+  out << "wrote " << path << " (" << settings.width << 'x' << settings.height << ", "
+      << settings.columns << 'x' << settings.rows << " tiles"
+      << (settings.renderUnit ? ", render-unit mode" : "") << ")\n";
+  return 0;
+}
+
+}  // namespace plivexwin::cli
