@@ -67,57 +67,33 @@ constexpr FilterLevel kNonLinear3 =
 template <typename Editor, typename Node>
 constexpr auto open = EditorHarnessOf<Editor, Node>::open;
 
-// name, summary, filter levels, harness
+// A kind: its name, the editor it opens on a node of its class, and the
+// editor's filter levels, outermost first.
+#define PO_EDITOR_KIND(name, Editor, Node, ...) \
+  { name, #Editor " editing a " #Node, {__VA_ARGS__}, open<Editor, Node> }
+
 constexpr EditorKind kKinds[] = {
-    {"linear",
-     "PoXtLinearAxisEditor editing a PoLinearAxis",
-     {kText, kGeom, kCartesian, kLinear},
-     open<PoXtLinearAxisEditor, PoLinearAxis>},
-    {"log",
-     "PoXtLogAxisEditor editing a PoLogAxis",
-     {kText, kGeom, kCartesian, kLog},
-     open<PoXtLogAxisEditor, PoLogAxis>},
-    {"gen",
-     "PoXtGenAxisEditor editing a PoGenAxis",
-     {kText, kGeom, kCartesian, kGen},
-     open<PoXtGenAxisEditor, PoGenAxis>},
-    {"time",
-     "PoXtTimeAxisEditor editing a PoTimeAxis",
-     {kText, kGeom, kTime},
-     open<PoXtTimeAxisEditor, PoTimeAxis>},
-    {"polarlin",
-     "PoXtPolarLinAxisEditor editing a PoPolarLinAxis",
-     {kText, kGeom, kPolar, kPolarLin},
-     open<PoXtPolarLinAxisEditor, PoPolarLinAxis>},
-    {"polarlog",
-     "PoXtPolarLogAxisEditor editing a PoPolarLogAxis",
-     {kText, kGeom, kPolar, kPolarLog},
-     open<PoXtPolarLogAxisEditor, PoPolarLogAxis>},
-    {"angular",
-     "PoXtAngularAxisEditor editing a PoAngularAxis",
-     {kText, kGeom, kAngular},
-     open<PoXtAngularAxisEditor, PoAngularAxis>},
-    {"item",
-     "PoXtItemLegendEditor editing a PoItemLegend",
-     {kLegend, kItem},
-     open<PoXtItemLegendEditor, PoItemLegend>},
-    {"linearvalue",
-     "PoXtLinearValueLegendEditor editing a PoLinearValueLegend",
-     {kLegend, kValue, kAutoValue, kLinearValue},
-     open<PoXtLinearValueLegendEditor, PoLinearValueLegend>},
-    {"nonlinear1",
-     "PoXtNonLinearValueLegend1Editor editing a PoNonLinearValueLegend1",
-     {kLegend, kValue, kAutoValue, kNonLinear1},
-     open<PoXtNonLinearValueLegend1Editor, PoNonLinearValueLegend1>},
-    {"nonlinear2",
-     "PoXtNonLinearValueLegend2Editor editing a PoNonLinearValueLegend2",
-     {kLegend, kValue, kAutoValue, kNonLinear2},
-     open<PoXtNonLinearValueLegend2Editor, PoNonLinearValueLegend2>},
-    {"nonlinear3",
-     "PoXtNonLinearValueLegend3Editor editing a PoNonLinearValueLegend3",
-     {kLegend, kValue, kAutoValue, kNonLinear3},
-     open<PoXtNonLinearValueLegend3Editor, PoNonLinearValueLegend3>},
+    PO_EDITOR_KIND("linear", PoXtLinearAxisEditor, PoLinearAxis, kText, kGeom, kCartesian, kLinear),
+    PO_EDITOR_KIND("log", PoXtLogAxisEditor, PoLogAxis, kText, kGeom, kCartesian, kLog),
+    PO_EDITOR_KIND("gen", PoXtGenAxisEditor, PoGenAxis, kText, kGeom, kCartesian, kGen),
+    PO_EDITOR_KIND("time", PoXtTimeAxisEditor, PoTimeAxis, kText, kGeom, kTime),
+    PO_EDITOR_KIND("polarlin", PoXtPolarLinAxisEditor, PoPolarLinAxis, kText, kGeom, kPolar,
+                   kPolarLin),
+    PO_EDITOR_KIND("polarlog", PoXtPolarLogAxisEditor, PoPolarLogAxis, kText, kGeom, kPolar,
+                   kPolarLog),
+    PO_EDITOR_KIND("angular", PoXtAngularAxisEditor, PoAngularAxis, kText, kGeom, kAngular),
+    PO_EDITOR_KIND("item", PoXtItemLegendEditor, PoItemLegend, kLegend, kItem),
+    PO_EDITOR_KIND("linearvalue", PoXtLinearValueLegendEditor, PoLinearValueLegend, kLegend, kValue,
+                   kAutoValue, kLinearValue),
+    PO_EDITOR_KIND("nonlinear1", PoXtNonLinearValueLegend1Editor, PoNonLinearValueLegend1, kLegend,
+                   kValue, kAutoValue, kNonLinear1),
+    PO_EDITOR_KIND("nonlinear2", PoXtNonLinearValueLegend2Editor, PoNonLinearValueLegend2, kLegend,
+                   kValue, kAutoValue, kNonLinear2),
+    PO_EDITOR_KIND("nonlinear3", PoXtNonLinearValueLegend3Editor, PoNonLinearValueLegend3, kLegend,
+                   kValue, kAutoValue, kNonLinear3),
 };
+
+#undef PO_EDITOR_KIND
 
 }  // namespace
 
