@@ -1,0 +1,41 @@
+#pragma once
+
+// Pictures of one plotting node: drawn in dark grey on white under an
+// orthographic camera that sees the square [-0.5, 1.5] of its plane, so that
+// an axis or legend between 0 and 1 shows with its texts around it.
+
+#include <cstddef>
+#include <vector>
+
+#include "platform/scenar/nodes/SoGroup.h"
+#include "platform/scenar/nodes/SoLightModel.h"
+#include "platform/scenar/nodes/SoMaterial.h"
+#include "platform/scenar/nodes/SoOrthographicCamera.h"
+#include "platform/scenar/rendering/SoOffscreenRenderer.h"
+
+// RGBA bytes, top row first; empty when the render failed.
+inline std::vector<unsigned char> plotPicture(SoNode* plot, int side = 200, int columns = 1,
+                                              int rows = 1) {
+  auto* root = new SoSeparator;
+  root->ref();
+  auto* camera = new SoOrthographicCamera;
+  camera->position.setValue(0.5f, 0.5f, 5.0f);
+  camera->height.setValue(2.0f);
+  root->addChild(camera);
+  auto* model = new SoLightModel;
+  model->model.setValue(SoLightModel::BASE_COLOR);
+  root->addChild(model);
+  auto* material = new SoMaterial;
+  material->diffuseColor.setValue(SbColor(0.2f, 0.2f, 0.2f));
+  root->addChild(material);
+  root->addChild(plot);
+  SoOffscreenRenderer renderer(SbViewportRegion(static_cast<short>(side), static_cast<short>(side)));
+  renderer.setBackgroundColor(SbColor(1.0f, 1.0f, 1.0f));
+  renderer.setTiles(columns, rows);
+  std::vector<unsigned char> picture;
+  if (renderer.render(root) && renderer.getBuffer())
+    picture.assign(renderer.getBuffer(),
+                   renderer.getBuffer() + static_cast<std::size_t>(side) * side * 4);
+  root->unref();
+  return picture;
+}
