@@ -22,6 +22,8 @@
 #include "platform/scenar/vrml/SoVRMLTransform.h"
 #include "platform/scenar/vrml/SoVRMLViewpoint.h"
 #include "views/PoBaseView.h"
+#include "views/PoSceneView.h"
+#include "vrml/detail/ViewBackdrop.h"
 
 SoType PoToVRML2Action::classTypeId;
 int PoToVRML2Action::classTypeIdIsSet = 0;
@@ -79,12 +81,13 @@ bool isFinite(const SbMatrix& m) {
 
 // What places a view's scene in the world: the camera it is seen through (a
 // perspective camera), the camera's viewing matrix, the offset of the view's
-// rectangle and its scale.
+// rectangle and its scale, and where the rectangle shows to the viewer.
 struct Placement {
   SoPerspectiveCamera* camera;  // referenced by the caller
   SbMatrix viewing;
   SbVec3f offset;
   float scale;
+  plivexwin::detail::ViewWindow window;
 };
 
 // The perspective camera that sees at its focal distance the height an
@@ -114,7 +117,7 @@ std::optional<Placement> placementOf(SoPerspectiveCamera* camera, const SbVec2f&
   if (!(angle > 0.0 && angle < std::numbers::pi)) return std::nullopt;
   if (!isFinite(origin) || !isFinite(size)) return std::nullopt;
 
-  Placement placement{camera, {}, {}, std::min(size[0], size[1])};
+  Placement placement{camera, {}, {}, std::min(size[0], size[1]), {}};
   if (!(placement.scale > 0.0f)) return std::nullopt;
 
   // aspect 0: the camera's own aspect ratio.
@@ -130,12 +133,15 @@ std::optional<Placement> placementOf(SoPerspectiveCamera* camera, const SbVec2f&
       static_cast<float>(height * (origin[0] + (end[0] - origin[0]) * 0.5 - 0.5)),
       static_cast<float>(height * (origin[1] + (end[1] - origin[1]) * 0.5 - 0.5)), 0.0f);
   if (!isFinite(placement.offset)) return std::nullopt;
+  placement.window = {focal, height, origin, size};
   return placement;
 }
 
 // The view's content in the first view of the world, which the user moves
 // through: a viewpoint from the camera, then the content placed and scaled.
-void makeNavigable(SoVRMLGroup* group, const Placement& placement, SoVRMLGroup* content) {
+// Returns the placing transform.
+SoVRMLTransform* makeNavigable(SoVRMLGroup* group, const Placement& placement,
+                               SoVRMLGroup* content) {
   const SoPerspectiveCamera* camera = placement.camera;
   auto* viewpoint = new SoVRMLViewpoint;
   if (!camera->position.isDefault()) viewpoint->position = camera->position.getValue();
@@ -147,11 +153,14 @@ void makeNavigable(SoVRMLGroup* group, const Placement& placement, SoVRMLGroup* 
   group->addChild(viewpoint);
   group->addChild(place);
   place->addChild(content);
+  return place;
 }
 
 // The view's content carried along with the viewer: seen from the camera,
 // placed and scaled to its rectangle, then moved into the viewer's frame.
-void makeFollowing(SoVRMLGroup* group, const Placement& placement, SoVRMLGroup* content) {
+// Returns the placing transform, whose parent's frame is the viewer's.
+SoVRMLTransform* makeFollowing(SoVRMLGroup* group, const Placement& placement,
+                               SoVRMLGroup* content) {
   auto* sensor = new SoVRMLProximitySensor;
   sensor->size.setValue(FLT_MAX, FLT_MAX, FLT_MAX);
   sensor->center.connectFrom(&sensor->position_changed);
@@ -168,6 +177,7 @@ void makeFollowing(SoVRMLGroup* group, const Placement& placement, SoVRMLGroup* 
   viewer->addChild(place);
   place->addChild(view);
   view->addChild(content);
+  return place;
 }
 
 }  // namespace
@@ -293,8 +303,19 @@ void PoToVRML2Action::rebuildSceneView(int index) {
   content->removeChild(0);
   content->removeChild(0);
 
-  if (firstSceneViewSensitive && index == 0)
-    makeNavigable(group, *placement, content);
-  else
-    makeFollowing(group, *placement, content);
+  const bool navigable = firstSceneViewSensitive && index == 0;
+  SoVRMLTransform* place = navigable ? makeNavigable(group, *placement, content)
+                                     : makeFollowing(group, *placement, content);
+
+  // The background and border, behind the scene, where the view's camera
+  // sees its rectangle. The camera of a view that follows the viewer is the
+  // viewer; that of the navigable view is where its viewpoint is (unless it
+  // holds the default position, which the viewpoint does not take). viewer:
+  // the camera's frame in the frame of the placing transform's parent.
+  const SbMatrix viewer = navigable ? placement->viewing.inverse() : SbMatrix();
+  if (auto* sceneView = dynamic_cast<PoSceneView*>(view))
+    plivexwin::detail::addBackdrop(
+        *sceneView, placement->window,
+        plivexwin::detail::backdropDepth(camera->farDistance.getValue(), placement->window.focal),
+        viewer * place->getTransformMatrix().inverse(), place);
 }

@@ -22,14 +22,25 @@ class SoEnabledElementsList;
 //       Transform T       the rectangle's offset from the window's centre, scale (s, s, 1)
 //         Transform M     the camera's viewing matrix
 //           Group K       the view's scene
+//         Shape           the view's background, when it shows one
+//         Shape           the view's border, when it shows one
 //
 // With setFirstSceneViewSensitive(1) the first view met is instead the part
 // of the world the user moves through: its Group holds a Viewpoint made from
 // the camera (position, orientation and height angle, each where it does not
-// hold its default) and a Transform of offset t and scale (s, s, s) holding K.
+// hold its default) and a Transform of offset t and scale (s, s, s) holding K
+// and the background and border.
 // The offset is t = H * (centre of the rectangle - (0.5, 0.5)), H the height
 // the camera sees at its focal distance, and s the smaller side of the
 // rectangle.
+//
+// A scene view's background and border (PoSceneView) cover what its camera,
+// taken to see at the distance d the height H * d / (focal distance) and as
+// much across, sees of the view's rectangle: its area at the camera's far
+// distance (kept from 1.5 to 100 focal distances), in the colour of
+// "backgroundApp", unlit, and its edges a hundredth nearer in the colour of
+// "borderApp". The camera of a following view is the viewer, and that of the
+// navigable view its viewpoint: both show the rectangle where the view was.
 //
 // A view whose camera kit holds no camera or whose "scene" part is empty, and
 // a view whose numbers would put no finite, positive values into the world (a

@@ -8,6 +8,9 @@
 #include "platform/scenar/actions/SoSearchAction.h"
 #include "platform/scenar/basic/SbName.h"
 #include "platform/scenar/basic/SoBase.h"
+#include "platform/scenar/nodes/SoPath.h"
+#include "platform/scenar/vrml/SoVRMLShape.h"
+#include "platform/scenar/vrml/SoVRMLText.h"
 
 // A test that checks at its end that it released every toolkit object it made.
 class LiveCountTest : public ::testing::Test {
@@ -36,4 +39,19 @@ inline int countBelow(SoNode* root, SoType type) {
   search.setInterest(SoSearchAction::ALL);
   search.apply(root);
   return search.getPaths().getLength();
+}
+
+// How many VRML Shapes below root hold something else than a text: what the
+// lines, faces and cubes of a toolkit scene convert to.
+inline int countShapesBesideTexts(SoNode* root) {
+  SoSearchAction search;
+  search.setType(SoVRMLShape::getClassTypeId());
+  search.setInterest(SoSearchAction::ALL);
+  search.apply(root);
+  int count = 0;
+  for (int i = 0; i < search.getPaths().getLength(); ++i) {
+    const auto* shape = static_cast<SoVRMLShape*>(search.getPaths()[i]->getTail());
+    if (!dynamic_cast<SoVRMLText*>(shape->geometry.getValue())) ++count;
+  }
+  return count;
 }

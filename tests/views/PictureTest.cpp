@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ViewTestSupport.h"
+#include "platform/plivex/PoBase.h"
 #include "platform/scenar/rendering/SoOffscreenRenderer.h"
 
 namespace {
@@ -48,6 +49,22 @@ const std::string kViews =
     "Separator { PoView { viewportOrigin 0.7 0.6 viewportSize 0.25 0.35"
     " cameraKit CameraKit { camera OrthographicCamera { position 0 0 5 } } }"
     " Material { diffuseColor 0.9 0.5 0 } Cube { width 1.5 } }\n}\n";
+
+// Plots with texts in two views: axes with graduations and titles, legends,
+// and free texts turned and seen in perspective, some cut by the views' edges.
+const std::string kTexts =
+    "#Scenar V1.0 ascii\nSeparator {\n" +
+    sceneView("0.05 0.1", "0.6 0.8", "1 1 0.9", "OrthographicCamera { position 0.5 0.5 5 height 1.5 }",
+              "LightModel { model BASE_COLOR } Material { diffuseColor 0.1 0.1 0.1 }"
+              " PoLinearAxis { step 0.2 gradFontSize 0.09 titleString \"time (s)\" }"
+              " PoLinearAxis { type YX titleString \"amplitude\" gradFontSize 0.07 }"
+              " PoItemLegend { start 0.5 0.7 end 1.1 1 itemString [\"sine\", \"cosine\"] }"
+              " Transform { translation 0.2 0.4 0 rotation 0 0 1 0.6 }"
+              " Font { name \"DejaVu Serif\" size 0.13 } Text3 { string \"Tilted, cut\" }") +
+    "Separator { PoView { viewportOrigin 0.55 0.05 viewportSize 0.4 0.9"
+    " cameraKit CameraKit { camera PerspectiveCamera { position 0.5 0.2 3 } } }"
+    " LightModel { model BASE_COLOR } PoLinearValueLegend { start 0 -1 end 1 1 titleString \"level\" }"
+    " Font { size 0.3 } Text3 { string [\"far\", \"away\"] justification RIGHT spacing 1.2 } }\n}\n";
 
 // No view: one camera for the whole picture.
 const std::string kPlain =
@@ -99,6 +116,7 @@ class StitchedTiles : public ViewTest, public ::testing::WithParamInterface<Stit
 
 TEST_P(StitchedTiles, equalThePictureDrawnWhole) {
   const auto [text, renderUnit, columns, rows] = GetParam();
+  PoBase::initClasses();
   SbString error;
   SoNode* scene = readScene(*text, &error);
   ASSERT_NE(scene, nullptr) << error.getString();
@@ -117,7 +135,8 @@ TEST_P(StitchedTiles, equalThePictureDrawnWhole) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ViewsAndPlainScenes, StitchedTiles,
-                         ::testing::Combine(::testing::Values(&kViews, &kPlain), ::testing::Bool(),
+                         ::testing::Combine(::testing::Values(&kViews, &kTexts, &kPlain),
+                                            ::testing::Bool(),
                                             ::testing::Values(1, 2, 3, 7),
                                             ::testing::Values(1, 2, 5)));
 

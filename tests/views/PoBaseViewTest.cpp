@@ -7,6 +7,7 @@
 #include <new>
 
 #include "ViewTestSupport.h"
+#include "platform/plivex/PoBase.h"
 #include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/actions/SoGetBoundingBoxAction.h"
 #include "platform/scenar/actions/SoHandleEventAction.h"
@@ -262,6 +263,40 @@ TEST_F(ViewTest, traversalsAllocateNothingOnceWarm) {
     counting = false;
     EXPECT_EQ(allocations, 0) << (tiled ? "tiled" : "whole");
   }
+  root->unref();
+}
+
+// Drawn into a framebuffer, plots with texts and legends allocate nothing
+// either once their geometry is built and their glyphs are cached.
+TEST_F(ViewTest, rendersOfPlotsWithTextsAllocateNothingOnceWarm) {
+  PoBase::initClasses();
+  SoNode* root = readScene(
+      "#Scenar V1.0 ascii\nSeparator { PoSceneView { viewportOrigin 0.1 0.1 viewportSize 0.8 0.8"
+      " cameraKit CameraKit { camera OrthographicCamera { position 0.5 0.5 5 height 1.6 } }"
+      " scene Group { PoLinearAxis { titleString \"x\" } PoLinearAxis { type YX }"
+      " PoItemLegend { start 0.5 0.6 end 1 1 itemString [\"a\", \"b\"] titleString \"key\" }"
+      " Font { size 0.1 } Text3 { string \"caption\" } }"
+      " isBackgroundVisible TRUE isBorderVisible TRUE } }\n");
+  ASSERT_NE(root, nullptr);
+  glstandin::Framebuffer buffer(120, 120);
+  glstandin::bindFramebuffer(&buffer);
+  SoGLRenderAction render(SbViewportRegion(120, 120));
+  render.setRenderLogEnabled(false);
+  SoGetBoundingBoxAction bbox(SbViewportRegion(120, 120));
+  for (int tiled : {0, 1}) {
+    render.setVVPortion(tiled ? SbVec4f(0, 0, 0.5f, 0.5f) : kWhole);
+    render.apply(root);  // warm: geometry, element pools, glyphs
+    bbox.apply(root);
+    allocations = 0;
+    counting = true;
+    for (int i = 0; i < 20; ++i) {
+      render.apply(root);
+      bbox.apply(root);
+    }
+    counting = false;
+    EXPECT_EQ(allocations, 0) << (tiled ? "tiled" : "whole");
+  }
+  glstandin::bindFramebuffer(nullptr);
   root->unref();
 }
 

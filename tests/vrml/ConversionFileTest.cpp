@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
+#include <regex>
 #include <string>
 
 #include "PlotConversion.h"
@@ -15,6 +17,7 @@
 #include "support/ToolkitTestSupport.h"
 #include "views/PoBaseView.h"
 #include "views/PoSceneView.h"
+#include "vrml/PoToVRML2Action.h"
 
 namespace {
 
@@ -139,16 +142,65 @@ TEST_F(ConversionFileTest, plotsDrawTheirAxesAndViewsAreRecordedWithTheirGroupsI
     ASSERT_TRUE(guts->getSceneViewGroup(i)) << i;
     EXPECT_TRUE(isBelow(world, guts->getSceneViewGroup(i))) << i;
   }
-  // Each axis draws its line and ticks: the left view's two, the right
-  // view's one and its border, and the one outside the views.
-  EXPECT_EQ(countBelow(guts->getSceneViewGroup(0), SoVRMLShape::getClassTypeId()), 2);
-  EXPECT_EQ(countBelow(world, SoVRMLShape::getClassTypeId()), 2 + 4 + 1);
+  // Each axis draws its line and ticks, besides its texts: the left view's
+  // two, the right view's one and its border, and the one outside the views.
+  EXPECT_EQ(countShapesBesideTexts(guts->getSceneViewGroup(0)), 2);
+  EXPECT_EQ(countShapesBesideTexts(world), 2 + 4 + 1);
 
   const std::string file = writeFile(world, "plot.wrl");
   root->unref();
   const VrmlVerdict verdict = checkVrml({file});
   SKIP_WITHOUT_VRML_PARSERS(verdict);
   EXPECT_TRUE(verdict.acceptedByBoth(file)) << verdict.output << "\n" << contentsOf(file);
+}
+
+// The scene's names stay on what their nodes convert to, each made a VRML97
+// name unique in the file: names a file cannot hold as they are, one taken
+// twice whose suffixed form is another node's own, one that looks made up;
+// the nodes the file shares without a name of their own (the cubes' common
+// appearance, the ends of the view's routes) get made-up names besides.
+TEST_F(ConversionFileTest, theScenesNamesAreKeptValidAndUniqueInTheFile) {
+  auto* root = new SoSeparator;
+  root->ref();
+  root->addChild(makeMaterial(SbColor(0.5f, 0.5f, 0.5f)));
+  for (const char* name :
+       {"1st", "a b", "dup", "dup", "0", "dup_2", "TO", "-x", "\xc3\xa9t\xc3\xa9"}) {
+    auto* group = named(new SoGroup, name);
+    group->addChild(makeCube(1, 1, 1));
+    root->addChild(group);
+  }
+  auto* plot = named(new SoGroup, "plot");
+  plot->addChild(named(axis(0, 1), "x axis"));
+  root->addChild(named(view({0, 0}, {1, 1}, plot), "region"));
+  PoToVRML2Action action;
+  action.apply(root);
+  root->unref();
+  const std::string file = writeFile(action.getVRML2SceneGraph(), "names.wrl");
+  const std::string text = contentsOf(file);
+
+  std::map<std::string, std::string> defined;  // name: type
+  const std::regex def("DEF (\\S+) (\\w+)");
+  for (std::sregex_iterator it(text.begin(), text.end(), def), end; it != end; ++it)
+    EXPECT_TRUE(defined.emplace((*it)[1], (*it)[2]).second) << (*it)[1] << " defined twice";
+  const std::map<std::string, std::string> kept = {
+      {"_1st", "Group"},  {"a_b", "Group"},   {"dup", "Group"},    {"dup_3", "Group"},
+      {"_0", "Group"},    {"dup_2", "Group"}, {"_TO", "Group"},    {"_x", "Group"},
+      {"__t__", "Group"}, {"plot", "Group"},  {"x_axis", "Group"}, {"region", "Group"}};
+  int made = 0;
+  for (const auto& [name, type] : defined) {
+    if (kept.count(name)) continue;
+    EXPECT_TRUE(std::regex_match(name, std::regex("_[0-9]+"))) << name << " is made up";
+    ++made;
+  }
+  for (const auto& [name, type] : kept) EXPECT_EQ(defined[name], type) << name << "\n" << text;
+  EXPECT_GE(made, 3) << "the shared appearance and the two ends of the routes\n" << text;
+  const std::regex used("(?:USE |ROUTE |_changed TO )(\\w+)");
+  for (std::sregex_iterator it(text.begin(), text.end(), used), end; it != end; ++it)
+    EXPECT_TRUE(defined.count((*it)[1])) << (*it)[0];
+
+  const VrmlVerdict verdict = checkVrml({file});
+  SKIP_WITHOUT_VRML_PARSERS(verdict);
+  EXPECT_TRUE(verdict.acceptedByBoth(file)) << verdict.output << "\n" << text;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The world `plivexwin demo` writes: both parsers accept it, and a browser
-// opening it shows each plot where it was in its window.
+// opening it shows each plot where it was in its window, with the view's
+// background and border, on white as in the picture.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "ViewBackdropCheck.h"
 #include "VrmlCheck.h"
 #include "VrmlFileFixture.h"
 #include "platform/plivex/Plivex.h"
@@ -34,12 +36,28 @@ T* onlyChild(SoNode* group, int index = 0) {
   return dynamic_cast<T*>(static_cast<SoVRMLGroup*>(group)->getChild(index));
 }
 
-TEST_F(DemoWorldTest, bothParsersAcceptTheDemoWorld) {
+SbColor materialColorOf(PoSceneView* view, const char* part) {
+  const auto* material = dynamic_cast<SoMaterial*>(view->getPart(part, FALSE));
+  return material ? material->diffuseColor[0] : SbColor(-1, -1, -1);
+}
+
+TEST_F(DemoWorldTest, bothParsersAcceptTheDemoWorldOnWhiteWithTheScenesNames) {
   std::ostringstream out, err;
   std::string dir = folder.string();
   char* args[] = {dir.data()};
   ASSERT_EQ(plivexwin::cli::runDemo(args, out, err), 0) << err.str();
   const std::string world = (folder / "demo.wrl").string();
+  const std::string text = contentsOf(world);
+  EXPECT_EQ(text.find("Background {\n      skyColor 1 1 1\n    }"), text.find("Background"))
+      << text;
+  EXPECT_LT(text.find("Background"), text.find("Collision")) << "a world's first background binds";
+  for (const char* name :
+       {"linearPlot", "linearX", "linearY", "curveLegend", "logPlot", "decadesX", "valuesY",
+        "polarPlot", "radius", "angles", "valueLegend", "timePlot", "days", "events"}) {
+    const std::string def = std::string("DEF ") + name + ' ';
+    EXPECT_NE(text.find(def), std::string::npos) << name;
+    EXPECT_EQ(text.find(def), text.rfind(def)) << name << " once";
+  }
   const VrmlVerdict verdict = checkVrml({world});
   SKIP_WITHOUT_VRML_PARSERS(verdict);
   EXPECT_TRUE(verdict.acceptedByBoth(world)) << verdict.output << "\n" << contentsOf(world);
@@ -49,8 +67,9 @@ TEST_F(DemoWorldTest, bothParsersAcceptTheDemoWorld) {
 // looking down -z, seeing 45 degrees in a square window. Where the plot's
 // plane shows through each view's camera (the corners and the centre of what
 // the camera sees at its focal distance), the converted view must show it at
-// the same place of the window.
-TEST_F(DemoWorldTest, eachViewOpensWhereItWasOnTheScreen) {
+// the same place of the window, and its background and border (the last view
+// has none) exactly at its rectangle, behind the plot, in their colours.
+TEST_F(DemoWorldTest, eachViewOpensWhereItWasOnTheScreenWithItsBackgroundAndBorder) {
   std::string error;
   const std::unique_ptr<plivexwin::cli::SceneFile> scene =
       plivexwin::cli::SceneFile::readText(plivexwin::cli::demoScene(), error);
@@ -98,6 +117,20 @@ TEST_F(DemoWorldTest, eachViewOpensWhereItWasOnTheScreen) {
         EXPECT_NEAR(shown, onScreen, 1e-4) << "corner " << u[0] << ' ' << u[1] << " axis " << axis;
       }
     }
+
+    EXPECT_EQ(group->getName(), view->getName());
+    SbMatrix fromEye;
+    fromEye.setTranslate(-eye);
+    const SbMatrix toViewer =
+        place->getTransformMatrix() * follower->getTransformMatrix() * fromEye;
+    const Backdrop backdrop = backdropIn(place);
+    ASSERT_TRUE(backdrop.background);
+    EXPECT_EQ(unlitColorOf(backdrop.background), materialColorOf(view, "backgroundApp.material"));
+    expectShowsRectangle(backdrop.background, toViewer, halfField, origin, size, focal);
+    ASSERT_EQ(backdrop.border != nullptr, view->isBorderVisible.getValue());
+    if (!backdrop.border) continue;
+    EXPECT_EQ(unlitColorOf(backdrop.border), materialColorOf(view, "borderApp.material"));
+    expectShowsRectangle(backdrop.border, toViewer, halfField, origin, size, focal);
   }
 }
 

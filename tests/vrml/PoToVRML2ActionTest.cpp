@@ -8,6 +8,7 @@
 #include <numbers>
 #include <string>
 
+#include "ViewBackdropCheck.h"
 #include "VrmlCheck.h"
 #include "VrmlFileFixture.h"
 #include "platform/plivex/Plivex.h"
@@ -75,7 +76,8 @@ T* childOf(SoNode* group, int index) {
   return vrml ? dynamic_cast<T*>(vrml->getChild(index)) : nullptr;
 }
 
-int shapesIn(SoNode* root) { return countBelow(root, SoVRMLShape::getClassTypeId()); }
+// Texts aside: the axes' labels come and go with their layout.
+int shapesIn(SoNode* root) { return countShapesBesideTexts(root); }
 
 int numChildren(SoNode* group) { return static_cast<SoVRMLGroup*>(group)->getNumChildren(); }
 
@@ -294,6 +296,65 @@ TEST_F(PoToVRML2ActionTest, theFirstViewBecomesNavigableWithAViewpointFromItsCam
   expectVec(place->translation.getValue(), SbVec3f(0, 0, 0));
   expectVec(place->scale.getValue(), SbVec3f(1, 1, 1));
   EXPECT_TRUE(followingIn(copy.group(1)).content) << "the former first view";
+}
+
+// Whatever its camera, a view's background and border cover its rectangle
+// as its camera sees it, behind its scene, in the colours of its appearance
+// parts: the follower's (the viewer's) frame, or the navigable view's world.
+TEST_F(PoToVRML2ActionTest, backgroundAndBorderCoverTheRectangleTheCameraSeesBehindTheScene) {
+  auto* turned = new SoPerspectiveCamera;
+  turned->ref();
+  turned->heightAngle = 0.5f;
+  turned->focalDistance = 4;
+  turned->farDistance = 1e30f;
+  turned->position.setValue(1, 2, 3);
+  turned->orientation.setValue(SbRotation(SbVec3f(1, 1, 0), 0.3f));
+  SoOrthographicCamera* flat = ortho(3, 7);
+  flat->ref();
+  auto* plain = new SoPerspectiveCamera;  // the viewpoint's default position is not its own
+  plain->ref();
+  struct Case {
+    SoCamera* camera;
+    SbVec2f origin, size;
+    double halfField;  // tangent of half the height angle
+    float focal;
+  };
+  const Case cases[] = {{turned, {0, 0.5f}, {0.5f, 0.5f}, std::tan(0.25), 4},
+                        {flat, {0.5f, 0.5f}, {0.5f, 0.25f}, 1.5 / 7, 7},
+                        {plain, {0.25f, 0}, {0.25f, 0.5f}, std::tan(std::numbers::pi / 8), 5}};
+  for (int flag : {0, 1}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::to_string(flag) + " " + c.camera->getTypeId().getName().getString());
+      root->removeAllChildren();
+      PoSceneView* view = addView(c.origin, c.size, c.camera);
+      view->set("backgroundApp.material", "diffuseColor 0.9 0.9 0.8 transparency 0.25");
+      view->set("borderApp.material", "diffuseColor 2 0.25 -1");
+      view->isBackgroundVisible = TRUE;
+      view->isBorderVisible = TRUE;
+      ViewedAction action;
+      action.setFirstSceneViewSensitive(flag);
+      action.apply(root);
+      SoVRMLGroup* group = action.group(0);
+      auto* place = flag ? childOf<SoVRMLTransform>(group, 1)
+                         : childOf<SoVRMLTransform>(childOf<SoVRMLGroup>(group, 1), 0);
+      ASSERT_TRUE(place);
+      SbMatrix viewing, projection;
+      c.camera->getViewVolume(0).getMatrices(viewing, projection);
+      const SbMatrix toCamera =
+          flag ? place->getTransformMatrix() * viewing : place->getTransformMatrix();
+
+      const Backdrop backdrop = backdropIn(place);
+      ASSERT_TRUE(backdrop.background && backdrop.border);
+      EXPECT_EQ(unlitColorOf(backdrop.background), SbColor(0.9f, 0.9f, 0.8f));
+      EXPECT_EQ(unlitColorOf(backdrop.border), SbColor(1, 0.25f, 0)) << "clamped";
+      EXPECT_FLOAT_EQ(materialOf(backdrop.background)->transparency.getValue(), 0.25f);
+      expectShowsRectangle(backdrop.background, toCamera, c.halfField, c.origin, c.size, c.focal);
+      expectShowsRectangle(backdrop.border, toCamera, c.halfField, c.origin, c.size, c.focal);
+    }
+  }
+  for (SoNode* camera :
+       {static_cast<SoNode*>(turned), static_cast<SoNode*>(flat), static_cast<SoNode*>(plain)})
+    camera->unref();
 }
 
 TEST_F(PoToVRML2ActionTest, viewsThatCannotBePlacedAreLeftEmptyAndTheFileHoldsOnlyFiniteNumbers) {

@@ -25,6 +25,10 @@ constexpr const char* kWorld = R"(#Scenar V1.0 ascii
 VRMLCollision { collide FALSE children [
   VRMLWorldInfo { title "Two views" info "written by \"plivexwin\" \\ tests" }
   VRMLNavigationInfo { type "EXAMINE" headlight FALSE }
+  VRMLBackground {
+    skyColor [0.2 0.3 1, 1 1 1] skyAngle 1.5 groundColor [0.3 0.2 0, 0.5 0.5 0.5]
+    groundAngle 1.5 frontUrl "front.png" backUrl [] topUrl ["sky.png", "sky.jpg"]
+  }
   VRMLGroup { children [
     VRMLViewpoint { position 0.5 0.5 4 orientation 0 1 0 0.1 fieldOfView 0.6 description "first" }
     VRMLTransform { scale 0.5 0.5 0.5 children [

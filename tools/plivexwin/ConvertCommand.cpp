@@ -9,6 +9,7 @@
 
 #include "platform/scenar/actions/SoSearchAction.h"
 #include "platform/scenar/nodes/SoGroup.h"
+#include "platform/scenar/vrml/SoVRMLBackground.h"
 #include "platform/scenar/vrml/SoVRMLGroup.h"
 #include "platform/scenar/vrml/SoVRMLProximitySensor.h"
 #include "platform/scenar/vrml/SoVRMLViewpoint.h"
@@ -24,6 +25,9 @@ namespace {
 
 constexpr std::string_view kNavigableOption = "--navigable-first-view";
 
+// The colour of the paper the world's plots lie on, as `render` draws them.
+const SbColor kPaperColor(1.0f, 1.0f, 1.0f);
+
 // The demo's picture: rendered whole, square as the window its scene is made
 // for.
 constexpr PictureSettings kDemoPicture{800, 800};
@@ -37,13 +41,19 @@ struct Unref {
 };
 using HeldNode = std::unique_ptr<SoNode, Unref>;
 
-// The VRML97 world of root.
+// The VRML97 world of root: what the action makes of it, on white paper as
+// `render` draws it. The paper is the program's, not the conversion's: it
+// goes beside the action's result, in a group of its own.
 HeldNode worldOf(SoNode* root, bool navigableFirstView) {
   PoToVRML2Action action;
   action.setFirstSceneViewSensitive(navigableFirstView ? 1 : 0);
   action.apply(root);
-  SoNode* world = action.getVRML2SceneGraph();
+  auto* paper = new SoVRMLBackground;
+  paper->skyColor.setValue(kPaperColor);
+  auto* world = new SoVRMLGroup;
   world->ref();
+  world->addChild(paper);
+  world->addChild(action.getVRML2SceneGraph());
   return HeldNode(world);
 }
 
@@ -86,9 +96,12 @@ std::string convertUsage() {
          "Plotting nodes convert to the geometry they draw. Each scene view keeps\n"
          "its place on the screen: its scene, seen through its own camera, is\n"
          "placed at its rectangle and follows the browser's viewer wherever the user\n"
-         "moves. Its background and border are not converted. A view without a\n"
-         "camera or a scene, or one that cannot be placed (a camera whose focal\n"
-         "distance is not positive, a rectangle without area), stays empty.\n"
+         "moves, with its background behind it and its border around it when it\n"
+         "shows them. The world's background is white, as in the picture 'plivexwin\n"
+         "render' draws, and the scene's DEF names are kept, made VRML97 names. A\n"
+         "view without a camera or a scene, or one that cannot be placed (a camera\n"
+         "whose focal distance is not positive, a rectangle without area), stays\n"
+         "empty.\n"
          "\n"
          "Options:\n"
          "  --navigable-first-view\n"

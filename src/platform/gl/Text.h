@@ -3,7 +3,8 @@
 // Text in the GL stand-in: fonts found by name through fontconfig, loaded
 // with FreeType, and lines of text drawn into the bound framebuffer from
 // antialiased glyphs, blended with the current colour. A glyph is rasterized
-// once per font, size, orientation and sub-pixel phase, and kept.
+// once per font, size, orientation and sub-pixel phase, and kept (within a
+// memory budget; glyphs above 256 x 256 pixels are rasterized each time).
 //
 // Every pixel position of a text comes from its origin's fixed-point window
 // position (the one vertices get) plus offsets that depend on the matrices
@@ -43,7 +44,8 @@ float textAdvance(const Font* font, std::string_view utf8);
 // test on, every pixel is tested at the origin's depth, which is not
 // written. Nothing is drawn when no framebuffer is bound, the origin is
 // behind the eye or beyond the near or far plane, or the text is empty;
-// pixels stay inside the buffer and the scissor box. Invalid UTF-8 draws
+// pixels stay inside the buffer and the scissor box. Nor is a text whose em
+// spans more than 4096 pixels along x or y, or none. Invalid UTF-8 draws
 // U+FFFD. Allocates nothing once its glyphs are cached.
 void drawText(const Font* font, float size, float x, float y, float z, std::string_view utf8);
 

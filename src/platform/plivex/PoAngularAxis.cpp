@@ -1,13 +1,9 @@
 #include "platform/plivex/PoAngularAxis.h"
 
-#include <algorithm>
-#include <cmath>
-
-#include "platform/plivex/detail/AxisGeometry.h"
-
 #include <numbers>
 
 #include "platform/plivex/PoAxisEnums.h"
+#include "platform/plivex/detail/AxisDrawing.h"
 
 SO_NODE_SOURCE(PoAngularAxis)
 
@@ -27,31 +23,15 @@ PoAngularAxis::PoAngularAxis() {
 
 PoAngularAxis::~PoAngularAxis() = default;
 
-namespace {
-
-SbVec3f onCircle(float angle) { return {std::cos(angle), std::sin(angle), 0}; }
-
-}  // namespace
-
-void PoAngularAxis::addAxisLine(std::vector<SbVec3f>& segmentEnds) const {
-  constexpr double kFiveDegrees = 3.14159265358979323846 / 36;
-  const float from = startAngle.getValue(), to = endAngle.getValue();
-  if (!std::isfinite(from) || !std::isfinite(to)) return;
-  // An arc a hair longer than whole pieces (an angle rounded to a float) takes
-  // no extra piece.
-  const double pieces = std::min<double>(
-      std::ceil(std::fabs(double(to) - from) / kFiveDegrees - 1e-4), detail::kMaxTicks);
-  const int count = std::max(1, static_cast<int>(pieces));
-  for (int i = 0; i < count; ++i) {
-    segmentEnds.push_back(onCircle(from + (to - from) * i / count) * radius.getValue());
-    segmentEnds.push_back(onCircle(from + (to - from) * (i + 1) / count) * radius.getValue());
-  }
-}
-
-std::vector<PoAxis::Tick> PoAngularAxis::mainTicks() const {
-  std::vector<Tick> ticks;
-  for (float angle :
-       detail::evenTicks(startAngle.getValue(), endAngle.getValue(), angleStep.getValue()))
-    ticks.push_back({onCircle(angle) * radius.getValue(), onCircle(angle)});
-  return ticks;
+void PoAngularAxis::describe(detail::AxisShape& shape) const {
+  shape.path.isArc = true;
+  shape.path.radius = radius.getValue();
+  shape.path.fromAngle = startAngle.getValue();
+  shape.path.toAngle = endAngle.getValue();
+  shape.orientation = detail::AxisOrientation::Angular;
+  constexpr double kDegrees = 180 / std::numbers::pi;
+  shape.graduations = detail::angleGraduations(
+      (double(startAngle.getValue()) + offset.getValue()) * kDegrees,
+      (double(endAngle.getValue()) + offset.getValue()) * kDegrees, angleStep.getValue() * kDegrees,
+      gradFit.getValue() != enumValue(kGradFit, "UNFIT"));
 }

@@ -5,7 +5,8 @@
 
 // The circular axis of a polar plot, graduated in angles: an arc of radius
 // about the origin, in the XY plane, from startAngle to endAngle, drawn as
-// segments at most five degrees long; its ticks stand out radially.
+// segments at most five degrees long; ABOVE it is outward. Its graduations
+// are the angles plus offset, written in degrees from 0 to 360.
 class PoAngularAxis : public PoAxis {
   SO_NODE_HEADER(PoAngularAxis, PoAxis);
 
@@ -22,7 +23,6 @@ class PoAngularAxis : public PoAxis {
  protected:
   ~PoAngularAxis() override;
 
-  void addAxisLine(std::vector<SbVec3f>& segmentEnds) const override;
-  // Main ticks at every angleStep from the start angle; ten intervals when it is 0.
-  std::vector<Tick> mainTicks() const override;
+  // Graduations every angleStep (a round number of degrees when it is 0).
+  void describe(plivex::detail::AxisShape& shape) const override;
 };

@@ -11,3 +11,9 @@ PoAutoValueLegend::PoAutoValueLegend() {
   SO_NODE_ADD_FIELD(start, (0.0f, 0.0f));
   SO_NODE_ADD_FIELD(end, (1.0f, 1.0f));
 }
+
+bool PoAutoValueLegend::getCorners(SbVec2f& corner, SbVec2f& oppositeCorner) const {
+  corner = start.getValue();
+  oppositeCorner = end.getValue();
+  return true;
+}

@@ -15,4 +15,5 @@ class PoAutoValueLegend : public PoValueLegend {
  protected:
   PoAutoValueLegend();
   ~PoAutoValueLegend() override = default;
+  bool getCorners(SbVec2f& corner, SbVec2f& oppositeCorner) const override;
 };

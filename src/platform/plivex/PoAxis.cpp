@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "platform/plivex/PoAxisEnums.h"
-#include "platform/plivex/detail/AxisGeometry.h"
+#include "platform/plivex/detail/AxisDrawing.h"
 
 SO_NODE_SOURCE(PoAxis)
 
@@ -50,21 +50,70 @@ PoAxis::PoAxis() {
 
 PoAxis::~PoAxis() = default;
 
+namespace {
+
+// An enumerated field of two choices and DEPEND as a flag: true for the value
+// yes, false for no, dependValue for DEPEND (or a value out of the table).
+bool isChosen(const SoSFEnum& field, int yes, int no, bool dependValue) {
+  return field.getValue() == yes || (field.getValue() != no && dependValue);
+}
+
+bool isOn(const SoSFEnum& field, bool dependValue) {
+  return isChosen(field, enumValue(kVisibility, "ON"), enumValue(kVisibility, "OFF"), dependValue);
+}
+
+// A text path, DEPEND (or a value out of the table) giving dependValue.
+int pathOf(const SoSFEnum& field, int dependValue) {
+  const int path = field.getValue();
+  return path >= 0 && path < enumValue(kTextPath, "DEPEND") ? path : dependValue;
+}
+
+}  // namespace
+
+detail::TextStyle PoAxis::textStyle(const SoSFString& name, const SoSFFloat& size) const {
+  const SbString& font = name.getValue();
+  return {font.isEmpty() ? miscTextAttr_.getFontName() : font, size.getValue()};
+}
+
+int PoAxis::gradTextPath(detail::AxisOrientation orientation) const {
+  return pathOf(gradPath, detail::kDependValues[static_cast<std::size_t>(orientation)].gradPath);
+}
+
 SoNode* PoAxis::buildGeometry() {
-  std::vector<SbVec3f> segmentEnds;
-  addAxisLine(segmentEnds);
-  if (tickVisibility.getValue() != enumValue(kVisibility, "OFF")) {
-    const float length = tickMainLength.getValue();
-    // From the line outward, inward, or across it.
-    float from = 0, to = length;
-    if (tickPosition.getValue() == enumValue(kTickPosition, "GRAD_OTHER_SIDE"))
-      from = 0, to = -length;
-    else if (tickPosition.getValue() == enumValue(kTickPosition, "ACROSS_AXIS"))
-      from = -length / 2, to = length / 2;
-    for (const Tick& tick : mainTicks()) {
-      segmentEnds.push_back(tick.at + tick.outward * from);
-      segmentEnds.push_back(tick.at + tick.outward * to);
-    }
-  }
-  return detail::segmentsOf(segmentEnds);
+  detail::AxisShape shape;
+  describe(shape);
+  const auto row = static_cast<std::size_t>(shape.orientation);
+  const detail::DependValues& depend = detail::kDependValues[row];
+  detail::AxisLook look;
+  look.grad = {isOn(gradVisibility, depend.gradVisible), gradTextPath(shape.orientation),
+               textStyle(gradFontName, gradFontSize), gradDistAxis.getValue()};
+  look.gradAbove = isChosen(gradPosition, enumValue(kGradPosition, "ABOVE"),
+                            enumValue(kGradPosition, "BELOW"), depend.gradAbove);
+  if (gradStringVisibility.getValue()) look.gradSuffix = gradString.getValue().str();
+  look.marginFixed = marginType.getValue() == enumValue(kMarginType, "FIXED");
+  look.marginStart = marginStart.getValue();
+  look.marginEnd = marginEnd.getValue();
+  look.title = {isOn(titleVisibility, depend.titleVisible), pathOf(titlePath, depend.titlePath),
+                textStyle(titleFontName, titleFontSize), titleDistAxis.getValue()};
+  look.titleAtEnd = isChosen(titlePosition, enumValue(kTitlePosition, "END"),
+                             enumValue(kTitlePosition, "MIDDLE"), depend.titleAtEnd);
+  look.titleText = titleString.getValue().str();
+  look.grid = isOn(gridVisibility, depend.grid);
+  look.gridGradSide = gridLengthGradSide.getValue();
+  look.gridOtherSide = gridLengthGradOtherSide.getValue();
+  look.arrow = isOn(arrowVisibility, depend.arrow);
+  look.arrowHeight = arrowHeight.getValue();
+  look.arrowLength = arrowLength.getValue();
+  look.ticks = isOn(tickVisibility, depend.ticks);
+  look.tickPosition = tickPosition.getValue();
+  look.tickMainLength = tickMainLength.getValue();
+  look.tickSubLength = tickSubLength.getValue();
+  look.subTicksByPeriod = tickSubDef.getValue() == enumValue(kTickSubDef, "PERIOD_MAIN");
+  look.tickNumOrPeriod = tickNumOrPeriod.getValue();
+  look.tickFirstGrad = tickFirstGrad.getValue();
+  look.tickLastGrad = tickLastGrad.getValue();
+  look.reverse = isChosen(reverseFlag, enumValue(kReverseFlag, "REVERSE"),
+                          enumValue(kReverseFlag, "NO_REVERSE"), depend.reverse);
+  look.lineSpacing = miscTextAttr_.getLineSpacing();
+  return detail::drawAxis(shape, look);
 }

@@ -1,17 +1,24 @@
 #pragma once
 
-#include <vector>
-
 #include "platform/plivex/PbMiscTextAttr.h"
 #include "platform/plivex/PoBase.h"
 #include "platform/scenar/fields/SoSFields.h"
+
+namespace plivex::detail {
+enum class AxisOrientation : int;
+struct AxisShape;
+struct Graduations;
+struct TextStyle;
+}  // namespace plivex::detail
 
 // What every axis has: graduations, margins, a title, a grid, an arrow and
 // ticks. Not creatable. The value names of the enumerated fields are in
 // PoAxisEnums.h.
 //
-// An axis draws its line and its main ticks as line segments; the rest of
-// what its fields describe (texts, grid, arrow) is not drawn.
+// Every kind draws through the same code: the kind says where its line runs,
+// in which plane, and what its graduations are; the fields here say how the
+// line, ticks, texts, grid and arrow look (README.md in this folder has the
+// table of what each field draws, and what DEPEND stands for).
 class PoAxis : public PoBase {
   SO_NODE_HEADER(PoAxis, PoBase);
 
@@ -60,19 +67,17 @@ class PoAxis : public PoBase {
   PoAxis();
   ~PoAxis() override;
 
-  // A main tick: its place on the axis's line and the direction, of unit
-  // length, it stands out in on the graduations' side.
-  struct Tick {
-    SbVec3f at;
-    SbVec3f outward;
-  };
-
-  // The line and, unless tickVisibility is OFF, the main ticks: tickMainLength
-  // long, on the side tickPosition names.
+  // The line, ticks, grid, arrow and texts of the axis.
   SoNode* buildGeometry() override;
-  // The axis's line as segments, each a pair of points.
-  virtual void addAxisLine(std::vector<SbVec3f>& segmentEnds) const = 0;
-  virtual std::vector<Tick> mainTicks() const = 0;
+  // What the kind draws: its path, plane and orientation, its graduations and,
+  // for the kinds that have one, the place of the multiplication factor.
+  virtual void describe(plivex::detail::AxisShape& shape) const = 0;
+  // The style of a text drawn in the font named by name (the miscellaneous
+  // text attribute's font when it is empty) at size.
+  plivex::detail::TextStyle textStyle(const SoSFString& name, const SoSFFloat& size) const;
+  // The path of the graduation texts (a value of kTextPath but DEPEND) on an
+  // axis of that orientation.
+  int gradTextPath(plivex::detail::AxisOrientation orientation) const;
 
  private:
   PbMiscTextAttr miscTextAttr_;

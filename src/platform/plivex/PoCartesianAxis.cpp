@@ -1,6 +1,10 @@
 #include "platform/plivex/PoCartesianAxis.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "platform/plivex/PoAxisEnums.h"
+#include "platform/plivex/detail/AxisDrawing.h"
 
 SO_NODE_SOURCE(PoCartesianAxis)
 
@@ -36,22 +40,25 @@ int PoCartesianAxis::tickAxis() const {
   return t >= 0 && t < 6 ? kAxes[t][1] : 1;
 }
 
-void PoCartesianAxis::addAxisLine(std::vector<SbVec3f>& segmentEnds) const {
-  SbVec3f last = start.getValue();
-  last[lineAxis()] = end.getValue();
-  segmentEnds.push_back(start.getValue());
-  segmentEnds.push_back(last);
-}
+void PoCartesianAxis::describe(detail::AxisShape& shape) const {
+  const int line = lineAxis(), tick = tickAxis(), third = 3 - line - tick;
+  // The plane's x and y are the lower and higher numbered of the two axes.
+  const int planeX = std::min(line, tick), planeY = std::max(line, tick);
+  shape.plane.x = shape.plane.y = shape.plane.origin = SbVec3f();
+  shape.plane.x[planeX] = 1;
+  shape.plane.y[planeY] = 1;
+  const SbVec3f first = start.getValue();
+  shape.plane.origin[third] = first[third];
 
-std::vector<PoAxis::Tick> PoCartesianAxis::mainTicks() const {
-  SbVec3f outward;
-  outward[tickAxis()] = 1;
-  std::vector<Tick> ticks;
-  const SbVec3f origin = start.getValue();
-  for (float coordinate : tickCoordinates(origin[lineAxis()], end.getValue())) {
-    SbVec3f at = origin;
-    at[lineAxis()] = coordinate;
-    ticks.push_back({at, outward});
-  }
-  return ticks;
+  SbVec3f along, above;
+  along[line == planeX ? 0 : 1] = end.getValue() >= first[line] ? 1 : -1;
+  above[tick == planeX ? 0 : 1] = 1;
+  shape.path.origin = SbVec3f(first[planeX], first[planeY], 0);
+  shape.path.along = along;
+  shape.path.length = std::fabs(end.getValue() - first[line]);
+  shape.path.above = above;
+  constexpr detail::AxisOrientation kOrientations[] = {
+      detail::AxisOrientation::X, detail::AxisOrientation::Y, detail::AxisOrientation::Z};
+  shape.orientation = kOrientations[line];
+  graduate(shape, first[line], end.getValue());
 }

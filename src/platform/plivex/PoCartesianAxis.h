@@ -18,10 +18,11 @@ class PoCartesianAxis : public PoAxis {
   PoCartesianAxis();
   ~PoCartesianAxis() override;
 
-  void addAxisLine(std::vector<SbVec3f>& segmentEnds) const override;
-  std::vector<Tick> mainTicks() const override;
-  // Where the main ticks stand, as coordinates along the axis from `from` to `to`.
-  virtual std::vector<float> tickCoordinates(float from, float to) const = 0;
+  // A line from start along the first axis of type, in the plane of the two
+  // axes type names, ABOVE its graduations being toward the second axis.
+  void describe(plivex::detail::AxisShape& shape) const override;
+  // The kind's graduations of the coordinates from `from` (start's) to `to` (end).
+  virtual void graduate(plivex::detail::AxisShape& shape, float from, float to) const = 0;
 
  private:
   // The coordinate axes (0 x, 1 y, 2 z) of the line and of the ticks.

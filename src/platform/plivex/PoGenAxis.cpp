@@ -1,6 +1,10 @@
 #include "platform/plivex/PoGenAxis.h"
 
-#include "platform/plivex/detail/AxisGeometry.h"
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "platform/plivex/detail/AxisDrawing.h"
 
 SO_NODE_SOURCE(PoGenAxis)
 
@@ -13,6 +17,9 @@ PoGenAxis::PoGenAxis() {
 
 PoGenAxis::~PoGenAxis() = default;
 
-std::vector<float> PoGenAxis::tickCoordinates(float from, float to) const {
-  return plivex::detail::spreadTicks(from, to, gradList.getNum());
+void PoGenAxis::graduate(plivex::detail::AxisShape& shape, float, float) const {
+  std::vector<std::string> texts;
+  for (int i = 0; i < std::min(gradList.getNum(), plivex::detail::kMaxTicks); ++i)
+    texts.push_back(gradList[i].str());
+  shape.graduations = plivex::detail::listGraduations(texts);
 }

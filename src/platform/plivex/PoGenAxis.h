@@ -15,6 +15,6 @@ class PoGenAxis : public PoCartesianAxis {
  protected:
   ~PoGenAxis() override;
 
-  // One main tick per graduation text, spread evenly along the axis.
-  std::vector<float> tickCoordinates(float from, float to) const override;
+  // One graduation per text, spread evenly along the axis, ends included.
+  void graduate(plivex::detail::AxisShape& shape, float from, float to) const override;
 };

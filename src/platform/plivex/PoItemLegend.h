@@ -5,7 +5,9 @@
 #include "platform/scenar/fields/SoSFields.h"
 
 // A legend that lists items between two corners, each item drawn with a box,
-// a line and a marker in colours of its own, and a text.
+// a line and a marker in colours of its own, and a text. There is an item
+// per itemString value; a shorter list of another field repeats its last
+// value, an empty one takes a default (README.md).
 class PoItemLegend : public PoLegend {
   SO_NODE_HEADER(PoItemLegend, PoLegend);
 
@@ -28,4 +30,6 @@ class PoItemLegend : public PoLegend {
 
  protected:
   ~PoItemLegend() override = default;
+  bool getCorners(SbVec2f& corner, SbVec2f& oppositeCorner) const override;
+  void appendEntries(std::vector<plivex::detail::LegendEntry>& entries) const override;
 };

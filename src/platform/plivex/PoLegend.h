@@ -1,12 +1,21 @@
 #pragma once
 
+#include <vector>
+
 #include "platform/plivex/PbMiscTextAttr.h"
 #include "platform/plivex/PoBase.h"
 #include "platform/scenar/fields/SoSFields.h"
 
+namespace plivex::detail {
+struct LegendEntry;
+}
+
 // What every legend has: a title, the aspect of its values, margins and the
 // layout of its items in columns. Not creatable. The value names of the
 // enumerated fields are in PoLegendEnums.h.
+//
+// Every kind draws the same way: its boxes in the rectangle between its
+// corners, inside the margins, beside the title; the kinds say which boxes.
 class PoLegend : public PoBase {
   SO_NODE_HEADER(PoLegend, PoBase);
 
@@ -40,6 +49,13 @@ class PoLegend : public PoBase {
  protected:
   PoLegend();
   ~PoLegend() override;
+
+  SoNode* buildGeometry() override;
+  // Two opposite corners of the legend's rectangle; false when it has none.
+  virtual bool getCorners(SbVec2f& corner, SbVec2f& oppositeCorner) const;
+  // Appends the legend's boxes in the order they are laid out; the layout
+  // draws the first detail::kMaxLegendEntries of them.
+  virtual void appendEntries(std::vector<plivex::detail::LegendEntry>& entries) const;
 
  private:
   PbMiscTextAttr miscTextAttr_;

@@ -1,8 +1,7 @@
 #include "platform/plivex/PoLinearAxis.h"
 
-#include "platform/plivex/detail/AxisGeometry.h"
-
 #include "platform/plivex/PoAxisEnums.h"
+#include "platform/plivex/detail/AxisDrawing.h"
 
 SO_NODE_SOURCE(PoLinearAxis)
 
@@ -20,6 +19,9 @@ PoLinearAxis::PoLinearAxis() {
 
 PoLinearAxis::~PoLinearAxis() = default;
 
-std::vector<float> PoLinearAxis::tickCoordinates(float from, float to) const {
-  return plivex::detail::evenTicks(from, to, step.getValue());
+void PoLinearAxis::graduate(detail::AxisShape& shape, float from, float to) const {
+  shape.graduations = detail::linearGraduations(
+      from, to, step.getValue(), gradFit.getValue() != enumValue(kGradFit, "UNFIT"), format_);
+  shape.multFactorPosition = multFactorPosition.getValue();
+  shape.multFactorDistAxis = multFactorDistAxis.getValue();
 }

@@ -25,8 +25,8 @@ class PoLinearAxis : public PoCartesianAxis {
  protected:
   ~PoLinearAxis() override;
 
-  // Main ticks at every step from the start; ten intervals when step is 0.
-  std::vector<float> tickCoordinates(float from, float to) const override;
+  // Numbers every step (a round step when it is 0), written with the format.
+  void graduate(plivex::detail::AxisShape& shape, float from, float to) const override;
 
  private:
   PbNumericDisplayFormat format_;

@@ -1,6 +1,7 @@
 #include "platform/plivex/PoLinearValueLegend.h"
 
 #include "platform/plivex/PoLegendEnums.h"
+#include "platform/plivex/detail/ValueRamp.h"
 
 SO_NODE_SOURCE(PoLinearValueLegend)
 
@@ -11,4 +12,9 @@ void PoLinearValueLegend::initClass() {
 PoLinearValueLegend::PoLinearValueLegend() {
   SO_NODE_CONSTRUCTOR(PoLinearValueLegend);
   PO_NODE_ADD_ENUM_FIELD(valueDistribution, plivex::kValueDistribution, "ALL_VALUES");
+}
+
+void PoLinearValueLegend::appendValueBoxes(std::vector<plivex::detail::ValueBox>& boxes,
+                                           const plivex::detail::ValueSelection& selection) const {
+  boxes = plivex::detail::linearValueBoxes(valueDistribution.getValue(), selection);
 }

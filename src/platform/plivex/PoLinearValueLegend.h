@@ -14,4 +14,6 @@ class PoLinearValueLegend : public PoAutoValueLegend {
 
  protected:
   ~PoLinearValueLegend() override = default;
+  void appendValueBoxes(std::vector<plivex::detail::ValueBox>& boxes,
+                        const plivex::detail::ValueSelection& selection) const override;
 };

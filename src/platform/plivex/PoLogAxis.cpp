@@ -1,8 +1,7 @@
 #include "platform/plivex/PoLogAxis.h"
 
-#include "platform/plivex/detail/AxisGeometry.h"
-
 #include "platform/plivex/PoAxisEnums.h"
+#include "platform/plivex/detail/AxisDrawing.h"
 
 SO_NODE_SOURCE(PoLogAxis)
 
@@ -24,6 +23,9 @@ PoLogAxis::PoLogAxis() {
 
 PoLogAxis::~PoLogAxis() = default;
 
-std::vector<float> PoLogAxis::tickCoordinates(float from, float to) const {
-  return plivex::detail::decadeTicks(from, to);
+void PoLogAxis::graduate(detail::AxisShape& shape, float from, float to) const {
+  shape.graduations = detail::logGraduations(
+      from, to, detail::decadeOptionsOf(*this, textStyle(decadeFontName, decadeFontSize)));
+  shape.multFactorPosition = multFactorPosition.getValue();
+  shape.multFactorDistAxis = multFactorDistAxis.getValue();
 }

@@ -23,6 +23,7 @@ class PoLogAxis : public PoCartesianAxis {
  protected:
   ~PoLogAxis() override;
 
-  // Main ticks at every decade: the whole coordinates, powers of ten.
-  std::vector<float> tickCoordinates(float from, float to) const override;
+  // The coordinates are powers of ten: a main graduation at every decade, the
+  // whole coordinates, and sub graduations within the decades.
+  void graduate(plivex::detail::AxisShape& shape, float from, float to) const override;
 };

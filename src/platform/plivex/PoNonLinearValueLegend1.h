@@ -17,4 +17,6 @@ class PoNonLinearValueLegend1 : public PoAutoValueLegend {
 
  protected:
   ~PoNonLinearValueLegend1() override = default;
+  void appendValueBoxes(std::vector<plivex::detail::ValueBox>& boxes,
+                        const plivex::detail::ValueSelection& selection) const override;
 };

@@ -1,5 +1,7 @@
 #include "platform/plivex/PoNonLinearValueLegend2.h"
 
+#include "platform/plivex/detail/ValueRamp.h"
+
 SO_NODE_SOURCE(PoNonLinearValueLegend2)
 
 void PoNonLinearValueLegend2::initClass() {
@@ -7,3 +9,9 @@ void PoNonLinearValueLegend2::initClass() {
 }
 
 PoNonLinearValueLegend2::PoNonLinearValueLegend2() { SO_NODE_CONSTRUCTOR(PoNonLinearValueLegend2); }
+
+void PoNonLinearValueLegend2::appendValueBoxes(
+    std::vector<plivex::detail::ValueBox>& boxes,
+    const plivex::detail::ValueSelection& selection) const {
+  boxes = plivex::detail::boundaryValueBoxes(selection);
+}

@@ -2,8 +2,9 @@
 
 #include "platform/plivex/PoAutoValueLegend.h"
 
-// A value legend of unevenly spread values, in the second non-linear layout;
-// it has no fields of its own.
+// A value legend of unevenly spread values, in the second non-linear layout:
+// a box per interval between two levels, the levels written on the boxes'
+// boundaries. It has no fields of its own.
 class PoNonLinearValueLegend2 : public PoAutoValueLegend {
   SO_NODE_HEADER(PoNonLinearValueLegend2, PoAutoValueLegend);
 
@@ -12,4 +13,6 @@ class PoNonLinearValueLegend2 : public PoAutoValueLegend {
 
  protected:
   ~PoNonLinearValueLegend2() override = default;
+  void appendValueBoxes(std::vector<plivex::detail::ValueBox>& boxes,
+                        const plivex::detail::ValueSelection& selection) const override;
 };

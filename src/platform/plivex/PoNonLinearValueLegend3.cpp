@@ -1,5 +1,7 @@
 #include "platform/plivex/PoNonLinearValueLegend3.h"
 
+#include "platform/plivex/detail/ValueRamp.h"
+
 SO_NODE_SOURCE(PoNonLinearValueLegend3)
 
 void PoNonLinearValueLegend3::initClass() {
@@ -7,3 +9,9 @@ void PoNonLinearValueLegend3::initClass() {
 }
 
 PoNonLinearValueLegend3::PoNonLinearValueLegend3() { SO_NODE_CONSTRUCTOR(PoNonLinearValueLegend3); }
+
+void PoNonLinearValueLegend3::appendValueBoxes(
+    std::vector<plivex::detail::ValueBox>& boxes,
+    const plivex::detail::ValueSelection& selection) const {
+  boxes = plivex::detail::levelValueBoxes(selection);
+}

@@ -2,8 +2,8 @@
 
 #include "platform/plivex/PoAutoValueLegend.h"
 
-// A value legend of unevenly spread values, in the third non-linear layout; it
-// has no fields of its own.
+// A value legend of unevenly spread values, in the third non-linear layout: a
+// box per level, the level written beside it. It has no fields of its own.
 class PoNonLinearValueLegend3 : public PoAutoValueLegend {
   SO_NODE_HEADER(PoNonLinearValueLegend3, PoAutoValueLegend);
 
@@ -12,4 +12,6 @@ class PoNonLinearValueLegend3 : public PoAutoValueLegend {
 
  protected:
   ~PoNonLinearValueLegend3() override = default;
+  void appendValueBoxes(std::vector<plivex::detail::ValueBox>& boxes,
+                        const plivex::detail::ValueSelection& selection) const override;
 };

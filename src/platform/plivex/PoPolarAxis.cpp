@@ -2,9 +2,8 @@
 
 #include <cmath>
 
-#include "platform/plivex/detail/AxisGeometry.h"
-
 #include "platform/plivex/PoAxisEnums.h"
+#include "platform/plivex/detail/AxisDrawing.h"
 
 SO_NODE_SOURCE(PoPolarAxis)
 
@@ -24,17 +23,16 @@ PoPolarAxis::PoPolarAxis() {
 
 PoPolarAxis::~PoPolarAxis() = default;
 
-void PoPolarAxis::addAxisLine(std::vector<SbVec3f>& segmentEnds) const {
-  const SbVec3f along(std::cos(theta.getValue()), std::sin(theta.getValue()), 0);
-  segmentEnds.push_back(along * startRadius.getValue());
-  segmentEnds.push_back(along * endRadius.getValue());
-}
-
-std::vector<PoAxis::Tick> PoPolarAxis::mainTicks() const {
-  const SbVec3f along(std::cos(theta.getValue()), std::sin(theta.getValue()), 0);
-  const SbVec3f outward(-along[1], along[0], 0);
-  std::vector<Tick> ticks;
-  for (float radius : tickRadii(startRadius.getValue(), endRadius.getValue()))
-    ticks.push_back({along * radius, outward});
-  return ticks;
+void PoPolarAxis::describe(detail::AxisShape& shape) const {
+  const float angle = theta.getValue();
+  const SbVec3f outward(std::cos(angle), std::sin(angle), 0);
+  const float from = startRadius.getValue(), to = endRadius.getValue();
+  shape.path.origin = outward * from;
+  shape.path.along = to >= from ? outward : -outward;
+  shape.path.length = std::fabs(to - from);
+  shape.path.above = SbVec3f(-outward[1], outward[0], 0);
+  shape.orientation = detail::AxisOrientation::Radial;
+  shape.graduations = graduate(double(from) + offset.getValue(), double(to) + offset.getValue());
+  shape.multFactorPosition = multFactorPosition.getValue();
+  shape.multFactorDistAxis = multFactorDistAxis.getValue();
 }

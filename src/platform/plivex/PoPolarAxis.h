@@ -4,8 +4,9 @@
 #include "platform/scenar/fields/SoSFields.h"
 
 // A radial axis of a polar plot: it runs from the centre outward along the
-// angle theta, in the XY plane, from startRadius to endRadius; its ticks stand
-// out a quarter turn counterclockwise from it. Not creatable.
+// angle theta, in the XY plane, from startRadius to endRadius; ABOVE it is a
+// quarter turn counterclockwise from it. Its graduations are those of the
+// radii plus offset: offset is the value at radius 0. Not creatable.
 class PoPolarAxis : public PoAxis {
   SO_NODE_HEADER(PoPolarAxis, PoAxis);
 
@@ -21,8 +22,8 @@ class PoPolarAxis : public PoAxis {
   PoPolarAxis();
   ~PoPolarAxis() override;
 
-  void addAxisLine(std::vector<SbVec3f>& segmentEnds) const override;
-  std::vector<Tick> mainTicks() const override;
-  // Where the main ticks stand, as radii from `from` to `to`.
-  virtual std::vector<float> tickRadii(float from, float to) const = 0;
+  void describe(plivex::detail::AxisShape& shape) const override;
+  // The kind's graduations of the values from `from` to `to`: the start and
+  // end radii plus offset.
+  virtual plivex::detail::Graduations graduate(double from, double to) const = 0;
 };

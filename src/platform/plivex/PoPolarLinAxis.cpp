@@ -1,8 +1,7 @@
 #include "platform/plivex/PoPolarLinAxis.h"
 
-#include "platform/plivex/detail/AxisGeometry.h"
-
 #include "platform/plivex/PoAxisEnums.h"
+#include "platform/plivex/detail/AxisGraduations.h"
 
 SO_NODE_SOURCE(PoPolarLinAxis)
 
@@ -18,6 +17,7 @@ PoPolarLinAxis::PoPolarLinAxis() {
 
 PoPolarLinAxis::~PoPolarLinAxis() = default;
 
-std::vector<float> PoPolarLinAxis::tickRadii(float from, float to) const {
-  return plivex::detail::evenTicks(from, to, step.getValue());
+detail::Graduations PoPolarLinAxis::graduate(double from, double to) const {
+  return detail::linearGraduations(from, to, step.getValue(),
+                                   gradFit.getValue() != enumValue(kGradFit, "UNFIT"), format_);
 }

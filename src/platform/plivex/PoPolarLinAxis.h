@@ -23,8 +23,8 @@ class PoPolarLinAxis : public PoPolarAxis {
  protected:
   ~PoPolarLinAxis() override;
 
-  // Main ticks at every step from the start radius; ten intervals when step is 0.
-  std::vector<float> tickRadii(float from, float to) const override;
+  // Numbers every step (a round step when it is 0), written with the format.
+  plivex::detail::Graduations graduate(double from, double to) const override;
 
  private:
   PbNumericDisplayFormat format_;

@@ -1,8 +1,7 @@
 #include "platform/plivex/PoPolarLogAxis.h"
 
-#include "platform/plivex/detail/AxisGeometry.h"
-
 #include "platform/plivex/PoAxisEnums.h"
+#include "platform/plivex/detail/AxisGraduations.h"
 
 SO_NODE_SOURCE(PoPolarLogAxis)
 
@@ -22,6 +21,7 @@ PoPolarLogAxis::PoPolarLogAxis() {
 
 PoPolarLogAxis::~PoPolarLogAxis() = default;
 
-std::vector<float> PoPolarLogAxis::tickRadii(float from, float to) const {
-  return plivex::detail::decadeTicks(from, to);
+detail::Graduations PoPolarLogAxis::graduate(double from, double to) const {
+  return detail::logGraduations(
+      from, to, detail::decadeOptionsOf(*this, textStyle(decadeFontName, decadeFontSize)));
 }

@@ -21,6 +21,7 @@ class PoPolarLogAxis : public PoPolarAxis {
  protected:
   ~PoPolarLogAxis() override;
 
-  // Main ticks at every decade: the whole radii, powers of ten.
-  std::vector<float> tickRadii(float from, float to) const override;
+  // The values are powers of ten: a main graduation at every decade, the
+  // whole values, and sub graduations within the decades.
+  plivex::detail::Graduations graduate(double from, double to) const override;
 };

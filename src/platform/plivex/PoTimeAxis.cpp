@@ -1,6 +1,11 @@
 #include "platform/plivex/PoTimeAxis.h"
 
+#include <algorithm>
+#include <string>
+
 #include "platform/plivex/PoAxisEnums.h"
+#include "platform/plivex/detail/AxisDrawing.h"
+#include "platform/plivex/detail/DateGraduations.h"
 
 SO_NODE_SOURCE(PoTimeAxis)
 
@@ -22,24 +27,37 @@ PoTimeAxis::PoTimeAxis() {
 
 PoTimeAxis::~PoTimeAxis() = default;
 
-namespace {
+void PoTimeAxis::describe(detail::AxisShape& shape) const {
+  const bool alongY = type.getValue() == enumValue(kTimeAxisType, "Y");
+  shape.path.origin =
+      alongY ? SbVec3f(coordinate.getValue(), 0, 0) : SbVec3f(0, coordinate.getValue(), 0);
+  shape.path.along = alongY ? SbVec3f(0, 1, 0) : SbVec3f(1, 0, 0);
+  shape.path.above = alongY ? SbVec3f(1, 0, 0) : SbVec3f(0, 1, 0);
+  shape.orientation = alongY ? detail::AxisOrientation::Y : detail::AxisOrientation::X;
 
-// The point at t along the axis: along X at y = coordinate, or along Y at x = coordinate.
-SbVec3f timeAxisPoint(int type, float coordinate, float t) {
-  return type == enumValue(kTimeAxisType, "Y") ? SbVec3f(coordinate, t, 0)
-                                               : SbVec3f(t, coordinate, 0);
-}
-
-}  // namespace
-
-void PoTimeAxis::addAxisLine(std::vector<SbVec3f>& segmentEnds) const {
-  segmentEnds.push_back(timeAxisPoint(type.getValue(), coordinate.getValue(), 0));
-  segmentEnds.push_back(timeAxisPoint(type.getValue(), coordinate.getValue(), 1));
-}
-
-std::vector<PoAxis::Tick> PoTimeAxis::mainTicks() const {
-  const SbVec3f outward =
-      type.getValue() == enumValue(kTimeAxisType, "Y") ? SbVec3f(1, 0, 0) : SbVec3f(0, 1, 0);
-  return {{timeAxisPoint(type.getValue(), coordinate.getValue(), 0), outward},
-          {timeAxisPoint(type.getValue(), coordinate.getValue(), 1), outward}};
+  detail::TimeOptions options;
+  options.fit = gradFit.getValue() != enumValue(kGradFit, "UNFIT");
+  options.language = language.getValue();
+  options.period = timesPeriod.getValue().str();
+  options.mapping = &dateFormatMapping_;
+  for (int i = 0; i < gradRep.getNum() && i < 4; ++i) options.lines.push_back(gradRep[i].str());
+  // The texts take their width along the axis when they run along it, else
+  // their height.
+  const int path = gradTextPath(shape.orientation);
+  const bool runAlong =
+      (path == enumValue(kTextPath, "RIGHT") || path == enumValue(kTextPath, "LEFT")) != alongY;
+  const detail::TextStyle style = textStyle(gradFontName, gradFontSize);
+  const float spacing = getMiscTextAttr()->getLineSpacing();
+  options.room = [style, runAlong, spacing](const detail::Graduation& graduation) {
+    const double lines = 1.0 + graduation.moreLines.size();
+    if (!runAlong)
+      return detail::textAscent(style) + detail::textDescent(style) +
+             (lines - 1) * style.size * spacing;
+    double width = detail::textWidth(style, graduation.text);
+    for (const std::string& line : graduation.moreLines)
+      width = std::max<double>(width, detail::textWidth(style, line));
+    return width;
+  };
+  shape.graduations =
+      detail::timeGraduations(startDate.getValue().str(), endDate.getValue().str(), options);
 }

@@ -6,8 +6,11 @@
 #include "platform/scenar/fields/SoSFields.h"
 
 // An axis parallel to X or Y graduated with the dates between two dates. It is
-// drawn from 0 to 1 along its direction, at coordinate on the other axis, with
-// a main tick at each end: at the start date and at the end date.
+// drawn from 0 to 1 along its direction, at coordinate on the other axis, the
+// start date at 0 and the end date at 1. Dates are written "D-MM-YY" (see
+// the README); the graduations come every round period (timesPeriod, when it
+// names one), written with the formats of gradRep, else the date format
+// mapping's, in the names of language.
 class PoTimeAxis : public PoAxis {
   SO_NODE_HEADER(PoTimeAxis, PoAxis);
 
@@ -34,8 +37,7 @@ class PoTimeAxis : public PoAxis {
  protected:
   ~PoTimeAxis() override;
 
-  void addAxisLine(std::vector<SbVec3f>& segmentEnds) const override;
-  std::vector<Tick> mainTicks() const override;
+  void describe(plivex::detail::AxisShape& shape) const override;
 
  private:
   PbDateFormatMapping dateFormatMapping_;

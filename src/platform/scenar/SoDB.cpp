@@ -25,6 +25,7 @@
 #include "platform/scenar/nodes/SoCoordinate3.h"
 #include "platform/scenar/nodes/SoCube.h"
 #include "platform/scenar/nodes/SoFaceSet.h"
+#include "platform/scenar/nodes/SoFont.h"
 #include "platform/scenar/nodes/SoGroup.h"
 #include "platform/scenar/nodes/SoLightModel.h"
 #include "platform/scenar/nodes/SoLineSet.h"
@@ -35,11 +36,14 @@
 #include "platform/scenar/nodes/SoPerspectiveCamera.h"
 #include "platform/scenar/nodes/SoPickStyle.h"
 #include "platform/scenar/nodes/SoShape.h"
+#include "platform/scenar/nodes/SoText3.h"
 #include "platform/scenar/nodes/SoTransform.h"
 #include "platform/scenar/nodes/SoTranslation.h"
 #include "platform/scenar/vrml/SoVRMLAppearance.h"
+#include "platform/scenar/vrml/SoVRMLBackground.h"
 #include "platform/scenar/vrml/SoVRMLCollision.h"
 #include "platform/scenar/vrml/SoVRMLCoordinate.h"
+#include "platform/scenar/vrml/SoVRMLFontStyle.h"
 #include "platform/scenar/vrml/SoVRMLGroup.h"
 #include "platform/scenar/vrml/SoVRMLIndexedFaceSet.h"
 #include "platform/scenar/vrml/SoVRMLIndexedLineSet.h"
@@ -49,6 +53,7 @@
 #include "platform/scenar/vrml/SoVRMLNode.h"
 #include "platform/scenar/vrml/SoVRMLProximitySensor.h"
 #include "platform/scenar/vrml/SoVRMLShape.h"
+#include "platform/scenar/vrml/SoVRMLText.h"
 #include "platform/scenar/vrml/SoVRMLTransform.h"
 #include "platform/scenar/vrml/SoVRMLViewpoint.h"
 #include "platform/scenar/vrml/SoVRMLWorldInfo.h"
@@ -82,6 +87,7 @@ void SoDB::init() {
   SoCoordinate3::initClass();
   SoFaceSet::initClass();
   SoLineSet::initClass();
+  SoText3::initClass();
   SoPickStyle::initClass();
   SoAnnotation::initClass();
   SoGLRenderAction::initClass();
@@ -95,6 +101,7 @@ void SoDB::init() {
   SoToVRML2Action::initClass();
   SoLightModel::initClass();
   SoMaterial::initClass();
+  SoFont::initClass();
   SoBaseKit::initClass();
   SoCameraKit::initClass();
   SoAppearanceKit::initClass();
@@ -103,6 +110,7 @@ void SoDB::init() {
   SoVRMLTransform::initClass();
   SoVRMLCollision::initClass();
   SoVRMLViewpoint::initClass();
+  SoVRMLBackground::initClass();
   SoVRMLProximitySensor::initClass();
   SoVRMLShape::initClass();
   SoVRMLAppearance::initClass();
@@ -113,6 +121,8 @@ void SoDB::init() {
   SoVRMLIndexedLineSet::initClass();
   SoVRMLWorldInfo::initClass();
   SoVRMLNavigationInfo::initClass();
+  SoVRMLText::initClass();
+  SoVRMLFontStyle::initClass();
   initialized = true;
 }
 

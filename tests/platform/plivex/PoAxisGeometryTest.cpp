@@ -1,5 +1,5 @@
-// What the axes draw: their line and main ticks, made again after a change
-// unless rebuilding is blocked.
+// What the axes draw: their line, ticks and sub-ticks as the first line set
+// of their geometry, made again after a change unless rebuilding is blocked.
 
 #include <gtest/gtest.h>
 
@@ -45,20 +45,22 @@ TEST_F(PoAxisGeometryTest, linearAxisDrawsItsLineAndATickAtEveryStep) {
   axis->end = 2;
   axis->step = 0.25f;
   axis->tickMainLength = 0.1f;
-  axis->tickPosition.setValue(1);  // the other side
+  axis->tickNumOrPeriod = 0;       // no sub-ticks
+  axis->tickPosition.setValue(1);  // the other side than the graduations, left of a Y axis
   const std::vector<SbVec3f> points = segmentsOf(axis.get());
   ASSERT_EQ(points.size(), 2u * (1 + 5));
   EXPECT_EQ(points[0], SbVec3f(0, 1, 0));
   EXPECT_EQ(points[1], SbVec3f(0, 2, 0));
   EXPECT_EQ(points[4], SbVec3f(0, 1.25f, 0));
-  EXPECT_EQ(points[5], SbVec3f(-0.1f, 1.25f, 0));
+  EXPECT_EQ(points[5], SbVec3f(0.1f, 1.25f, 0));
 
   SoGLRenderAction render(SbViewportRegion(100, 100));
   render.apply(axis.get());
-  ASSERT_EQ(render.getRenderLog().size(), 1u);
+  ASSERT_EQ(render.getRenderLog().size(), 1u + 5) << "the line set and five numbers";
   SoGetBoundingBoxAction box(SbViewportRegion(100, 100));
   box.apply(axis.get());
-  EXPECT_NEAR(box.getBoundingBox().getMin()[0], -0.1f, 1e-6f);
+  EXPECT_NEAR(box.getBoundingBox().getMax()[0], 0.1f, 1e-6f);
+  EXPECT_LT(box.getBoundingBox().getMin()[0], -0.02f) << "the numbers left of the line";
   SoSearchAction search;
   search.setType(SoLineSet::getClassTypeId());
   search.apply(axis.get());
@@ -68,6 +70,7 @@ TEST_F(PoAxisGeometryTest, linearAxisDrawsItsLineAndATickAtEveryStep) {
 TEST_F(PoAxisGeometryTest, changesRebuildTheGeometryUnlessRebuildingIsBlocked) {
   NodeRef<PoLinearAxis> axis(new PoLinearAxis);
   axis->step = 0.5f;
+  axis->tickNumOrPeriod = 0;
   EXPECT_EQ(segmentsOf(axis.get()).size(), 2u * 4);
   SoNode* drawn = axis->getGeometry();
 
@@ -85,26 +88,26 @@ TEST_F(PoAxisGeometryTest, changesRebuildTheGeometryUnlessRebuildingIsBlocked) {
 TEST_F(PoAxisGeometryTest, everyAxisKindDrawsAndOddValuesStayBounded) {
   NodeRef<PoLogAxis> log(new PoLogAxis);
   log->end = 3;
-  EXPECT_EQ(segmentsOf(log.get()).size(), 2u * (1 + 4)) << "decades 0 to 3";
+  EXPECT_EQ(segmentsOf(log.get()).size(), 2u * (1 + 4 + 3 * 8)) << "decades 0 to 3, 2 to 9 in each";
   NodeRef<PoGenAxis> gen(new PoGenAxis);
   const SbString texts[] = {"a", "b", "c"};
   gen->gradList.setValues(0, 3, texts);
-  EXPECT_EQ(segmentsOf(gen.get()).size(), 2u * (1 + 3));
+  EXPECT_EQ(segmentsOf(gen.get()).size(), 2u * (1 + 3 + 2)) << "a sub-tick between two texts";
   NodeRef<PoTimeAxis> time(new PoTimeAxis);
-  EXPECT_EQ(segmentsOf(time.get()).size(), 2u * (1 + 2)) << "start and end dates";
+  EXPECT_EQ(segmentsOf(time.get()).size(), 2u * (1 + 5 + 4)) << "every six hours of a day";
   NodeRef<PoAngularAxis> angular(new PoAngularAxis);
   angular->endAngle = std::numbers::pi_v<float>;
   angular->angleStep = std::numbers::pi_v<float> / 4;
-  EXPECT_EQ(segmentsOf(angular.get()).size(), 2u * (36 + 5)) << "five-degree pieces, 5 ticks";
+  EXPECT_EQ(segmentsOf(angular.get()).size(), 2u * (36 + 5 + 4)) << "five-degree pieces, 5 ticks";
 
   // Steps too small, ranges too wide and values that are no numbers end.
   NodeRef<PoLinearAxis> linear(new PoLinearAxis);
   linear->step = 1e-30f;
-  EXPECT_EQ(segmentsOf(linear.get()).size(), 2u * (1 + 11));
+  EXPECT_EQ(segmentsOf(linear.get()).size(), 2u * (1 + 11 + 10)) << "a round step instead";
   NodeRef<PoPolarLogAxis> polarLog(new PoPolarLogAxis);
   polarLog->startRadius = -1e30f;
   polarLog->endRadius = 1e30f;
-  EXPECT_LE(segmentsOf(polarLog.get()).size(), 2u * (1 + 1000));
+  EXPECT_LE(segmentsOf(polarLog.get()).size(), 2u * (1 + 1000 + 1000));
   angular->endAngle = std::numeric_limits<float>::quiet_NaN();
   EXPECT_LE(segmentsOf(angular.get()).size(), 2u * 1000);
 }

@@ -41,7 +41,7 @@ TEST_F(SoVRMLWriteTest, aVRMLGraphWritesAVRML97FileWithItsRoutesAfterTheRoot) {
   sensor->size.setValue(largest, largest, largest);
   sensor->center.connectFrom(&sensor->position_changed);
   auto* follower = new SoVRMLTransform;
-  follower->setName("ROUTE");  // a keyword: not a name for a file
+  follower->setName("ROUTE");  // a keyword: made a name for a file
   follower->translation.connectFrom(&sensor->position_changed);
   follower->rotation.connectFrom(&sensor->orientation_changed);
   auto* inner = new SoVRMLTransform;
@@ -71,18 +71,18 @@ TEST_F(SoVRMLWriteTest, aVRMLGraphWritesAVRML97FileWithItsRoutesAfterTheRoot) {
             "    DEF viewer ProximitySensor {\n"
             "      size 3.4028235e+38 3.4028235e+38 3.4028235e+38\n"
             "    }\n"
-            "    DEF _0 Transform {\n"
+            "    DEF _ROUTE Transform {\n"
             "      children [\n"
-            "        DEF _1 Shape {\n"
+            "        DEF _0 Shape {\n"
             "          appearance Appearance {\n"
             "            material DEF red Material {\n"
             "              diffuseColor 1 0 0\n"
             "            }\n"
             "          }\n"
             "        }\n"
-            "        DEF _2 Transform {\n"
+            "        DEF _1 Transform {\n"
             "          children [\n"
-            "            USE _1\n"
+            "            USE _0\n"
             "          ]\n"
             "        }\n"
             "      ]\n"
@@ -94,9 +94,9 @@ TEST_F(SoVRMLWriteTest, aVRMLGraphWritesAVRML97FileWithItsRoutesAfterTheRoot) {
             "}\n"
             "\n"
             "ROUTE viewer.position_changed TO viewer.set_center\n"
-            "ROUTE viewer.position_changed TO _0.set_translation\n"
-            "ROUTE viewer.orientation_changed TO _0.set_rotation\n"
-            "ROUTE _0.scale_changed TO _2.set_scale\n");
+            "ROUTE viewer.position_changed TO _ROUTE.set_translation\n"
+            "ROUTE viewer.orientation_changed TO _ROUTE.set_rotation\n"
+            "ROUTE _ROUTE.scale_changed TO _1.set_scale\n");
   EXPECT_EQ(writeScene(root), text);
 
   // The largest float reads back as itself.

@@ -2,57 +2,107 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
+#include "platform/scenar/basic/SbMatrix.h"
+#include "platform/scenar/basic/SbRotation.h"
 #include "platform/scenar/nodes/SoCoordinate3.h"
+#include "platform/scenar/nodes/SoFaceSet.h"
 #include "platform/scenar/nodes/SoGroup.h"
 #include "platform/scenar/nodes/SoLineSet.h"
+#include "platform/scenar/nodes/SoTransform.h"
 
 namespace plivex::detail {
 
-SoNode* segmentsOf(const std::vector<SbVec3f>& segmentEnds) {
-  const int segments = static_cast<int>(segmentEnds.size() / 2);
-  if (segments == 0) return nullptr;
+namespace {
+
+SbVec3f onCircle(double angle) {
+  return {static_cast<float>(std::cos(angle)), static_cast<float>(std::sin(angle)), 0};
+}
+
+}  // namespace
+
+bool isFinite(const SbVec3f& v) {
+  return std::isfinite(v[0]) && std::isfinite(v[1]) && std::isfinite(v[2]);
+}
+
+SbVec3f AxisPath::pointAt(double t) const {
+  if (!isArc) return origin + along * static_cast<float>(length * t);
+  return onCircle(fromAngle + (double(toAngle) - fromAngle) * t) * radius;
+}
+
+SbVec3f AxisPath::tangentAt(double t) const {
+  if (!isArc) return along;
+  const SbVec3f out = onCircle(fromAngle + (double(toAngle) - fromAngle) * t);
+  const float turn = toAngle >= fromAngle ? 1.0f : -1.0f;
+  return SbVec3f(-out[1], out[0], 0) * turn;
+}
+
+SbVec3f AxisPath::aboveAt(double t) const {
+  if (!isArc) return above;
+  return onCircle(fromAngle + (double(toAngle) - fromAngle) * t) * (radius < 0 ? -1.0f : 1.0f);
+}
+
+double AxisPath::arcLength() const {
+  return isArc ? std::fabs(double(radius) * (double(toAngle) - fromAngle)) : std::fabs(length);
+}
+
+bool AxisPath::isFinite() const {
+  return isArc ? std::isfinite(radius) && std::isfinite(fromAngle) && std::isfinite(toAngle)
+               : detail::isFinite(origin) && detail::isFinite(along) && detail::isFinite(above) &&
+                     std::isfinite(length);
+}
+
+int AxisPath::piecesBetween(double t0, double t1) const {
+  if (!isArc) return 1;
+  constexpr double kFiveDegrees = 3.14159265358979323846 / 36;
+  // An arc a hair longer than whole pieces (an angle rounded to a float) takes
+  // no extra piece.
+  const double turned = std::fabs((double(toAngle) - fromAngle) * (t1 - t0));
+  const double pieces = std::min<double>(std::ceil(turned / kFiveDegrees - 1e-4), kMaxTicks);
+  return pieces >= 1 ? static_cast<int>(pieces) : 1;
+}
+
+bool PlaneFrame::isSceneXY() const {
+  return x == SbVec3f(1, 0, 0) && y == SbVec3f(0, 1, 0) && origin == SbVec3f(0, 0, 0);
+}
+
+SoNode* PlaneFrame::transform() const {
+  const SbVec3f z = cross(x, y);
+  // Row-vector matrices: each row is the image of one of the plane's axes.
+  const SbMatrix turn(x[0], x[1], x[2], 0, y[0], y[1], y[2], 0, z[0], z[1], z[2], 0, 0, 0, 0, 1);
+  auto* node = new SoTransform;
+  node->rotation.setValue(SbRotation().setValue(turn));
+  node->translation.setValue(origin);
+  return node;
+}
+
+void addSegments(SoGroup* into, const std::vector<SbVec3f>& segmentEnds) {
+  std::vector<SbVec3f> kept;
+  for (std::size_t i = 0; i + 1 < segmentEnds.size(); i += 2)
+    if (isFinite(segmentEnds[i]) && isFinite(segmentEnds[i + 1]))
+      kept.insert(kept.end(), {segmentEnds[i], segmentEnds[i + 1]});
+  if (kept.empty()) return;
+  const int segments = static_cast<int>(kept.size() / 2);
   auto* coordinates = new SoCoordinate3;
-  coordinates->point.setValues(0, segments * 2, segmentEnds.data());
+  coordinates->point.setValues(0, segments * 2, kept.data());
   auto* lines = new SoLineSet;
   const std::vector<int32_t> pairs(static_cast<std::size_t>(segments), 2);
   lines->numVertices.setValues(0, segments, pairs.data());
-  auto* geometry = new SoSeparator;
-  geometry->addChild(coordinates);
-  geometry->addChild(lines);
-  return geometry;
+  into->addChild(coordinates);
+  into->addChild(lines);
 }
 
-std::vector<float> spreadTicks(float from, float to, int count) {
-  std::vector<float> ticks;
-  count = std::min(count, kMaxTicks);
-  for (int i = 0; i < count; ++i)
-    ticks.push_back(count == 1 ? from : from + (to - from) * static_cast<float>(i) / (count - 1));
-  return ticks;
-}
-
-std::vector<float> evenTicks(float from, float to, float step) {
-  if (!std::isfinite(from) || !std::isfinite(to)) return {};
-  const double length = std::fabs(static_cast<double>(to) - from);
-  const double stride = std::fabs(static_cast<double>(step));
-  if (!(stride > 0) || !std::isfinite(stride) || length / stride >= kMaxTicks)
-    return spreadTicks(from, to, 11);
-  std::vector<float> ticks;
-  const double direction = to >= from ? 1.0 : -1.0;
-  // A last tick within a thousandth of a step of the end counts as on it.
-  for (int i = 0; i * stride <= length + stride * 1e-3; ++i)
-    ticks.push_back(static_cast<float>(from + direction * i * stride));
-  return ticks;
-}
-
-std::vector<float> decadeTicks(float from, float to) {
-  if (!std::isfinite(from) || !std::isfinite(to)) return {};
-  const double low = std::ceil(std::min(from, to));
-  const double high = std::floor(std::max(from, to));
-  std::vector<float> ticks;
-  for (double decade = low; decade <= high && ticks.size() < kMaxTicks; ++decade)
-    ticks.push_back(static_cast<float>(decade));
-  return ticks;
+void addTriangles(SoGroup* into, const std::vector<SbVec3f>& corners) {
+  const int triangles = static_cast<int>(corners.size() / 3);
+  if (triangles == 0) return;
+  auto* coordinates = new SoCoordinate3;
+  coordinates->point.setValues(0, triangles * 3, corners.data());
+  auto* faces = new SoFaceSet;
+  const std::vector<int32_t> threes(static_cast<std::size_t>(triangles), 3);
+  faces->numVertices.setValues(0, triangles, threes.data());
+  into->addChild(coordinates);
+  into->addChild(faces);
 }
 
 }  // namespace plivex::detail

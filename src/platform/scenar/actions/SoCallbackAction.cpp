@@ -2,6 +2,8 @@
 
 #include "platform/scenar/actions/SoCoordinateElement.h"
 #include "platform/scenar/actions/SoDiffuseColorElement.h"
+#include "platform/scenar/actions/SoFontNameElement.h"
+#include "platform/scenar/actions/SoFontSizeElement.h"
 #include "platform/scenar/actions/SoLightModelElement.h"
 #include "platform/scenar/actions/SoModelMatrixElement.h"
 #include "platform/scenar/actions/SoPickStyleElement.h"
@@ -43,6 +45,10 @@ float SoCallbackAction::getTransparency() { return SoTransparencyElement::get(ge
 int SoCallbackAction::getLightModel() { return SoLightModelElement::get(getState()); }
 
 int SoCallbackAction::getPickStyle() { return SoPickStyleElement::get(getState()); }
+
+const SbString& SoCallbackAction::getFontName() { return SoFontNameElement::get(getState()); }
+
+float SoCallbackAction::getFontSize() { return SoFontSizeElement::get(getState()); }
 
 void SoCallbackAction::traverseNode(SoNode* node) { node->callback(this); }
 

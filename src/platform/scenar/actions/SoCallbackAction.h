@@ -5,12 +5,13 @@
 #include "platform/scenar/actions/SoSubAction.h"
 #include "platform/scenar/basic/SbLinear.h"
 #include "platform/scenar/basic/SbMatrix.h"
+#include "platform/scenar/basic/SbString.h"
 #include "platform/scenar/basic/SbViewportRegion.h"
 
 // A traversal that keeps the state the shapes are drawn with (coordinates,
-// model matrix, diffuse colour and transparency, light model, pick style) and
-// calls functions before and after the nodes of chosen types, which read
-// that state where the traversal stands. Conversions are built on it.
+// model matrix, diffuse colour and transparency, light model, pick style,
+// font) and calls functions before and after the nodes of chosen types,
+// which read that state where the traversal stands. Conversions are built on it.
 //
 // Each node met runs its pre callbacks, then its own part of the traversal
 // (its callback virtual: what a group does to its children, a property node
@@ -47,6 +48,8 @@ class SoCallbackAction : public SoAction {
   float getTransparency();
   int getLightModel();  // SoLightModel::Model
   int getPickStyle();   // SoPickStyle::Style
+  const SbString& getFontName();
+  float getFontSize();
 
  protected:
   // The node's own part of the traversal, between its callbacks: its

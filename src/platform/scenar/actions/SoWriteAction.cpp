@@ -27,6 +27,20 @@ bool isVRMLKeyword(std::string_view word) {
   return std::find(keywords.begin(), keywords.end(), word) != keywords.end();
 }
 
+bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+bool isAsciiIdentChar(char c) {
+  return isAsciiDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+}
+
+// name as a VRML97 name; empty for an empty name.
+std::string vrmlNameOf(std::string_view name) {
+  std::string made;
+  made.reserve(name.size() + 1);
+  for (char c : name) made += isAsciiIdentChar(c) ? c : '_';
+  if (!made.empty() && (isAsciiDigit(made[0]) || isVRMLKeyword(made))) made.insert(0, 1, '_');
+  return made;
+}
+
 bool holdsNodes(const SoField* field) {
   return dynamic_cast<const SoSFNode*>(field) || dynamic_cast<const SoMFNode*>(field);
 }
@@ -80,6 +94,7 @@ void SoWriteAction::beginTraversal(SoNode* node) {
   ownNames_.clear();
   usedNames_.clear();
   nextNameNumber_ = 0;
+  nextSuffixes_.clear();
   bodyHasLines_.clear();
   routes_.clear();
   vrml2_ = node->isOfType(SoVRMLNode::getClassTypeId());
@@ -102,16 +117,26 @@ void SoWriteAction::beginTraversal(SoNode* node) {
   currentAction = previous;
 }
 
-bool SoWriteAction::isValidName(const std::string& name) const {
-  return SoInput::isValidDefName(name) && !(vrml2_ && isVRMLKeyword(name));
+std::string SoWriteAction::fileNameOf(const SoNode* node) const {
+  const std::string own = node->getName().getString();
+  if (vrml2_) return vrmlNameOf(own);
+  return SoInput::isValidDefName(own) ? own : std::string();
 }
 
 std::string SoWriteAction::chooseName(const SoNode* node, const NodeInfo& info) {
-  const std::string own = node->getName().getString();
-  if (isValidName(own) && !usedNames_.count(own)) return own;
+  const std::string own = fileNameOf(node);
+  if (!own.empty() && !usedNames_.count(own)) return own;
+  if (vrml2_ && !own.empty()) {
+    int& suffix = nextSuffixes_.try_emplace(own, 2).first->second;
+    return freeName(own + '_', suffix);
+  }
   if (info.count < 2 && !info.routed) return std::string();
+  return freeName("_", nextNameNumber_);
+}
+
+std::string SoWriteAction::freeName(const std::string& prefix, int& number) const {
   std::string made;
-  do made = std::string(1, '_').append(std::to_string(nextNameNumber_++));
+  do made = prefix + std::to_string(number++);
   while (usedNames_.count(made) || ownNames_.count(made));
   return made;
 }
@@ -120,8 +145,8 @@ SbBool SoWriteAction::beginNode(SoNode* node) {
   NodeInfo& info = nodes_[node];
   if (counting_) {
     if (++info.count > 1) return FALSE;
-    const std::string own = node->getName().getString();
-    if (isValidName(own)) ownNames_.insert(own);
+    const std::string own = fileNameOf(node);
+    if (!own.empty()) ownNames_.insert(own);
     if (vrml2_) collectRoutes(node);
   } else {
     if (info.written && !info.name.empty()) {

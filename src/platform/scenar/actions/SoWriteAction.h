@@ -27,8 +27,11 @@
 // and after the root, at the top level, a ROUTE statement for each connection
 // between two VRML 2.0 nodes of the graph that VRML97 can express
 // ("ROUTE A.position_changed TO B.set_translation"). The nodes at either end
-// of a route are DEF-named even when met once, and no DEF name is a VRML97
-// keyword.
+// of a route are DEF-named even when met once. There every node with a name
+// of its own keeps it, made a VRML97 name (each byte but ASCII letters,
+// digits and '_' becomes '_'; a leading digit or a VRML97 keyword gets a '_'
+// ahead) and unique in the file: a name taken already gets a suffix "_2",
+// "_3", ... that no node of the graph has for its own, as made-up names.
 class SoWriteAction : public SoAction {
   SO_ACTION_HEADER(SoWriteAction);
 
@@ -85,8 +88,13 @@ class SoWriteAction : public SoAction {
 
   static void writeNode(SoAction* action, SoNode* node);
   static void writeAlone(SoNode* node, std::string& out);
-  bool isValidName(const std::string& name) const;
+  // The name node is written under when it is free: its own, made a VRML97
+  // name in a VRML97 file, kept when valid in a scene file; empty if none.
+  std::string fileNameOf(const SoNode* node) const;
   std::string chooseName(const SoNode* node, const NodeInfo& info);
+  // prefix and the first number from number on that gives a name neither
+  // written yet nor any node's own; number moves past it.
+  std::string freeName(const std::string& prefix, int& number) const;
   // Counting pass: records the routes into node's fields.
   void collectRoutes(const SoNode* node);
   // Keeps the routes both of whose nodes were met and marks those nodes.
@@ -102,5 +110,6 @@ class SoWriteAction : public SoAction {
   std::unordered_set<std::string> ownNames_;   // valid names of the nodes met
   std::unordered_set<std::string> usedNames_;  // DEF names written
   int nextNameNumber_ = 0;
-  std::vector<bool> bodyHasLines_;  // per node being written
+  std::unordered_map<std::string, int> nextSuffixes_;  // by own name, in VRML97 files
+  std::vector<bool> bodyHasLines_;                     // per node being written
 };

@@ -15,6 +15,8 @@
 // Drawn by the GL stand-in from the current font's glyphs in the diffuse
 // colour, unlit. Its box spans every line's advance, from the last line's
 // descent to the first line's ascent, at z = 0; picking rays hit that box.
+// Empty lines add nothing to it. A font size that is not positive and finite
+// draws and bounds nothing; a spacing that is not finite counts as 1.
 class SoText3 : public SoShape {
   SO_NODE_HEADER(SoText3, SoShape);
 
@@ -22,8 +24,8 @@ class SoText3 : public SoShape {
   enum Justification { LEFT = 1, RIGHT = 2, CENTER = 3 };
 
   SoMFString string;
-  SoSFFloat spacing;        // 1
-  SoSFEnum justification;   // LEFT
+  SoSFFloat spacing;       // 1
+  SoSFEnum justification;  // LEFT
 
   SoText3();
   void computeBBox(SoAction* action, SbBox3f& box) override;

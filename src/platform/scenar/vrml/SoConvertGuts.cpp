@@ -9,12 +9,14 @@
 #include "platform/scenar/nodes/SoCoordinate3.h"
 #include "platform/scenar/nodes/SoCube.h"
 #include "platform/scenar/nodes/SoFaceSet.h"
+#include "platform/scenar/nodes/SoFont.h"
 #include "platform/scenar/nodes/SoGroup.h"
 #include "platform/scenar/nodes/SoLightModel.h"
 #include "platform/scenar/nodes/SoLineSet.h"
 #include "platform/scenar/nodes/SoMaterial.h"
 #include "platform/scenar/nodes/SoPickStyle.h"
 #include "platform/scenar/nodes/SoShape.h"
+#include "platform/scenar/nodes/SoText3.h"
 #include "platform/scenar/nodes/SoTransform.h"
 #include "platform/scenar/nodes/SoTranslation.h"
 
@@ -52,7 +54,8 @@ SoConvertGuts::SoConvertGuts() {
   for (SoType copied :
        {SoTransform::getClassTypeId(), SoTranslation::getClassTypeId(),
         SoCoordinate3::getClassTypeId(), SoFaceSet::getClassTypeId(), SoLineSet::getClassTypeId(),
-        SoMaterial::getClassTypeId(), SoLightModel::getClassTypeId(), SoCube::getClassTypeId()})
+        SoMaterial::getClassTypeId(), SoLightModel::getClassTypeId(), SoCube::getClassTypeId(),
+        SoFont::getClassTypeId(), SoText3::getClassTypeId()})
     setConverter(copied, convertToCopy);
   for (SoType dropped :
        {SoPickStyle::getClassTypeId(), SoCallback::getClassTypeId(), SoCamera::getClassTypeId()})
@@ -104,6 +107,7 @@ bool SoConvertGuts::isOffPath(const SoToVRMLAction* action) {
 
 SbBool SoConvertGuts::convertInto(SoGroup* group, SoToVRMLAction* action, SoNode* node) {
   group->ref();
+  group->setName(node->getName());
   // Beside an applied path a group draws nothing.
   const bool onPath = !isOffPath(action);
   if (onPath) {
@@ -131,6 +135,7 @@ void SoConvertGuts::convertToCopy(SoConvertGuts* guts, SoToVRMLAction* action, S
   auto* copy = static_cast<SoNode*>(node->getTypeId().createInstance());
   if (!copy) return convertToEmptyGroup(guts, action, node);
   copy->copyFieldValues(node);
+  copy->setName(node->getName());
   guts->addToOutput(copy);
 }
 
@@ -138,6 +143,9 @@ void SoConvertGuts::convertToNothing(SoConvertGuts*, SoToVRMLAction* action, SoN
   node->callback(action);
 }
 
-void SoConvertGuts::convertToEmptyGroup(SoConvertGuts* guts, SoToVRMLAction* action, SoNode*) {
-  if (!isOffPath(action)) guts->addToOutput(new SoGroup);
+void SoConvertGuts::convertToEmptyGroup(SoConvertGuts* guts, SoToVRMLAction* action, SoNode* node) {
+  if (isOffPath(action)) return;
+  auto* group = new SoGroup;
+  group->setName(node->getName());
+  guts->addToOutput(group);
 }

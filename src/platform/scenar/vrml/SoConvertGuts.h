@@ -20,7 +20,8 @@ class SoToVRMLAction;
 //                         convert to; an annotation is a separator
 //   node kit              a group holding what its parts convert to
 //   transform, translation, coordinates, face set, line set, material,
-//   light model, cube     a copy
+//   light model, cube, font, text
+//                         a copy
 //   pick style, callback  nothing; they still act on the traversal (a
 //   node, camera          callback node calls its function with the action);
 //                         a camera is left out as the world is seen through
@@ -30,6 +31,7 @@ class SoToVRMLAction;
 //
 // Beside the paths of a path apply, groups and shapes add nothing, while
 // property nodes are still copied: they act on what the paths lead to.
+// What stands for a node (a group, a copy, an empty group) bears its name.
 //
 // A library has the conversion know its node classes by registering their
 // converters with setClassConverter when it sets them up; a subclass gives

@@ -11,6 +11,7 @@
 #include "platform/scenar/nodes/SoFaceSet.h"
 #include "platform/scenar/nodes/SoGroup.h"
 #include "platform/scenar/nodes/SoLineSet.h"
+#include "platform/scenar/nodes/SoText3.h"
 #include "platform/scenar/nodes/SoTransform.h"
 #include "platform/scenar/nodes/SoTranslation.h"
 #include "platform/scenar/nodes/SoVertexRuns.h"
@@ -23,8 +24,10 @@
 #include "platform/scenar/vrml/SoVRMLMaterial.h"
 #include "platform/scenar/vrml/SoVRMLNavigationInfo.h"
 #include "platform/scenar/vrml/SoVRMLShape.h"
+#include "platform/scenar/vrml/SoVRMLText.h"
 #include "platform/scenar/vrml/SoVRMLTransform.h"
 #include "platform/scenar/vrml/SoVRMLWorldInfo.h"
+#include "platform/scenar/vrml/detail/TextConversion.h"
 
 namespace {
 
@@ -60,6 +63,7 @@ class SoConvertGutsVRML2::Builder {
     action.addPreCallback(SoFaceSet::getClassTypeId(), faceSet, this);
     action.addPreCallback(SoLineSet::getClassTypeId(), lineSet, this);
     action.addPreCallback(SoCube::getClassTypeId(), cube, this);
+    action.addPreCallback(SoText3::getClassTypeId(), text, this);
     action.apply(root);
     SbMatrix unused;
     dropPending(unused);
@@ -125,6 +129,7 @@ class SoConvertGutsVRML2::Builder {
     auto* self = static_cast<Builder*>(data);
     if (node == self->root_) return SoCallbackAction::CONTINUE;
     auto* group = new SoVRMLGroup;
+    group->setName(node->getName());
     self->add(group);
     self->guts_->groupConverted(node, group);
     self->open_.push_back({group, node, node->isOfType(SoSeparator::getClassTypeId()), {}});
@@ -158,6 +163,7 @@ class SoConvertGutsVRML2::Builder {
 
   static Response transform(void* data, SoCallbackAction*, const SoNode* node) {
     auto* transform = new SoVRMLTransform;
+    transform->setName(node->getName());
     SbMatrix matrix;
     if (const auto* from = dynamic_cast<const SoTransform*>(node)) {
       if (!from->translation.isDefault()) transform->translation = from->translation.getValue();
@@ -224,14 +230,28 @@ class SoConvertGutsVRML2::Builder {
     return SoCallbackAction::CONTINUE;
   }
 
+  static Response text(void* data, SoCallbackAction* action, const SoNode* node) {
+    SoVRMLText* text = scenar::detail::convertText(*static_cast<const SoText3*>(node),
+                                                   action->getFontName(), action->getFontSize());
+    if (text) static_cast<Builder*>(data)->addShapeOf(action, text, true);
+    return SoCallbackAction::CONTINUE;
+  }
+
   void setCrease(SoVRMLIndexedFaceSet* faces) const {
     if (settings().creaseAngle != 0.0f) faces->creaseAngle = settings().creaseAngle;
   }
 
   void addShape(SoCallbackAction* action, SoVRMLIndexedShape* geometry) {
     auto* faces = dynamic_cast<SoVRMLIndexedFaceSet*>(geometry);
-    const bool emissive = !faces || action->getLightModel() == SoLightModelElement::BASE_COLOR;
+    addShapeOf(action, geometry,
+               !faces || action->getLightModel() == SoLightModelElement::BASE_COLOR);
+  }
+
+  // Adds a shape of geometry in the current colour: emissive over black when
+  // the browser must not light it.
+  void addShapeOf(SoCallbackAction* action, SoNode* geometry, bool emissive) {
     auto* shape = new SoVRMLShape;
+    shape->setName(action->getCurPathTail()->getName());  // the node it stands for
     shape->appearance =
         appearanceOf(action->getDiffuseColor(), action->getTransparency(), emissive);
     shape->geometry = geometry;

@@ -25,8 +25,16 @@ class SoVRMLGroup;
 //                      over black, of lines and of faces under the light
 //                      model BASE_COLOR, which VRML does not light
 //   cube               a Shape with a closed IndexedFaceSet of six faces
+//   text               a Shape with a Text of its strings (invalid UTF-8
+//                      made U+FFFD) and a FontStyle of the current font's
+//                      size, the text's spacing and justification, and the
+//                      family its name suggests ("TYPEWRITER" for Mono,
+//                      Courier, Typewriter; "SERIF" for Serif without Sans;
+//                      else "SANS"); its colour emissive, as for lines
 //   anything else      nothing of its own; its part of the traversal (a
 //                      node kit's parts, a property node's state) counts
+//
+// What stands for a named group, transform or shape bears its name.
 //
 // The settings decide the world's WorldInfo and NavigationInfo, the faces'
 // solid and creaseAngle, and whether nodes are shared.

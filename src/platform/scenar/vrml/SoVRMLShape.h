@@ -3,8 +3,9 @@
 #include "platform/scenar/fields/SoSFNode.h"
 #include "platform/scenar/vrml/SoVRMLNode.h"
 
-// Geometry (an indexed face or line set) drawn with an appearance (an
-// SoVRMLAppearance); either may be NULL. Its bounding box is its geometry's.
+// Geometry (an indexed face or line set, or a text) drawn with an appearance
+// (an SoVRMLAppearance); either may be NULL. Its bounding box is its indexed
+// geometry's; a text, whose glyphs are the browser's, adds none.
 // Actions do not look into the two fields: a search does not find the nodes
 // they hold.
 class SoVRMLShape : public SoVRMLNode {

@@ -1,6 +1,8 @@
 #include "platform/scenar/actions/detail/ViewingTraversal.h"
 
 #include "platform/scenar/actions/SoCoordinateElement.h"
+#include "platform/scenar/actions/SoFontNameElement.h"
+#include "platform/scenar/actions/SoFontSizeElement.h"
 #include "platform/scenar/actions/SoLogicalViewportElement.h"
 #include "platform/scenar/actions/SoModelMatrixElement.h"
 #include "platform/scenar/actions/SoModifyLogicalViewportElement.h"
@@ -18,7 +20,7 @@ void enableViewingElements(void (*enable)(SoType elementType, int stackIndex)) {
   soEnableElements<SoViewportRegionElement, SoLogicalViewportElement, SoModifyViewVolumeElement,
                    SoModifyLogicalViewportElement, SoViewVolumeElement, SoModelMatrixElement,
                    SoViewingMatrixElement, SoProjectionMatrixElement, SoCoordinateElement,
-                   SoPickStyleElement>(enable);
+                   SoPickStyleElement, SoFontNameElement, SoFontSizeElement>(enable);
 }
 
 void beginViewingTraversal(SoState* state, const SbViewportRegion& region,

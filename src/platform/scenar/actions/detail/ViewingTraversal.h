@@ -9,8 +9,8 @@ namespace scenar::detail {
 
 // Enables through enable (an action class's enableElement) the element kinds
 // every action with a viewport region holds: viewport, logical viewport,
-// view-volume portions, view volume, the matrices, the coordinates and the
-// pick style.
+// view-volume portions, view volume, the matrices, the coordinates, the
+// pick style and the font.
 void enableViewingElements(void (*enable)(SoType elementType, int stackIndex));
 
 // Opens a state level for one traversal and sets the viewport and logical
