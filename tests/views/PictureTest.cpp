@@ -54,7 +54,8 @@ const std::string kViews =
 // and free texts turned and seen in perspective, some cut by the views' edges.
 const std::string kTexts =
     "#Scenar V1.0 ascii\nSeparator {\n" +
-    sceneView("0.05 0.1", "0.6 0.8", "1 1 0.9", "OrthographicCamera { position 0.5 0.5 5 height 1.5 }",
+    sceneView("0.05 0.1", "0.6 0.8", "1 1 0.9",
+              "OrthographicCamera { position 0.5 0.5 5 height 1.5 }",
               "LightModel { model BASE_COLOR } Material { diffuseColor 0.1 0.1 0.1 }"
               " PoLinearAxis { step 0.2 gradFontSize 0.09 titleString \"time (s)\" }"
               " PoLinearAxis { type YX titleString \"amplitude\" gradFontSize 0.07 }"
@@ -63,8 +64,10 @@ const std::string kTexts =
               " Font { name \"DejaVu Serif\" size 0.13 } Text3 { string \"Tilted, cut\" }") +
     "Separator { PoView { viewportOrigin 0.55 0.05 viewportSize 0.4 0.9"
     " cameraKit CameraKit { camera PerspectiveCamera { position 0.5 0.2 3 } } }"
-    " LightModel { model BASE_COLOR } PoLinearValueLegend { start 0 -1 end 1 1 titleString \"level\" }"
-    " Font { size 0.3 } Text3 { string [\"far\", \"away\"] justification RIGHT spacing 1.2 } }\n}\n";
+    " LightModel { model BASE_COLOR } PoLinearValueLegend { start 0 -1 end 1 1 titleString "
+    "\"level\" }"
+    " Font { size 0.3 } Text3 { string [\"far\", \"away\"] justification RIGHT spacing 1.2 } "
+    "}\n}\n";
 
 // No view: one camera for the whole picture.
 const std::string kPlain =
@@ -136,8 +139,7 @@ TEST_P(StitchedTiles, equalThePictureDrawnWhole) {
 
 INSTANTIATE_TEST_SUITE_P(ViewsAndPlainScenes, StitchedTiles,
                          ::testing::Combine(::testing::Values(&kViews, &kTexts, &kPlain),
-                                            ::testing::Bool(),
-                                            ::testing::Values(1, 2, 3, 7),
+                                            ::testing::Bool(), ::testing::Values(1, 2, 3, 7),
                                             ::testing::Values(1, 2, 5)));
 
 // A view in the middle of a 40x40 picture, whose flat scene covers the right

@@ -232,7 +232,7 @@ Rect boxIn(const Rect& cell, const Grid& grid, const LegendSettings& s, float ra
   return {x, y, x + width, y + height};
 }
 
-// The boxes' texts: 0.3 of a row high, smaller when the widest would not fit
+// The boxes' texts: 0.6 of a row high, smaller when the widest would not fit
 // its part of a cell (60 % of its width beside a box, 90 % above or below);
 // and the room they take off each cell, their width or a line's height.
 TextStyle fitLabels(const LegendSettings& s, const std::vector<LegendEntry>& entries, Grid& grid) {
@@ -247,7 +247,7 @@ TextStyle fitLabels(const LegendSettings& s, const std::vector<LegendEntry>& ent
   }
   const bool beside = isSideways(s.valuePosition);
   const float fit = (beside ? 0.6f : 0.9f) * grid.room.width() / grid.columns;
-  style.size = 0.3f * grid.room.height() / grid.rows;
+  style.size = 0.6f * grid.room.height() / grid.rows;
   if (widest > 0) style.size = std::min(style.size, fit / widest);
   const float gap = style.size / 4;
   grid.labelRoom =
