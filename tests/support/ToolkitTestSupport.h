@@ -1,13 +1,20 @@
 #pragma once
 
 // What tests of toolkit graphs share: a check that references balance,
-// naming nodes as they are made, and counting the nodes of a type in a graph.
+// reading a scene file, a separator with a camera, naming nodes as they are
+// made, and counting the nodes of a type in a graph.
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "platform/scenar/SoDB.h"
 #include "platform/scenar/actions/SoSearchAction.h"
 #include "platform/scenar/basic/SbName.h"
 #include "platform/scenar/basic/SoBase.h"
+#include "platform/scenar/files/SoInput.h"
+#include "platform/scenar/nodes/SoGroup.h"
+#include "platform/scenar/nodes/SoOrthographicCamera.h"
 #include "platform/scenar/nodes/SoPath.h"
 #include "platform/scenar/vrml/SoVRMLShape.h"
 #include "platform/scenar/vrml/SoVRMLText.h"
@@ -23,6 +30,28 @@ class LiveCountTest : public ::testing::Test {
  private:
   long liveAtStart_ = 0;
 };
+
+// Reads text, a scene file that must read, and returns its node referenced
+// (nullptr, and a failed expectation, when it does not read).
+inline SoNode* readNode(const std::string& text) {
+  SoInput in;
+  in.setBuffer(text);
+  SoNode* node = nullptr;
+  EXPECT_TRUE(SoDB::read(&in, node)) << in.getErrorMessage().str();
+  if (node) node->ref();
+  return node;
+}
+
+// A referenced separator holding an orthographic camera at (0, 0, 5): it
+// sees [-1, 1] on both axes of the z = 0 plane.
+inline SoSeparator* cameraScene() {
+  auto* root = new SoSeparator;
+  root->ref();
+  auto* camera = new SoOrthographicCamera;
+  camera->position.setValue(0, 0, 5);
+  root->addChild(camera);
+  return root;
+}
 
 // node, given the name.
 template <typename T>

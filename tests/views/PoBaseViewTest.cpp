@@ -2,10 +2,6 @@
 
 #include "views/PoBaseView.h"
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
 #include "ViewTestSupport.h"
 #include "platform/plivex/PoBase.h"
 #include "platform/scenar/actions/SoGLRenderAction.h"
@@ -18,29 +14,30 @@
 #include "platform/scenarwin/SoWinRenderArea.h"
 #include "platform/scenarwin/SoWinViewer.h"
 #include "platform/scenarwin/Win32.h"
+#include "support/AllocationCounter.h"
 #include "views/PoView.h"
 
 namespace {
 
-// Counts heap allocations while counting is on (this test binary only).
-std::atomic<bool> counting{false};
-std::atomic<long> allocations{0};
-
-}  // namespace
-
-// Not inlined: GCC would pair the malloc() of an inlined new with the delete of
-// the caller and warn of a mismatch.
-[[gnu::noinline]] void* operator new(std::size_t size) {
-  if (counting) ++allocations;
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
-[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-
-namespace {
-
 const SbVec4f kWhole(0, 0, 1, 1);
+
+// Drawn whole and as a tile, each after a warming render and bounding box,
+// times renders and bounding boxes of root allocate nothing.
+void expectWarmTraversalsAllocateNothing(SoNode* root, SoGLRenderAction& render,
+                                         SoGetBoundingBoxAction& bbox, int times) {
+  for (int tiled : {0, 1}) {
+    render.setVVPortion(tiled ? SbVec4f(0, 0, 0.5f, 0.5f) : kWhole);
+    render.apply(root);  // warm: geometry, element pools, glyphs
+    bbox.apply(root);
+    const long allocations = allocationsOf([&] {
+      for (int i = 0; i < times; ++i) {
+        render.apply(root);
+        bbox.apply(root);
+      }
+    });
+    EXPECT_EQ(allocations, 0) << (tiled ? "tiled" : "whole");
+  }
+}
 
 TEST_F(ViewTest, defaultViewCoversTheWholeWindow) {
   PoView* view = new PoView;
@@ -249,20 +246,7 @@ TEST_F(ViewTest, traversalsAllocateNothingOnceWarm) {
   SoGLRenderAction render(SbViewportRegion(100, 100));
   render.setRenderLogEnabled(false);
   SoGetBoundingBoxAction bbox(SbViewportRegion(100, 100));
-  render.apply(root);  // warm: the state's element pools fill
-  bbox.apply(root);
-  for (int tiled : {0, 1}) {
-    render.setVVPortion(tiled ? SbVec4f(0, 0, 0.5f, 0.5f) : kWhole);
-    render.apply(root);
-    allocations = 0;
-    counting = true;
-    for (int i = 0; i < 100; ++i) {
-      render.apply(root);
-      bbox.apply(root);
-    }
-    counting = false;
-    EXPECT_EQ(allocations, 0) << (tiled ? "tiled" : "whole");
-  }
+  expectWarmTraversalsAllocateNothing(root, render, bbox, 100);
   root->unref();
 }
 
@@ -283,19 +267,7 @@ TEST_F(ViewTest, rendersOfPlotsWithTextsAllocateNothingOnceWarm) {
   SoGLRenderAction render(SbViewportRegion(120, 120));
   render.setRenderLogEnabled(false);
   SoGetBoundingBoxAction bbox(SbViewportRegion(120, 120));
-  for (int tiled : {0, 1}) {
-    render.setVVPortion(tiled ? SbVec4f(0, 0, 0.5f, 0.5f) : kWhole);
-    render.apply(root);  // warm: geometry, element pools, glyphs
-    bbox.apply(root);
-    allocations = 0;
-    counting = true;
-    for (int i = 0; i < 20; ++i) {
-      render.apply(root);
-      bbox.apply(root);
-    }
-    counting = false;
-    EXPECT_EQ(allocations, 0) << (tiled ? "tiled" : "whole");
-  }
+  expectWarmTraversalsAllocateNothing(root, render, bbox, 20);
   glstandin::bindFramebuffer(nullptr);
   root->unref();
 }

@@ -9,6 +9,7 @@
 #include "VrmlCheck.h"
 #include "VrmlFileFixture.h"
 #include "platform/scenar/Scenar.h"
+#include "support/ToolkitTestSupport.h"
 
 namespace {
 
@@ -41,11 +42,8 @@ lines"] }
 }  // namespace
 
 TEST_F(TextFileTest, textsConvertToTextShapesBothParsersAccept) {
-  SoInput in;
-  in.setBuffer(kScene);
-  SoNode* scene = nullptr;
-  ASSERT_TRUE(SoDB::read(&in, scene)) << in.getErrorMessage().str();
-  scene->ref();
+  SoNode* scene = readNode(kScene);
+  ASSERT_TRUE(scene);
   SoToVRML2Action action;
   action.apply(scene);
   const std::string path = writeFile(action.getVRML2SceneGraph(), "texts.wrl");

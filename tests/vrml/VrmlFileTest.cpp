@@ -9,6 +9,7 @@
 #include "VrmlCheck.h"
 #include "VrmlFileFixture.h"
 #include "platform/scenar/Scenar.h"
+#include "support/ToolkitTestSupport.h"
 
 namespace {
 
@@ -69,11 +70,8 @@ SoNode* find(SoNode* root, const char* name) {
 }  // namespace
 
 TEST_F(VrmlFileTest, aWorldOfEveryNodeClassIsAcceptedByBothParsers) {
-  SoInput in;
-  in.setBuffer(kWorld);
-  SoNode* world = nullptr;
-  ASSERT_TRUE(SoDB::read(&in, world)) << in.getErrorMessage().str();
-  world->ref();
+  SoNode* world = readNode(kWorld);
+  ASSERT_TRUE(world);
   auto* sensor = static_cast<SoVRMLProximitySensor*>(find(world, "sensor"));
   auto* follow = static_cast<SoVRMLTransform*>(find(world, "follow"));
   ASSERT_TRUE(sensor && follow);

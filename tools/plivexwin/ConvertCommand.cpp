@@ -25,9 +25,6 @@ namespace {
 
 constexpr std::string_view kNavigableOption = "--navigable-first-view";
 
-// The colour of the paper the world's plots lie on, as `render` draws them.
-const SbColor kPaperColor(1.0f, 1.0f, 1.0f);
-
 // The demo's picture: rendered whole, square as the window its scene is made
 // for.
 constexpr PictureSettings kDemoPicture{800, 800};

@@ -269,10 +269,11 @@ Separator {
         diffuseColor 0.1 0.1 0.1
       }
       Separator {
-        Translation {
+        Transform {
           translation 0.5 1.1 0
         }
         Font {
+          name "DejaVu Serif"
           size 0.08
         }
         Text3 {

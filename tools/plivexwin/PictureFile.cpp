@@ -30,8 +30,7 @@ std::string sizeText(int first, int second) {
 SoOffscreenRenderer rendererFor(const PictureSettings& settings) {
   SoOffscreenRenderer renderer(SbViewportRegion(short(settings.width), short(settings.height)));
   renderer.setTiles(settings.columns, settings.rows);
-  // Plots on white paper: what is outside every view.
-  renderer.setBackgroundColor(SbColor(1.0f, 1.0f, 1.0f));
+  renderer.setBackgroundColor(kPaperColor);
   return renderer;
 }
 

@@ -3,9 +3,15 @@
 #include <functional>
 #include <string>
 
+#include "platform/scenar/basic/SbLinear.h"
+
 class SoNode;
 
 namespace plivexwin::cli {
+
+// The paper plots lie on: what a picture shows outside every view, and the
+// background of a converted world.
+inline const SbColor kPaperColor(1.0f, 1.0f, 1.0f);
 
 // How a scene is rendered into a picture.
 struct PictureSettings {

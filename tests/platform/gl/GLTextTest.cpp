@@ -8,27 +8,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <new>
 #include <string>
 #include <utility>
 
 #include "platform/gl/GL.h"
 #include "platform/gl/Text.h"
-
-// Counts the allocations of the calling thread while it is asked to. Not
-// inlined, so that GCC does not mistake the free of a new for a mismatch.
-namespace {
-thread_local bool countAllocations = false;
-std::atomic<long> allocations{0};
-}  // namespace
-
-[[gnu::noinline]] void* operator new(std::size_t size) {
-  if (countAllocations) ++allocations;
-  if (void* memory = std::malloc(size ? size : 1)) return memory;
-  throw std::bad_alloc();
-}
-[[gnu::noinline]] void operator delete(void* memory) noexcept { std::free(memory); }
-[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+#include "support/AllocationCounter.h"
 
 namespace {
 
@@ -285,11 +270,8 @@ TEST(GLTextTest, CachedGlyphsDrawAgainWithoutRasterizingOrAllocating) {
   glstandin::drawText(font, 14, 0, 0, 0, "Cached 0123");
   const auto first = glstandin::glyphCacheStats();
   EXPECT_GT(first.cached, 0);
-  countAllocations = true;
-  glstandin::drawText(font, 14, 0, 0, 0, "Cached 0123");
-  countAllocations = false;
+  EXPECT_EQ(allocationsOf([&] { glstandin::drawText(font, 14, 0, 0, 0, "Cached 0123"); }), 0);
   const auto second = glstandin::glyphCacheStats();
-  EXPECT_EQ(allocations, 0);
   EXPECT_EQ(second.rasterized, first.rasterized);
   EXPECT_EQ(second.cached, first.cached);
 }

@@ -4,6 +4,7 @@
 // orthographic camera that sees the square [-0.5, 1.5] of its plane, so that
 // an axis or legend between 0 and 1 shows with its texts around it.
 
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -29,7 +30,8 @@ inline std::vector<unsigned char> plotPicture(SoNode* plot, int side = 200, int 
   material->diffuseColor.setValue(SbColor(0.2f, 0.2f, 0.2f));
   root->addChild(material);
   root->addChild(plot);
-  SoOffscreenRenderer renderer(SbViewportRegion(static_cast<short>(side), static_cast<short>(side)));
+  SoOffscreenRenderer renderer(
+      SbViewportRegion(static_cast<short>(side), static_cast<short>(side)));
   renderer.setBackgroundColor(SbColor(1.0f, 1.0f, 1.0f));
   renderer.setTiles(columns, rows);
   std::vector<unsigned char> picture;
@@ -38,4 +40,9 @@ inline std::vector<unsigned char> plotPicture(SoNode* plot, int side = 200, int 
                    renderer.getBuffer() + static_cast<std::size_t>(side) * side * 4);
   root->unref();
   return picture;
+}
+
+// Whether a picture is all white.
+inline bool isBlank(const std::vector<unsigned char>& picture) {
+  return std::all_of(picture.begin(), picture.end(), [](unsigned char c) { return c == 255; });
 }

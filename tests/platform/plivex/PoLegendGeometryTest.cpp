@@ -6,8 +6,10 @@
 #include <chrono>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "FieldPictures.h"
 #include "PlivexTestSupport.h"
 #include "PlotPicture.h"
 #include "platform/plivex/PoItemLegend.h"
@@ -22,92 +24,81 @@ using PoLegendGeometryTest = PlivexTest;
 
 constexpr int kSide = 300;
 
-// A field of a legend of type set to value (scene-file text) must change the
-// picture of the legend first given its baseline and prepared; the field's
-// old value must give the first picture back.
-struct FieldChange {
-  const char* type;
-  const char* field;
-  const char* value;
-  const char* prepareField = nullptr;
-  const char* prepareValue = nullptr;
-};
-
-const FieldChange kFieldChanges[] = {
+// A field of a legend of type set to value must change the picture of the
+// legend first given its baseline and the setup; the field's old value must
+// give the first picture back.
+constexpr std::string_view kFieldChanges =
     // The fields every legend has, on an item legend
-    {"PoItemLegend", "titleVisibility", "OFF"},
-    {"PoItemLegend", "titlePosition", "LEFT"},
-    {"PoItemLegend", "titlePath", "UP"},
-    {"PoItemLegend", "titleFontSize", "0.1"},
-    {"PoItemLegend", "titleFontName", "\"DejaVu Serif\""},
-    {"PoItemLegend", "titleString", "\"Other\""},
-    {"PoItemLegend", "valueVisibility", "OFF"},
-    {"PoItemLegend", "valuePosition", "BOTTOM"},
-    {"PoItemLegend", "valueFontName", "\"DejaVu Serif\""},
-    {"PoItemLegend", "valueAddStringVisibility", "TRUE", "valueAddString", "\" mm\""},
-    {"PoItemLegend", "valueAddString", "\" kg\"", "valueAddStringVisibility", "TRUE"},
-    {"PoItemLegend", "marginType", "FIXED", "end", "1 0.5"},
-    {"PoItemLegend", "marginLeft", "0.3"},
-    {"PoItemLegend", "marginRight", "0.3"},
-    {"PoItemLegend", "marginBottom", "0.3"},
-    {"PoItemLegend", "marginTop", "0.3"},
-    {"PoItemLegend", "incrementType", "HORIZONTAL", "numColumns", "2"},
-    {"PoItemLegend", "numColumns", "2"},
-    {"PoItemLegend", "boxRatio", "3"},
+    R"(
+PoItemLegend:
+  titleVisibility OFF
+  titlePosition LEFT
+  titlePath UP
+  titleFontSize 0.1
+  titleFontName "DejaVu Serif"
+  titleString "Other"
+  valueVisibility OFF
+  valuePosition BOTTOM
+  valueFontName "DejaVu Serif"
+  valueAddStringVisibility TRUE | valueAddString " mm"
+  valueAddString " kg"          | valueAddStringVisibility TRUE
+  marginType FIXED              | end 1 0.5
+  marginLeft 0.3
+  marginRight 0.3
+  marginBottom 0.3
+  marginTop 0.3
+  incrementType HORIZONTAL      | numColumns 2
+  numColumns 2
+  boxRatio 3
+)"
     // The item legend's own fields
-    {"PoItemLegend", "start", "0.2 -0.3"},
-    {"PoItemLegend", "end", "1.3 0.8"},
-    {"PoItemLegend", "itemString", "[\"a\", \"b\"]"},
-    {"PoItemLegend", "boxVisibility", "FALSE"},
-    {"PoItemLegend", "boxColor", "[1 0 0, 0 1 0]"},
-    {"PoItemLegend", "lineVisibility", "TRUE"},
-    {"PoItemLegend", "lineColor", "1 0 0", "lineVisibility", "TRUE"},
-    {"PoItemLegend", "lineFloatValue", "0.3", "lineVisibility", "TRUE"},
-    {"PoItemLegend", "lineShortValue", "1", "lineVisibility", "TRUE"},
-    {"PoItemLegend", "markerVisibility", "TRUE"},
-    {"PoItemLegend", "markerColor", "1 0 0", "markerVisibility", "TRUE"},
-    {"PoItemLegend", "markerFloatValue", "0.9", "markerVisibility", "TRUE"},
-    {"PoItemLegend", "markerString", "\"o\"", "markerVisibility", "TRUE"},
+    R"(
+PoItemLegend:
+  start 0.2 -0.3
+  end 1.3 0.8
+  itemString ["a", "b"]
+  boxVisibility FALSE
+  boxColor [1 0 0, 0 1 0]
+  lineVisibility TRUE
+  lineColor 1 0 0               | lineVisibility TRUE
+  lineFloatValue 0.3            | lineVisibility TRUE
+  lineShortValue 1              | lineVisibility TRUE
+  markerVisibility TRUE
+  markerColor 1 0 0             | markerVisibility TRUE
+  markerFloatValue 0.9          | markerVisibility TRUE
+  markerString "o"              | markerVisibility TRUE
+)"
     // The value legends'
-    {"PoLinearValueLegend", "stringUndefUpper", "\"above\""},
-    {"PoLinearValueLegend", "stringUndefLower", "\"\""},
-    {"PoLinearValueLegend", "periodValue", "3"},
-    {"PoLinearValueLegend", "firstValue", "3"},
-    {"PoLinearValueLegend", "lastValue", "3"},
-    {"PoLinearValueLegend", "start", "-0.4 0"},
-    {"PoLinearValueLegend", "end", "1.4 1.2"},
-    {"PoLinearValueLegend", "valueDistribution", "MIN_MAX_VALUES"},
-    {"PoLinearValueLegend", "valueAddString", "\" kg\"", "valueAddStringVisibility", "TRUE"},
-    {"PoNonLinearValueLegend1", "lessLevelString", "\"below\""},
-    {"PoNonLinearValueLegend1", "greaterLevelString", "\"above\""},
-    {"PoNonLinearValueLegend1", "valueSeparatorString", "\" to \""},
-    {"PoNonLinearValueLegend2", "periodValue", "2"},
-    {"PoNonLinearValueLegend2", "valuePosition", "TOP", "incrementType", "HORIZONTAL"},
-    {"PoNonLinearValueLegend3", "lastValue", "2"},
-};
-
-void setField(SoNode* node, const char* name, const char* value) {
-  SoField* field = node->getField(name);
-  ASSERT_NE(field, nullptr) << name;
-  ASSERT_TRUE(field->set(value)) << name << " " << value;
-}
+    R"(
+PoLinearValueLegend:
+  stringUndefUpper "above"
+  stringUndefLower ""
+  periodValue 3
+  firstValue 3
+  lastValue 3
+  start -0.4 0
+  end 1.4 1.2
+  valueDistribution MIN_MAX_VALUES
+  valueAddString " kg"          | valueAddStringVisibility TRUE
+PoNonLinearValueLegend1:
+  lessLevelString "below"
+  greaterLevelString "above"
+  valueSeparatorString " to "
+PoNonLinearValueLegend2:
+  periodValue 2
+  valuePosition TOP             | incrementType HORIZONTAL
+PoNonLinearValueLegend3:
+  lastValue 2
+)";
 
 TEST_F(PoLegendGeometryTest, everyFieldChangesThePictureAndItsOldValueGivesItBack) {
-  for (const FieldChange& change : kFieldChanges) {
-    SCOPED_TRACE(std::string(change.type) + "." + change.field + " " + change.value);
-    NodeRef<SoNode> legend = createNode(change.type);
-    setField(legend.get(), "titleString", "\"Title\"");
-    if (legend->getField("itemString")) setField(legend.get(), "itemString", "[one, two, three]");
-    if (change.prepareField) setField(legend.get(), change.prepareField, change.prepareValue);
-    const std::vector<unsigned char> first = plotPicture(legend.get(), kSide);
-    ASSERT_FALSE(first.empty());
-
-    SbString old;
-    legend->getField(change.field)->get(old);
-    setField(legend.get(), change.field, change.value);
-    EXPECT_NE(plotPicture(legend.get(), kSide), first) << "the change shows";
-    setField(legend.get(), change.field, old.getString());
-    EXPECT_EQ(plotPicture(legend.get(), kSide), first) << "the old value draws as before";
+  for (const FieldChange& c : fieldChanges(kFieldChanges)) {
+    SCOPED_TRACE(testing::PrintToString(c));
+    NodeRef<SoNode> legend = createNode(c.type.c_str());
+    applySettings(legend.get(), "titleString \"Title\"");
+    if (legend->getField("itemString")) applySettings(legend.get(), "itemString [one, two, three]");
+    applySettings(legend.get(), c.setup);
+    expectFieldChangeShows(legend.get(), legend.get(), c, kSide);
   }
 }
 
@@ -117,12 +108,6 @@ int nodeCount(SoNode* node) {
   if (auto* group = dynamic_cast<SoGroup*>(node))
     for (int i = 0; i < group->getNumChildren(); ++i) count += nodeCount(group->getChild(i));
   return count;
-}
-
-bool isBlank(const std::vector<unsigned char>& picture) {
-  for (unsigned char byte : picture)
-    if (byte != 255) return false;
-  return true;
 }
 
 TEST_F(PoLegendGeometryTest, manyItemsAndAHugeTitleDrawBoundedly) {

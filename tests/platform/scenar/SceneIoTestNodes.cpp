@@ -4,7 +4,6 @@
 
 #include "platform/scenar/SoDB.h"
 #include "platform/scenar/actions/SoWriteAction.h"
-#include "platform/scenar/files/SoInput.h"
 
 namespace {
 const SoEnumEntry kStyles[] = {
@@ -46,13 +45,4 @@ std::string writeScene(SoNode* node) {
   SoWriteAction action;
   action.apply(node);
   return action.getOutput()->getBuffer();
-}
-
-SoNode* readScene(const std::string& text) {
-  SoInput in;
-  in.setBuffer(text);
-  SoNode* node = nullptr;
-  EXPECT_TRUE(SoDB::read(&in, node)) << in.getErrorMessage().str();
-  if (node) node->ref();
-  return node;
 }

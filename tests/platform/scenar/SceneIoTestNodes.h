@@ -48,9 +48,6 @@ void initSceneIoTestNodes();
 
 // The text a write action applied to node writes.
 std::string writeScene(SoNode* node);
-// Reads text, a scene file that must read, and returns its node referenced
-// (nullptr when it does not read).
-SoNode* readScene(const std::string& text);
 
 // A test that makes nodes of class Node, each held by one reference until the
 // test ends, and checks then that no node made during the test is left.

@@ -11,6 +11,7 @@
 #include "platform/scenar/nodes/SoGroup.h"
 #include "platform/scenar/sensors/SoNodeSensor.h"
 #include "platform/scenar/vrml/SoVRMLTransform.h"
+#include "support/ToolkitTestSupport.h"
 
 namespace {
 
@@ -105,7 +106,7 @@ TEST_F(SoMFNodeTest, sceneFilesKeepTheListAndItsSharing) {
             "    ]\n"
             "  }\n"
             "}\n");
-  SoNode* copy = readScene(text);
+  SoNode* copy = readNode(text);
   ASSERT_NE(copy, nullptr);
   held.push_back(copy);
   EXPECT_EQ(writeScene(copy), text);

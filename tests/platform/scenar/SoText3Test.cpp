@@ -67,11 +67,7 @@ const std::vector<SbString> kOddStrings = {"say \"hi\" \\ now", "two\nlines",
 }  // namespace
 
 TEST_F(SoText3Test, aFileOfFontAndTextReadsWritesBackAndDrawsInsideItsBox) {
-  auto* written = new SoSeparator;
-  written->ref();
-  auto* camera = new SoOrthographicCamera;
-  camera->position.setValue(0, 0, 5);
-  written->addChild(camera);
+  SoSeparator* written = cameraScene();
   auto* red = new SoMaterial;
   red->diffuseColor.setValue(SbColor(1, 0, 0));
   written->addChild(red);
@@ -82,11 +78,8 @@ TEST_F(SoText3Test, aFileOfFontAndTextReadsWritesBackAndDrawsInsideItsBox) {
   written->unref();
   EXPECT_NE(text.find("justification CENTER"), std::string::npos) << text;
 
-  SoInput in;
-  in.setBuffer(text);
-  SoNode* read = nullptr;
-  ASSERT_TRUE(SoDB::read(&in, read)) << in.getErrorMessage().str();
-  read->ref();
+  SoNode* read = readNode(text);
+  ASSERT_TRUE(read);
   SoWriteAction again;
   again.apply(read);
   // A string changed by the way would write otherwise.
@@ -146,11 +139,7 @@ TEST_F(SoText3Test, theBoxGrowsWithSizeAndTextAndJustificationMovesIt) {
 }
 
 TEST_F(SoText3Test, pickingRaysHitTheTextBoxOnceAndMissBesideIt) {
-  auto* root = new SoSeparator;
-  root->ref();
-  auto* camera = new SoOrthographicCamera;
-  camera->position.setValue(0, 0, 5);
-  root->addChild(camera);
+  SoSeparator* root = cameraScene();
   root->addChild(textScene(0.5f, {"Hello"}));
   const SbBox3f box = boxOf(root);
   const SbVec3f centre = box.getCenter();

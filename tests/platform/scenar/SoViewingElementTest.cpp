@@ -4,10 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
 #include "platform/scenar/SoDB.h"
 #include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/actions/SoGetBoundingBoxAction.h"
@@ -26,23 +22,8 @@
 #include "platform/scenar/nodes/SoOrthographicCamera.h"
 #include "platform/scenar/nodes/SoTransform.h"
 #include "platform/scenar/nodes/SoTranslation.h"
-
-// Counts the allocations made while counting is on; the rest of the test
-// binary allocates through it unchanged.
-namespace {
-std::atomic<bool> countNew{false};
-std::atomic<long> newCount{0};
-}  // namespace
-
-// None of the three inlined: GCC would pair the malloc() seen through an inlined
-// new with the delete of the caller, or the reverse, and warn of a mismatch.
-[[gnu::noinline]] void* operator new(std::size_t size) {
-  if (countNew) ++newCount;
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
-[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#include "support/AllocationCounter.h"
+#include "support/ToolkitTestSupport.h"
 
 namespace {
 
@@ -203,11 +184,7 @@ TEST_F(SoViewingElementTest, viewVolumePortionAsBoxKeepsDepthAndInfo) {
 }
 
 TEST_F(SoViewingElementTest, repeatedTraversalAllocatesNothing) {
-  auto* root = new SoSeparator;
-  root->ref();
-  auto* camera = new SoOrthographicCamera;
-  camera->position.setValue(0.0f, 0.0f, 5.0f);
-  root->addChild(camera);
+  SoSeparator* root = cameraScene();
   root->addChild(new SoTransform);
   auto* inner = new SoSeparator;
   auto* coords = new SoCoordinate3;
@@ -226,12 +203,11 @@ TEST_F(SoViewingElementTest, repeatedTraversalAllocatesNothing) {
   ASSERT_EQ(render.getRenderLog().size(), 2u);
   ASSERT_EQ(pick.getPickedPointList().size(), 3u);
 
-  newCount = 0;
-  countNew = true;
-  render.apply(root);
-  pick.apply(root);
-  countNew = false;
-  EXPECT_EQ(newCount.load(), 0);
+  EXPECT_EQ(allocationsOf([&] {
+              render.apply(root);
+              pick.apply(root);
+            }),
+            0);
   EXPECT_EQ(render.getRenderLog().size(), 2u);
   root->unref();
 }

@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 
+#include "platform/plivex/detail/PointRuns.h"
 #include "platform/scenar/basic/SbMatrix.h"
 #include "platform/scenar/basic/SbRotation.h"
-#include "platform/scenar/nodes/SoCoordinate3.h"
 #include "platform/scenar/nodes/SoFaceSet.h"
 #include "platform/scenar/nodes/SoGroup.h"
 #include "platform/scenar/nodes/SoLineSet.h"
@@ -82,27 +81,11 @@ void addSegments(SoGroup* into, const std::vector<SbVec3f>& segmentEnds) {
   for (std::size_t i = 0; i + 1 < segmentEnds.size(); i += 2)
     if (isFinite(segmentEnds[i]) && isFinite(segmentEnds[i + 1]))
       kept.insert(kept.end(), {segmentEnds[i], segmentEnds[i + 1]});
-  if (kept.empty()) return;
-  const int segments = static_cast<int>(kept.size() / 2);
-  auto* coordinates = new SoCoordinate3;
-  coordinates->point.setValues(0, segments * 2, kept.data());
-  auto* lines = new SoLineSet;
-  const std::vector<int32_t> pairs(static_cast<std::size_t>(segments), 2);
-  lines->numVertices.setValues(0, segments, pairs.data());
-  into->addChild(coordinates);
-  into->addChild(lines);
+  addRuns<SoLineSet>(into, kept, 2);
 }
 
 void addTriangles(SoGroup* into, const std::vector<SbVec3f>& corners) {
-  const int triangles = static_cast<int>(corners.size() / 3);
-  if (triangles == 0) return;
-  auto* coordinates = new SoCoordinate3;
-  coordinates->point.setValues(0, triangles * 3, corners.data());
-  auto* faces = new SoFaceSet;
-  const std::vector<int32_t> threes(static_cast<std::size_t>(triangles), 3);
-  faces->numVertices.setValues(0, triangles, threes.data());
-  into->addChild(coordinates);
-  into->addChild(faces);
+  addRuns<SoFaceSet>(into, corners, 3);
 }
 
 }  // namespace plivex::detail

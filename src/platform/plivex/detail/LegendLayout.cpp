@@ -5,7 +5,7 @@
 #include <numbers>
 
 #include "platform/plivex/detail/LegendSymbols.h"
-#include "platform/scenar/nodes/SoCoordinate3.h"
+#include "platform/plivex/detail/PointRuns.h"
 #include "platform/scenar/nodes/SoFaceSet.h"
 #include "platform/scenar/nodes/SoGroup.h"
 #include "platform/scenar/nodes/SoLineSet.h"
@@ -128,21 +128,6 @@ struct Shapes {
   std::vector<SbVec3f> segments;
   std::vector<SbVec3f> quads;
 };
-
-// Adds the points and a Set drawing them perRun at a time; nothing when there
-// are none.
-template <typename Set>
-void addRuns(SoGroup* into, const std::vector<SbVec3f>& points, int perRun) {
-  const int runs = static_cast<int>(points.size()) / perRun;
-  if (runs == 0) return;
-  auto* coordinates = new SoCoordinate3;
-  coordinates->point.setValues(0, runs * perRun, points.data());
-  auto* set = new Set;
-  const std::vector<int32_t> counts(static_cast<std::size_t>(runs), perRun);
-  set->numVertices.setValues(0, runs, counts.data());
-  into->addChild(coordinates);
-  into->addChild(set);
-}
 
 // A separator drawing shapes, in color when given, else in the colour in force.
 SoNode* shapesNode(const Shapes& shapes, const std::optional<SbColor>& color) {

@@ -46,6 +46,20 @@ std::string joined(const std::string& prefix, const std::string& text) {
   return prefix.empty() ? text : prefix + " " + text;
 }
 
+// A box for each value the selection keeps out of count, placed on the ramp;
+// label(box, index, kept) writes its texts.
+template <typename Label>
+std::vector<ValueBox> keptBoxes(int count, const ValueSelection& selection, Label label) {
+  const Kept kept = keptOf(count, selection);
+  std::vector<ValueBox> boxes;
+  for (int i = kept.begin; i < kept.end; ++i) {
+    ValueBox& box = boxes.emplace_back();
+    box.rampAt = placeOf(i, count);
+    label(box, i, kept);
+  }
+  return boxes;
+}
+
 }  // namespace
 
 SbColor rampColor(float t) {
@@ -60,67 +74,45 @@ SbColor rampColor(float t) {
 }
 
 std::vector<ValueBox> linearValueBoxes(int distribution, const ValueSelection& selection) {
-  const Kept kept = keptOf(kLinearValueCount, selection);
-  int stride = periodOf(selection);
-  if (distribution == 1)
-    stride =
-        std::max(stride, (kept.end - kept.begin + kMaxLinearLabels - 3) / (kMaxLinearLabels - 1));
-  std::vector<ValueBox> boxes;
-  for (int i = kept.begin; i < kept.end; ++i) {
-    ValueBox& box = boxes.emplace_back();
-    box.rampAt = placeOf(i, kLinearValueCount);
+  return keptBoxes(kLinearValueCount, selection, [&](ValueBox& box, int i, const Kept& kept) {
+    int stride = periodOf(selection);
+    if (distribution == 1)
+      stride =
+          std::max(stride, (kept.end - kept.begin + kMaxLinearLabels - 3) / (kMaxLinearLabels - 1));
     const bool shown =
         distribution == 2 ? i == kept.begin || i == kept.end - 1 : labelled(i, kept, stride);
     if (shown) box.label = number(i / 10.0);
-  }
-  return boxes;
+  });
 }
 
 std::vector<ValueBox> intervalValueBoxes(const std::string& less, const std::string& greater,
                                          const std::string& separator,
                                          const ValueSelection& selection) {
-  const int count = kLevelCount + 1;
-  const Kept kept = keptOf(count, selection);
-  std::vector<ValueBox> boxes;
-  for (int i = kept.begin; i < kept.end; ++i) {
-    ValueBox& box = boxes.emplace_back();
-    box.rampAt = placeOf(i, count);
-    if (!labelled(i, kept, periodOf(selection))) continue;
+  return keptBoxes(kLevelCount + 1, selection, [&](ValueBox& box, int i, const Kept& kept) {
+    if (!labelled(i, kept, periodOf(selection))) return;
     if (i == 0)
       box.label = joined(less, number(kNonLinearLevels[0]));
     else if (i == kLevelCount)
       box.label = joined(greater, number(kNonLinearLevels[kLevelCount - 1]));
     else
       box.label = number(kNonLinearLevels[i - 1]) + separator + number(kNonLinearLevels[i]);
-  }
-  return boxes;
+  });
 }
 
 std::vector<ValueBox> boundaryValueBoxes(const ValueSelection& selection) {
-  const int count = kLevelCount - 1;
-  const Kept kept = keptOf(count, selection);
-  std::vector<ValueBox> boxes;
-  for (int i = kept.begin; i < kept.end; ++i) {
-    ValueBox& box = boxes.emplace_back();
-    box.rampAt = placeOf(i, count);
+  return keptBoxes(kLevelCount - 1, selection, [&](ValueBox& box, int i, const Kept& kept) {
     // Each boundary is written once: the lower one of every box, and the
     // upper one of the last.
     if (labelled(i, kept, periodOf(selection))) box.lowerLabel = number(kNonLinearLevels[i]);
     if (i == kept.end - 1 && labelled(i + 1, kept, periodOf(selection)))
       box.upperLabel = number(kNonLinearLevels[i + 1]);
-  }
-  return boxes;
+  });
 }
 
 std::vector<ValueBox> levelValueBoxes(const ValueSelection& selection) {
-  const Kept kept = keptOf(kLevelCount, selection);
-  std::vector<ValueBox> boxes;
-  for (int i = kept.begin; i < kept.end; ++i) {
-    ValueBox& box = boxes.emplace_back();
-    box.rampAt = placeOf(i, kLevelCount);
+  return keptBoxes(kLevelCount, selection, [&](ValueBox& box, int i, const Kept& kept) {
     if (labelled(i, kept, periodOf(selection))) box.label = number(kNonLinearLevels[i]);
-  }
-  return boxes;
+  });
 }
 
 }  // namespace plivex::detail

@@ -1,21 +1,10 @@
 #pragma once
 
-#include "platform/scenar/actions/SoValueElement.h"
-
-namespace scenar::detail {
-struct FontSizeValue {
-  float size = 10.0f;
-};
-}  // namespace scenar::detail
+#include "platform/scenar/actions/SoScalarElement.h"
 
 // The height of an em of the texts that follow, in their own coordinates.
-class SoFontSizeElement
-    : public SoValueElementOf<SoFontSizeElement, scenar::detail::FontSizeValue> {
+class SoFontSizeElement : public SoScalarElementOf<SoFontSizeElement, float> {
  public:
   static constexpr const char* kClassName = "SoFontSizeElement";
-
-  static void set(SoState* state, float size) {
-    if (auto* element = getWritable(state)) element->value_.size = size;
-  }
-  static float get(SoState* state) { return getValue(state).size; }
+  static constexpr float kInitial = 10.0f;
 };

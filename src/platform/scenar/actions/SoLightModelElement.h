@@ -1,23 +1,12 @@
 #pragma once
 
-#include "platform/scenar/actions/SoValueElement.h"
-
-namespace scenar::detail {
-struct LightModelValue {
-  int model = 1;  // PHONG
-};
-}  // namespace scenar::detail
+#include "platform/scenar/actions/SoScalarElement.h"
 
 // How the shapes that follow are lit: by the lights (PHONG) or in their
 // diffuse colour alone (BASE_COLOR).
-class SoLightModelElement
-    : public SoValueElementOf<SoLightModelElement, scenar::detail::LightModelValue> {
+class SoLightModelElement : public SoScalarElementOf<SoLightModelElement, int> {
  public:
   static constexpr const char* kClassName = "SoLightModelElement";
   enum Model { BASE_COLOR = 0, PHONG = 1 };
-
-  static void set(SoState* state, int model) {
-    if (auto* element = getWritable(state)) element->value_.model = model;
-  }
-  static int get(SoState* state) { return getValue(state).model; }
+  static constexpr int kInitial = PHONG;
 };
