@@ -28,13 +28,16 @@ function(plivexwin_install_headers folder)
     PATTERN "detail" EXCLUDE)
 endfunction()
 
-foreach(folder platform/gl platform/scenar platform/scenarwin platform/plivex editors)
+# The folders of src/ with public headers; cmake/HeaderCheck.cmake compiles
+# each of their headers alone.
+set(PLIVEXWIN_PUBLIC_HEADER_FOLDERS
+  platform/gl platform/scenar platform/scenarwin platform/plivex editors)
+if(NOT PLIVEXWIN_EDITORS_ONLY)
+  list(APPEND PLIVEXWIN_PUBLIC_HEADER_FOLDERS views vrml)
+endif()
+foreach(folder ${PLIVEXWIN_PUBLIC_HEADER_FOLDERS})
   plivexwin_install_headers(${folder})
 endforeach()
-if(NOT PLIVEXWIN_EDITORS_ONLY)
-  plivexwin_install_headers(views)
-  plivexwin_install_headers(vrml)
-endif()
 
 install(EXPORT PlivexWinTargets
   NAMESPACE PlivexWin::

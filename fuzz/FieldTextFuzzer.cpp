@@ -14,9 +14,9 @@
 #include "platform/scenar/SoDB.h"
 #include "platform/scenar/basic/TextReader.h"
 #include "platform/scenar/fields/SoMFields.h"
-#include "platform/scenar/fields/SoSFNode.h"
 #include "platform/scenar/fields/SoSFRotation.h"
 #include "platform/scenar/fields/SoSFields.h"
+#include "platform/scenar/nodes/SoSFNode.h"
 
 namespace {
 

@@ -18,12 +18,12 @@
 #include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/actions/SoWriteAction.h"
 #include "platform/scenar/basic/SoBase.h"
-#include "platform/scenar/fields/SoMFNode.h"
-#include "platform/scenar/fields/SoSFNode.h"
 #include "platform/scenar/files/SoInput.h"
 #include "platform/scenar/files/SoOutput.h"
 #include "platform/scenar/nodekits/SoBaseKit.h"
 #include "platform/scenar/nodes/SoGroup.h"
+#include "platform/scenar/nodes/SoMFNode.h"
+#include "platform/scenar/nodes/SoSFNode.h"
 
 namespace {
 

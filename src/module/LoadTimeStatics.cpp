@@ -1,7 +1,7 @@
 // The statics the library makes when it is loaded and destroys when it is
 // unloaded, all in one place but for the labels of the editors' section
 // heads: each is made with the level description that uses it
-// (editors/framework/level/AxisBaseLevel.h, editors/axis/levels/).
+// (editors/detail/level/AxisBaseLevel.h, editors/axis/detail/levels/).
 
 #ifndef PLIVEXWIN_EDITORS_ONLY
 #include "platform/scenar/basic/SoModule.h"

@@ -24,8 +24,8 @@ PoBaseView::PoBaseView(const PoBaseView& other) : SoBaseKit(other), SoGetView(ot
 }
 
 void PoBaseView::setUpInstance() {
-  // The whole set-up runs under the class mutex, so that two threads making the
-  // first views at once register the class and its data once.
+  // The set-up holds the class mutex, which initClass takes again (README,
+  // "Threads").
   SO_KIT_CONSTRUCTOR(PoBaseView);  // no parts of its own
   SO_KIT_ADD_FIELD(viewportOrigin, (0.0f, 0.0f));
   SO_KIT_ADD_FIELD(viewportSize, (1.0f, 1.0f));

@@ -78,6 +78,8 @@ class PoBaseView : public SoBaseKit, public SoGetView {
   SoSFVec2f viewportSize;
   SoSFNode catchActionCallback;
 
+  // These two are process-wide and unguarded: views are traversed in the GUI
+  // thread only (README, "Threads").
   // Portion of the full view volume the current render traversal draws.
   static SbVec4f m_vvPortion;
   // Pixel size of the logical viewport captured by the first view of a render.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
-#include <mutex>
 #include <numbers>
 #include <optional>
 
@@ -13,6 +12,7 @@
 #include "platform/scenar/actions/SoEnabledElementsList.h"
 #include "platform/scenar/actions/SoGetBoundingBoxAction.h"
 #include "platform/scenar/basic/SoDebugError.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/nodekits/SoBaseKit.h"
 #include "platform/scenar/nodes/SoOrthographicCamera.h"
 #include "platform/scenar/nodes/SoPerspectiveCamera.h"
@@ -34,12 +34,6 @@ namespace {
 
 constexpr const char* kTypeName = "PoToVRML2Action";
 
-// Guards the class's registration and its lists.
-std::mutex& classMutex() {
-  static std::mutex mutex;
-  return mutex;
-}
-
 // Plotting nodes keep their geometry while it lives.
 class RebuildBlock {
  public:
@@ -47,25 +41,6 @@ class RebuildBlock {
   ~RebuildBlock() { PoBase::m_isRebuildBlocked = false; }
   RebuildBlock(const RebuildBlock&) = delete;
   RebuildBlock& operator=(const RebuildBlock&) = delete;
-};
-
-// Holds a reference on a node for its own life.
-template <typename T>
-class Held {
- public:
-  explicit Held(T* node) : node_(node) {
-    if (node_) node_->ref();
-  }
-  ~Held() {
-    if (node_) node_->unref();
-  }
-  Held(const Held&) = delete;
-  Held& operator=(const Held&) = delete;
-  T* get() const { return node_; }
-  T* operator->() const { return node_; }
-
- private:
-  T* node_;
 };
 
 bool isFinite(const SbVec2f& v) { return std::isfinite(v[0]) && std::isfinite(v[1]); }
@@ -183,7 +158,6 @@ SoVRMLTransform* makeFollowing(SoVRMLGroup* group, const Placement& placement,
 }  // namespace
 
 void PoToVRML2Action::initClass() {
-  std::lock_guard<std::mutex> lock(classMutex());
   if (classTypeIdIsSet) return;
   enabledElements = new SoEnabledElementsList(SoToVRML2Action::getClassEnabledElements());
   methods = new SoActionMethodList(SoToVRML2Action::getClassActionMethods());
@@ -193,7 +167,6 @@ void PoToVRML2Action::initClass() {
 }
 
 void PoToVRML2Action::exitClass() {
-  std::lock_guard<std::mutex> lock(classMutex());
   SoType::removeType(SoType::fromName(kTypeName));
   classTypeId = SoType::badType();
   delete enabledElements;
@@ -204,7 +177,6 @@ void PoToVRML2Action::exitClass() {
 }
 
 void PoToVRML2Action::addMethod(SoType nodeType, SoActionMethod method) {
-  std::lock_guard<std::mutex> lock(classMutex());
   if (methods) methods->addMethod(nodeType, method);
 }
 
@@ -215,7 +187,6 @@ void PoToVRML2Action::enableElement(SoType elementType, int stackIndex) {
                        "function has been called");
     return;
   }
-  std::lock_guard<std::mutex> lock(classMutex());
   if (enabledElements) enabledElements->enable(elementType, stackIndex);
 }
 
@@ -265,7 +236,7 @@ void PoToVRML2Action::apply(SoNode* node) {
   vrml2.setSettings(getSettings());
   SoVRMLGroup* converted = vrml2.convertScenarToVRML2(getIntermediateSceneGraph());
 
-  const Held<SoVRMLCollision> root(new SoVRMLCollision);
+  const SoRef<SoVRMLCollision> root(new SoVRMLCollision);
   root->collide = FALSE;
   root->addChild(converted);
   setVRML2SceneGraph(root.get());
@@ -284,10 +255,12 @@ void PoToVRML2Action::rebuildSceneView(int index) {
   SoNode* scene = view->getPart("scene", FALSE);
   auto* camera = dynamic_cast<SoCamera*>(view->getPart("cameraKit.camera", FALSE));
   if (!scene || !camera) return;
-  std::optional<Held<SoPerspectiveCamera>> replaced;
+  SoRef<SoPerspectiveCamera> replaced;
   auto* perspective = dynamic_cast<SoPerspectiveCamera*>(camera);
-  if (const auto* ortho = dynamic_cast<const SoOrthographicCamera*>(camera))
-    perspective = replaced.emplace(perspectiveFor(ortho)).get();
+  if (const auto* ortho = dynamic_cast<const SoOrthographicCamera*>(camera)) {
+    replaced.reset(perspectiveFor(ortho));
+    perspective = replaced.get();
+  }
   if (!perspective) return;
   const std::optional<Placement> placement =
       placementOf(perspective, view->viewportOrigin.getValue(), view->viewportSize.getValue());

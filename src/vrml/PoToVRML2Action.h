@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/scenar/actions/SoToVRML2Action.h"
+#include "platform/scenar/vrml/SoToVRML2Action.h"
 
 class SoEnabledElementsList;
 
@@ -52,7 +52,9 @@ class SoEnabledElementsList;
 //
 // The class's lists of enabled elements and methods are chained to those of
 // SoToVRML2Action and live from initClass to exitClass; no action may outlive
-// exitClass. The class registers no method of its own.
+// exitClass. The class registers no method of its own. Conversions run in the
+// GUI thread, one at a time: Plivex's rebuild block is process-wide (README,
+// "Threads").
 class PoToVRML2Action : public SoToVRML2Action {
  public:
   // Registers the class, "PoToVRML2Action", and its parent classes when they

@@ -1,28 +1,112 @@
 // The contract every editor keeps whatever node it edits, run over every kind
-// of the program's kinds table: an editor joins with its row there.
+// of the module's registry of editor kinds: an editor joins with its row there.
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <span>
 #include <string>
+#include <type_traits>
 
+#include "EditorTestSupport.h"
+#include "editors/PoXtEditorKinds.h"
 #include "platform/scenar/basic/SoBase.h"
 #include "platform/scenar/fields/SoFieldData.h"
 #include "platform/scenar/fields/SoSFields.h"
 #include "platform/scenar/nodes/SoNode.h"
 #include "platform/scenarwin/PoXtDialog.h"
 #include "platform/scenarwin/SoWinComponent.h"
-#include "plivexwin/EditorHarness.h"
 
-namespace plivexwin::cli {
-void PrintTo(const EditorKind& kind, std::ostream* out) { *out << kind.name; }
-}  // namespace plivexwin::cli
+void PrintTo(const PoXtEditorKind& kind, std::ostream* out) { *out << kind.name; }
 
 namespace {
 
-using plivexwin::cli::EditorHarness;
-using plivexwin::cli::EditorKind;
-using plivexwin::cli::FilterLevel;
+// The editor of a kind, made by the kind's factory on a fresh node of its
+// class and shown, with a count of its change callbacks. Its operations are
+// those both editor families have.
+class KindHarness {
+ public:
+  explicit KindHarness(const PoXtEditorKind& kind) : levels(kind.levels) {
+    PoBase::initClasses();
+    node_ = static_cast<SoNode*>(kind.nodeType().createInstance());
+    node_->ref();
+    editor_ = kind.make(*node_, nullptr, "contract");
+    visit([this](auto& editor) {
+      listen(editor, this);
+      editor.show();
+    });
+  }
+  ~KindHarness() {
+    editor_.reset();
+    node_->unref();
+  }
+  KindHarness(const KindHarness&) = delete;
+  KindHarness& operator=(const KindHarness&) = delete;
+
+  SoWinComponent& editor() const { return *editor_; }
+  SoNode& node() const { return *node_; }
+  PoXtDialog& dialog() const {
+    return visit([](auto& editor) -> PoXtDialog& {
+      return *(editor.*&Exposed<Family<decltype(editor)>>::dialog);
+    });
+  }
+  SoNode& workingCopy() const {
+    return visit([](auto& editor) -> SoNode& {
+      return *(editor.*&Exposed<Family<decltype(editor)>>::workingCopy);
+    });
+  }
+  int getUpdateFrequency() const {
+    return visit([](auto& editor) { return static_cast<int>(editor.getUpdateFrequency()); });
+  }
+  void setUpdateFrequency(int frequency) {
+    visit([frequency](auto& editor) {
+      editor.setUpdateFrequency(
+          static_cast<typename Family<decltype(editor)>::UpdateFrequency>(frequency));
+    });
+  }
+  int getPresentation() const {
+    return visit([](auto& editor) { return static_cast<int>(editor.getPresentation()); });
+  }
+  void setPresentation(int presentation) {
+    visit([presentation](auto& editor) {
+      editor.setPresentation(
+          static_cast<typename Family<decltype(editor)>::Presentation>(presentation));
+    });
+  }
+
+  std::span<const PoXtFilterLevel> levels;
+  int changes = 0;
+
+ private:
+  // The family base of an editor visit hands over; Exposed<Family> opens the
+  // members it keeps to itself, as a user's window sees them.
+  template <typename Editor>
+  using Family = std::remove_reference_t<Editor>;
+
+  // Calls f with the editor as the base of its family.
+  template <typename F>
+  std::invoke_result_t<F, PoXtAxisEditor&> visit(F&& f) const {
+    if (auto* axis = dynamic_cast<PoXtAxisEditor*>(editor_.get())) return f(*axis);
+    return f(dynamic_cast<PoXtLegendEditor&>(*editor_));
+  }
+  template <typename Changed>
+  static void countChange(void* self, Changed*) {
+    ++static_cast<KindHarness*>(self)->changes;
+  }
+  static void listen(PoXtAxisEditor& editor, KindHarness* self) {
+    editor.addAxisChangedCallback(countChange<PoAxis>, self);
+  }
+  static void listen(PoXtLegendEditor& editor, KindHarness* self) {
+    editor.addLegendChangedCallback(countChange<PoLegend>, self);
+  }
+
+  SoNode* node_ = nullptr;  // one reference
+  std::unique_ptr<SoWinComponent> editor_;
+};
+
+// The values both editor families give their nested enumerations.
+enum : int { kContinuous = 0, kAfterAccept = 1 };
+enum : int { kFolded = 0, kUnfolded = 1, kWithoutToggles = 2 };
 
 // Every field of node in the scene-file syntax, one "name value" line each.
 std::string fieldsOf(const SoNode& node) {
@@ -58,7 +142,7 @@ int headsOf(const PoXtDialog& dialog) {
   return heads;
 }
 
-class EditorContractTest : public ::testing::TestWithParam<EditorKind> {
+class EditorContractTest : public ::testing::TestWithParam<PoXtEditorKind> {
  protected:
   void TearDown() override {
     harness.reset();
@@ -87,7 +171,7 @@ class EditorContractTest : public ::testing::TestWithParam<EditorKind> {
   void expectOneChangeApplied(const std::string& before) {
     EXPECT_NE(fieldsOf(node()), before);
     EXPECT_EQ(fieldsOf(node()), fieldsOf(workingCopy()));
-    EXPECT_EQ(harness->changes(), 1);
+    EXPECT_EQ(harness->changes, 1);
   }
 
   void pressAccept() {
@@ -96,15 +180,15 @@ class EditorContractTest : public ::testing::TestWithParam<EditorKind> {
   }
 
   long liveAtStart = SoBase::getLiveCount();
-  std::unique_ptr<EditorHarness> harness = plivexwin::cli::openEditor(GetParam().name);
+  std::unique_ptr<KindHarness> harness = std::make_unique<KindHarness>(GetParam());
 };
 
 TEST_P(EditorContractTest, freshEditorIsContinuousUnfoldedAndShowsItsNode) {
-  EXPECT_EQ(harness->getUpdateFrequency(), EditorHarness::CONTINUOUS);
-  EXPECT_EQ(harness->getPresentation(), EditorHarness::UNFOLDED);
+  EXPECT_EQ(harness->getUpdateFrequency(), kContinuous);
+  EXPECT_EQ(harness->getPresentation(), kUnfolded);
   EXPECT_EQ(countOf(dialog(), -3), 0) << "no Accept button";
   EXPECT_EQ(fieldsOf(workingCopy()), fieldsOf(node()));
-  for (const FilterLevel& level : harness->filterLevels()) {
+  for (const PoXtFilterLevel& level : harness->levels) {
     uint32_t show, hide;
     level.get(harness->editor(), show, hide);
     if ((show & ~hide) != 0) continue;
@@ -123,21 +207,21 @@ TEST_P(EditorContractTest, continuousChangeReachesWorkingCopyAndNodeAtOnce) {
 }
 
 TEST_P(EditorContractTest, afterAcceptHoldsChangesUntilAccept) {
-  harness->setUpdateFrequency(EditorHarness::AFTER_ACCEPT);
-  harness->setUpdateFrequency(EditorHarness::AFTER_ACCEPT);
+  harness->setUpdateFrequency(kAfterAccept);
+  harness->setUpdateFrequency(kAfterAccept);
   EXPECT_EQ(countOf(dialog(), -3), 1);
   const std::string before = fieldsOf(node());
   moveASlider();
   EXPECT_EQ(fieldsOf(node()), before);
   EXPECT_EQ(fieldsOf(workingCopy()), before);
-  EXPECT_EQ(harness->changes(), 0);
+  EXPECT_EQ(harness->changes, 0);
 
   pressAccept();
   expectOneChangeApplied(before);
 }
 
 TEST_P(EditorContractTest, switchToContinuousWritesTheWholeWorkingCopyAndShowsIt) {
-  harness->setUpdateFrequency(EditorHarness::AFTER_ACCEPT);
+  harness->setUpdateFrequency(kAfterAccept);
   // The application changes several fields of the working copy the callbacks hand out.
   const SoFieldData* fields = workingCopy().getFieldData();
   for (int i = 0; i < fields->getNumFields(); ++i) {
@@ -148,12 +232,12 @@ TEST_P(EditorContractTest, switchToContinuousWritesTheWholeWorkingCopyAndShowsIt
   }
   const std::string edited = fieldsOf(workingCopy());
 
-  harness->setUpdateFrequency(EditorHarness::CONTINUOUS);
+  harness->setUpdateFrequency(kContinuous);
   EXPECT_EQ(countOf(dialog(), -3), 0);
   EXPECT_EQ(fieldsOf(node()), edited);
   EXPECT_EQ(fieldsOf(workingCopy()), edited);
   // The dialog shows the working copy: accepting it changes nothing.
-  harness->setUpdateFrequency(EditorHarness::AFTER_ACCEPT);
+  harness->setUpdateFrequency(kAfterAccept);
   pressAccept();
   EXPECT_EQ(fieldsOf(node()), edited);
 }
@@ -169,7 +253,7 @@ TEST_P(EditorContractTest, nodeChangesComeBackUnlessHidden) {
   harness->editor().show();
   EXPECT_EQ(fieldsOf(workingCopy()), fieldsOf(node())) << "shown again, it catches up";
 
-  harness->setUpdateFrequency(EditorHarness::AFTER_ACCEPT);
+  harness->setUpdateFrequency(kAfterAccept);
   const std::string shown = fieldsOf(node());
   pressAccept();
   EXPECT_EQ(fieldsOf(node()), shown) << "the dialog showed the node";
@@ -177,7 +261,7 @@ TEST_P(EditorContractTest, nodeChangesComeBackUnlessHidden) {
 
 TEST_P(EditorContractTest, everyFilterLevelHidesItsElementsAndIgnoresTheSameShownSet) {
   const int whole = dialog().getNum();
-  for (const FilterLevel& level : harness->filterLevels()) {
+  for (const PoXtFilterLevel& level : harness->levels) {
     uint32_t show, hide;
     level.get(harness->editor(), show, hide);
     level.set(harness->editor(), show, show);
@@ -200,28 +284,28 @@ TEST_P(EditorContractTest, presentationsChangeOnlyTheHeads) {
   const int whole = dialog().getNum();
   const int heads = headsOf(dialog());
   ASSERT_GT(heads, 0);
-  harness->setPresentation(EditorHarness::FOLDED);
+  harness->setPresentation(kFolded);
   EXPECT_EQ(dialog().getNum(), whole);
-  harness->setPresentation(EditorHarness::WITHOUT_TOGGLES);
+  harness->setPresentation(kWithoutToggles);
   EXPECT_EQ(dialog().getNum(), whole - heads);
-  harness->setPresentation(EditorHarness::UNFOLDED);
+  harness->setPresentation(kUnfolded);
   EXPECT_EQ(dialog().getNum(), whole);
   EXPECT_EQ(headsOf(dialog()), heads);
 }
 
 TEST_P(EditorContractTest, anyStoredFrequencyOrPresentationStaysDefined) {
   const int whole = dialog().getNum();
-  harness->setUpdateFrequency(static_cast<EditorHarness::UpdateFrequency>(5));
+  harness->setUpdateFrequency(5);
   EXPECT_EQ(harness->getUpdateFrequency(), 5);
-  harness->setPresentation(static_cast<EditorHarness::Presentation>(5));
+  harness->setPresentation(5);
   EXPECT_EQ(harness->getPresentation(), 5);
   EXPECT_EQ(dialog().getNum(), whole);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, EditorContractTest,
-                         ::testing::ValuesIn(plivexwin::cli::editorKinds().begin(),
-                                             plivexwin::cli::editorKinds().end()),
-                         [](const ::testing::TestParamInfo<EditorKind>& info) {
+                         ::testing::ValuesIn(PoXtEditorKinds::all().begin(),
+                                             PoXtEditorKinds::all().end()),
+                         [](const ::testing::TestParamInfo<PoXtEditorKind>& info) {
                            return std::string(info.param.name);
                          });
 

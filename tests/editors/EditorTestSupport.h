@@ -16,6 +16,7 @@
 #include "platform/plivex/PoBase.h"
 #include "platform/plivex/PoLegend.h"
 #include "platform/scenar/basic/SoBase.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenarwin/PoXtDialog.h"
 #include "platform/scenarwin/PoXtElementData.h"
 #include "platform/scenarwin/menuColumn.h"
@@ -178,10 +179,9 @@ class EditorFixture : public ::testing::Test {
 
     PbNumericDisplayFormat format = *node->getFormat();
     format.setNumDigits(format.getNumDigits() + 3);
-    Node* other = new Node;
-    other->ref();
+    const SoRef other(new Node);
     other->setFormat(&format);
-    editor->attach(other);
+    editor->attach(other.get());
     EXPECT_EQ(*workingCopy()->getFormat(), format);
 
     editor->setUpdateFrequency(Editor::AFTER_ACCEPT);
@@ -190,7 +190,6 @@ class EditorFixture : public ::testing::Test {
     workingCopy()->setFormat(&format);
     dialog()->userChanged(indexOfId(dialog(), -3));
     EXPECT_EQ(*node->getFormat(), format) << "Accept hands the format on";
-    other->unref();
   }
 
   long liveAtStart = 0;

@@ -2,6 +2,7 @@
 
 #include "editors/axis/PoXtLinearAxisEditor.h"
 #include "platform/plivex/PoLinearAxis.h"
+#include "platform/scenar/basic/SoRef.h"
 
 #include "EditorTestSupport.h"
 
@@ -314,10 +315,9 @@ TEST_F(AxisEditorTest, reattachingTheOnlyReferencedNodeKeepsItAlive) {
 }
 
 TEST_F(AxisEditorTest, attachingAnotherNodeLeavesTheFirst) {
-  PoLinearAxis* other = new PoLinearAxis;
-  other->ref();
+  const SoRef other(new PoLinearAxis);
   other->titleString.setValue("other");
-  editor->attach(other);
+  editor->attach(other.get());
   EXPECT_EQ(node->getRefCount(), 1);
   EXPECT_EQ(workingCopy()->titleString.getValue(), "other");
   node->titleString.setValue("first");
@@ -326,7 +326,6 @@ TEST_F(AxisEditorTest, attachingAnotherNodeLeavesTheFirst) {
   EXPECT_EQ(other->titleString.getValue(), "typed");
   EXPECT_EQ(node->titleString.getValue(), "first");
   editor->detach();
-  other->unref();
 }
 
 TEST_F(AxisEditorTest, changesWithoutNodeReachTheWorkingCopyOnly) {

@@ -5,6 +5,7 @@
 
 #include "editors/axis/PoXtGenAxisEditor.h"
 #include "platform/plivex/PoGenAxis.h"
+#include "platform/scenar/basic/SoRef.h"
 
 #include "EditorTestSupport.h"
 
@@ -36,10 +37,9 @@ TEST_F(GenAxisEditorTest, genButtonStandsWithoutAHeadAndOnlyRunsTheCallbacks) {
 
 TEST_F(GenAxisEditorTest, graduationTextsTravelWholeBetweenNodeAndWorkingCopy) {
   const SbString five[] = {"a", "b", "c", "d", "e"};
-  PoGenAxis* other = new PoGenAxis;
-  other->ref();
+  const SoRef other(new PoGenAxis);
   other->gradList.setValues(0, 5, five);
-  editor->attach(other);
+  editor->attach(other.get());
   EXPECT_EQ(workingCopy()->gradList, other->gradList);
 
   editor->setUpdateFrequency(PoXtAxisEditor::AFTER_ACCEPT);
@@ -49,7 +49,6 @@ TEST_F(GenAxisEditorTest, graduationTextsTravelWholeBetweenNodeAndWorkingCopy) {
   EXPECT_EQ(other->gradList.getNum(), 2) << "Accept leaves no old text behind";
   EXPECT_EQ(other->gradList[1], "e");
   editor->detach();
-  other->unref();
 }
 
 TEST_F(GenAxisEditorTest, hidingTheButtonLeavesTheSectionEmpty) {

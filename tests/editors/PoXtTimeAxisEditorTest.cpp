@@ -5,6 +5,7 @@
 
 #include "editors/axis/PoXtTimeAxisEditor.h"
 #include "platform/plivex/PoTimeAxis.h"
+#include "platform/scenar/basic/SoRef.h"
 
 #include "EditorTestSupport.h"
 #include "support/CommaLocale.h"
@@ -64,11 +65,10 @@ TEST_F(TimeAxisEditorTest, graduationTextsAndDateMappingTravelWithTheNode) {
   PbDateFormatMapping mapping;
   mapping.addMapping(3600, "%H:%M");
   const SbString reps[] = {"Jan", "Feb"};
-  PoTimeAxis* other = new PoTimeAxis;
-  other->ref();
+  const SoRef other(new PoTimeAxis);
   other->gradRep.setValues(0, 2, reps);
   other->setDateFormatMapping(&mapping);
-  editor->attach(other);
+  editor->attach(other.get());
   EXPECT_EQ(workingCopy()->gradRep, other->gradRep);
   EXPECT_EQ(*workingCopy()->getDateFormatMapping(), mapping);
 
@@ -81,7 +81,6 @@ TEST_F(TimeAxisEditorTest, graduationTextsAndDateMappingTravelWithTheNode) {
   EXPECT_EQ(node->getDateFormatMapping()->getNumMappings(), 0);
   node->setDateFormatMapping(&mapping);
   EXPECT_EQ(*workingCopy()->getDateFormatMapping(), mapping) << "still following the node";
-  other->unref();
 }
 
 }  // namespace

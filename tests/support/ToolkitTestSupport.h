@@ -12,6 +12,7 @@
 #include "platform/scenar/actions/SoSearchAction.h"
 #include "platform/scenar/basic/SbName.h"
 #include "platform/scenar/basic/SoBase.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/files/SoInput.h"
 #include "platform/scenar/nodes/SoGroup.h"
 #include "platform/scenar/nodes/SoOrthographicCamera.h"
@@ -31,22 +32,20 @@ class LiveCountTest : public ::testing::Test {
   long liveAtStart_ = 0;
 };
 
-// Reads text, a scene file that must read, and returns its node referenced
-// (nullptr, and a failed expectation, when it does not read).
-inline SoNode* readNode(const std::string& text) {
+// Reads text, a scene file that must read, and returns its node held (empty,
+// and a failed expectation, when it does not read).
+inline SoRef<SoNode> readNode(const std::string& text) {
   SoInput in;
   in.setBuffer(text);
   SoNode* node = nullptr;
   EXPECT_TRUE(SoDB::read(&in, node)) << in.getErrorMessage().str();
-  if (node) node->ref();
-  return node;
+  return SoRef(node);
 }
 
-// A referenced separator holding an orthographic camera at (0, 0, 5): it
-// sees [-1, 1] on both axes of the z = 0 plane.
-inline SoSeparator* cameraScene() {
-  auto* root = new SoSeparator;
-  root->ref();
+// A held separator holding an orthographic camera at (0, 0, 5): it sees
+// [-1, 1] on both axes of the z = 0 plane.
+inline SoRef<SoSeparator> cameraScene() {
+  SoRef root(new SoSeparator);
   auto* camera = new SoOrthographicCamera;
   camera->position.setValue(0, 0, 5);
   root->addChild(camera);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/scenar/basic/SoBase.h"
+#include "support/TestFolder.h"
 
 namespace fs = std::filesystem;
 
@@ -25,19 +26,11 @@ inline std::string contentsOf(const fs::path& path) {
 
 // Runs a command in an empty folder made for the test and removed after it.
 class CommandTest : public ::testing::Test {
+  TestFolder scratch_{"command"};  // made before folder refers to it
+
  protected:
-  void SetUp() override {
-    folder = fs::temp_directory_path() /
-             ("plivexwin-" +
-              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    live = SoBase::getLiveCount();
-  }
-  void TearDown() override {
-    fs::remove_all(folder);
-    EXPECT_EQ(SoBase::getLiveCount(), live);
-  }
+  void SetUp() override { live = SoBase::getLiveCount(); }
+  void TearDown() override { EXPECT_EQ(SoBase::getLiveCount(), live); }
 
   // The words as a command's arguments; out and err emptied for it.
   std::span<char* const> argsOf(std::vector<std::string>& words) {
@@ -55,7 +48,7 @@ class CommandTest : public ::testing::Test {
     return count;
   }
 
-  fs::path folder;
+  const fs::path& folder = scratch_.path();
   std::ostringstream out, err;
   long live = 0;
 

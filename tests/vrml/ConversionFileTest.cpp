@@ -13,6 +13,7 @@
 #include "VrmlFileFixture.h"
 #include "platform/plivex/Plivex.h"
 #include "platform/scenar/Scenar.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "support/ConversionScenes.h"
 #include "support/ToolkitTestSupport.h"
 #include "views/PoBaseView.h"
@@ -64,10 +65,9 @@ SoSeparator* makeToolkitScene(int* calls) {
 
 TEST_F(ConversionFileTest, aSceneOfEveryToolkitClassConvertsToFilesBothParsersAccept) {
   int calls = 0;
-  SoSeparator* scene = makeToolkitScene(&calls);
-  scene->ref();
+  SoRef scene(makeToolkitScene(&calls));
   SoToVRML2Action plain;
-  plain.apply(scene);
+  plain.apply(scene.get());
   const std::string first = writeFile(plain.getVRML2SceneGraph(), "plain.wrl");
 
   SoToVRML2Action set(plain);
@@ -77,9 +77,9 @@ TEST_F(ConversionFileTest, aSceneOfEveryToolkitClassConvertsToFilesBothParsersAc
   set.setSolidFaces(TRUE);
   set.setCreaseAngle(0.5f);
   set.setShareNodes(FALSE);
-  set.apply(scene);
+  set.apply(scene.get());
   const std::string second = writeFile(set.getVRML2SceneGraph(), "settings.wrl");
-  scene->unref();
+  scene.reset();
 
   const std::string text = contentsOf(first);
   EXPECT_EQ(text.rfind("#VRML V2.0 utf8", 0), 0u);
@@ -108,8 +108,7 @@ bool isBelow(SoNode* root, SoNode* node) {
 }
 
 TEST_F(ConversionFileTest, plotsDrawTheirAxesAndViewsAreRecordedWithTheirGroupsInOrder) {
-  auto* root = new SoSeparator;
-  root->ref();
+  SoRef root(new SoSeparator);
   auto* axes = new SoGroup;
   axes->addChild(axis(0, 1));
   axes->addChild(axis(2, 1));
@@ -129,7 +128,7 @@ TEST_F(ConversionFileTest, plotsDrawTheirAxesAndViewsAreRecordedWithTheirGroupsI
   root->addChild(axis(4, 1));
 
   PlotConversion action;
-  action.apply(root);
+  action.apply(root.get());
   const PoConvertGuts* guts = action.guts();
   ASSERT_TRUE(guts);
   ASSERT_EQ(guts->getNumSceneViews(), 3);
@@ -148,7 +147,7 @@ TEST_F(ConversionFileTest, plotsDrawTheirAxesAndViewsAreRecordedWithTheirGroupsI
   EXPECT_EQ(countShapesBesideTexts(world), 2 + 4 + 1);
 
   const std::string file = writeFile(world, "plot.wrl");
-  root->unref();
+  root.reset();
   const VrmlVerdict verdict = checkVrml({file});
   SKIP_WITHOUT_VRML_PARSERS(verdict);
   EXPECT_TRUE(verdict.acceptedByBoth(file)) << verdict.output << "\n" << contentsOf(file);
@@ -160,8 +159,7 @@ TEST_F(ConversionFileTest, plotsDrawTheirAxesAndViewsAreRecordedWithTheirGroupsI
 // the nodes the file shares without a name of their own (the cubes' common
 // appearance, the ends of the view's routes) get made-up names besides.
 TEST_F(ConversionFileTest, theScenesNamesAreKeptValidAndUniqueInTheFile) {
-  auto* root = new SoSeparator;
-  root->ref();
+  SoRef root(new SoSeparator);
   root->addChild(makeMaterial(SbColor(0.5f, 0.5f, 0.5f)));
   for (const char* name :
        {"1st", "a b", "dup", "dup", "0", "dup_2", "TO", "-x", "\xc3\xa9t\xc3\xa9"}) {
@@ -173,8 +171,8 @@ TEST_F(ConversionFileTest, theScenesNamesAreKeptValidAndUniqueInTheFile) {
   plot->addChild(named(axis(0, 1), "x axis"));
   root->addChild(named(view({0, 0}, {1, 1}, plot), "region"));
   PoToVRML2Action action;
-  action.apply(root);
-  root->unref();
+  action.apply(root.get());
+  root.reset();
   const std::string file = writeFile(action.getVRML2SceneGraph(), "names.wrl");
   const std::string text = contentsOf(file);
 

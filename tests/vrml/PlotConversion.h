@@ -5,7 +5,7 @@
 
 #include "platform/plivex/PoConvertGuts.h"
 #include "platform/plivex/PoConvertGutsVRML2.h"
-#include "platform/scenar/actions/SoToVRML2Action.h"
+#include "platform/scenar/vrml/SoToVRML2Action.h"
 #include "platform/scenar/vrml/SoVRMLCollision.h"
 
 class PlotConversion : public SoToVRML2Action {

@@ -13,6 +13,7 @@
 #include "VrmlFileFixture.h"
 #include "platform/plivex/Plivex.h"
 #include "platform/scenar/Scenar.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "support/ConversionScenes.h"
 #include "support/ToolkitTestSupport.h"
 #include "views/PoBaseView.h"
@@ -302,26 +303,24 @@ TEST_F(PoToVRML2ActionTest, theFirstViewBecomesNavigableWithAViewpointFromItsCam
 // as its camera sees it, behind its scene, in the colours of its appearance
 // parts: the follower's (the viewer's) frame, or the navigable view's world.
 TEST_F(PoToVRML2ActionTest, backgroundAndBorderCoverTheRectangleTheCameraSeesBehindTheScene) {
-  auto* turned = new SoPerspectiveCamera;
-  turned->ref();
+  const SoRef turned(new SoPerspectiveCamera);
   turned->heightAngle = 0.5f;
   turned->focalDistance = 4;
   turned->farDistance = 1e30f;
   turned->position.setValue(1, 2, 3);
   turned->orientation.setValue(SbRotation(SbVec3f(1, 1, 0), 0.3f));
-  SoOrthographicCamera* flat = ortho(3, 7);
-  flat->ref();
-  auto* plain = new SoPerspectiveCamera;  // the viewpoint's default position is not its own
-  plain->ref();
+  const SoRef flat(ortho(3, 7));
+  const SoRef plain(new SoPerspectiveCamera);  // the viewpoint's default position is not its own
   struct Case {
     SoCamera* camera;
     SbVec2f origin, size;
     double halfField;  // tangent of half the height angle
     float focal;
   };
-  const Case cases[] = {{turned, {0, 0.5f}, {0.5f, 0.5f}, std::tan(0.25), 4},
-                        {flat, {0.5f, 0.5f}, {0.5f, 0.25f}, 1.5 / 7, 7},
-                        {plain, {0.25f, 0}, {0.25f, 0.5f}, std::tan(std::numbers::pi / 8), 5}};
+  const Case cases[] = {
+      {turned.get(), {0, 0.5f}, {0.5f, 0.5f}, std::tan(0.25), 4},
+      {flat.get(), {0.5f, 0.5f}, {0.5f, 0.25f}, 1.5 / 7, 7},
+      {plain.get(), {0.25f, 0}, {0.25f, 0.5f}, std::tan(std::numbers::pi / 8), 5}};
   for (int flag : {0, 1}) {
     for (const Case& c : cases) {
       SCOPED_TRACE(std::to_string(flag) + " " + c.camera->getTypeId().getName().getString());
@@ -352,9 +351,6 @@ TEST_F(PoToVRML2ActionTest, backgroundAndBorderCoverTheRectangleTheCameraSeesBeh
       expectShowsRectangle(backdrop.border, toCamera, c.halfField, c.origin, c.size, c.focal);
     }
   }
-  for (SoNode* camera :
-       {static_cast<SoNode*>(turned), static_cast<SoNode*>(flat), static_cast<SoNode*>(plain)})
-    camera->unref();
 }
 
 TEST_F(PoToVRML2ActionTest, viewsThatCannotBePlacedAreLeftEmptyAndTheFileHoldsOnlyFiniteNumbers) {
@@ -401,12 +397,11 @@ TEST_F(PoToVRML2ActionTest, referencesBalanceOverRepeatedAppliesCopiesAndPaths) 
 
   PoToVRML2Action action;
   action.apply(root);
-  SoVRMLGroup* first = action.getVRML2SceneGraph();
-  first->ref();
+  SoRef first(action.getVRML2SceneGraph());
   action.apply(root);
-  EXPECT_NE(action.getVRML2SceneGraph(), first);
+  EXPECT_NE(action.getVRML2SceneGraph(), first.get());
   EXPECT_EQ(first->getRefCount(), 1) << "the action let the first world go";
-  first->unref();
+  first.reset();
 
   PoToVRML2Action copy(action);
   EXPECT_EQ(copy.getVRML2SceneGraph(), nullptr) << "a copy takes no result";
@@ -416,11 +411,9 @@ TEST_F(PoToVRML2ActionTest, referencesBalanceOverRepeatedAppliesCopiesAndPaths) 
 
   // A path apply is the toolkit's conversion: views are converted as they
   // are met, in a plain group, and rebuilding is not blocked.
-  auto* path = new SoPath(root);
+  const SoRef path(new SoPath(root));
   path->append(1);
-  path->ref();
-  copy.apply(path);
-  path->unref();
+  copy.apply(path.get());
   SoVRMLGroup* world = copy.getVRML2SceneGraph();
   EXPECT_FALSE(dynamic_cast<SoVRMLCollision*>(world));
   EXPECT_EQ(countBelow(world, SoVRMLProximitySensor::getClassTypeId()), 0);
@@ -428,12 +421,11 @@ TEST_F(PoToVRML2ActionTest, referencesBalanceOverRepeatedAppliesCopiesAndPaths) 
 }
 
 TEST_F(PoToVRML2ActionTest, worldsWithAndWithoutViewsPassBothParsers) {
-  auto* plain = new SoSeparator;
-  plain->ref();
+  SoRef plain(new SoSeparator);
   plain->addChild(makeCube(1, 2, 3));
   PoToVRML2Action action;
-  action.apply(plain);
-  plain->unref();
+  action.apply(plain.get());
+  plain.reset();
   const std::string none = writeFile(action.getVRML2SceneGraph(), "no-views.wrl");
 
   addView({0, 0}, {0.5f, 0.5f}, ortho(2, 5));

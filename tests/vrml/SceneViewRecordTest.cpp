@@ -6,6 +6,7 @@
 #include "PlotConversion.h"
 #include "platform/plivex/PoBase.h"
 #include "platform/scenar/Scenar.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "support/ToolkitTestSupport.h"
 #include "views/PoBaseView.h"
 #include "views/PoSceneView.h"
@@ -23,8 +24,7 @@ class SceneViewRecordTest : public LiveCountTest {
 
 TEST_F(SceneViewRecordTest, viewsAreRecordedAsMetOnWhatIsConvertedWithDistinctGroups) {
   //   root: outer (scene: holder (inner)), plain view, last
-  auto* root = new SoSeparator;
-  root->ref();
+  const SoRef root(new SoSeparator);
   auto* outer = new PoSceneView;
   auto* holder = new SoSeparator;
   auto* inner = new PoSceneView;
@@ -38,7 +38,7 @@ TEST_F(SceneViewRecordTest, viewsAreRecordedAsMetOnWhatIsConvertedWithDistinctGr
   {
     // The worker's references on the views go with the action.
     PlotConversion action;
-    action.apply(root);
+    action.apply(root.get());
     const PoConvertGuts* guts = action.guts();
     ASSERT_EQ(guts->getNumSceneViews(), 3);
     EXPECT_EQ(guts->getSceneView(0), outer);
@@ -54,18 +54,14 @@ TEST_F(SceneViewRecordTest, viewsAreRecordedAsMetOnWhatIsConvertedWithDistinctGr
 
     // A path apply records the views on the path and below it only; the
     // views of the apply before are forgotten.
-    auto* path = new SoPath(root);
+    const SoRef path(new SoPath(root.get()));
     path->append(2);
-    path->ref();
-    action.apply(path);
-    path->unref();
+    action.apply(path.get());
     ASSERT_EQ(action.guts()->getNumSceneViews(), 1);
     EXPECT_EQ(action.guts()->getSceneView(0), last);
     EXPECT_TRUE(action.guts()->getSceneViewGroup(0));
     EXPECT_EQ(action.guts()->getSceneViewGroup(1), nullptr);
   }
-
-  root->unref();
 }
 
 }  // namespace

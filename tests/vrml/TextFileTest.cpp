@@ -9,6 +9,7 @@
 #include "VrmlCheck.h"
 #include "VrmlFileFixture.h"
 #include "platform/scenar/Scenar.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "support/ToolkitTestSupport.h"
 
 namespace {
@@ -42,12 +43,12 @@ lines"] }
 }  // namespace
 
 TEST_F(TextFileTest, textsConvertToTextShapesBothParsersAccept) {
-  SoNode* scene = readNode(kScene);
+  SoRef scene = readNode(kScene);
   ASSERT_TRUE(scene);
   SoToVRML2Action action;
-  action.apply(scene);
+  action.apply(scene.get());
   const std::string path = writeFile(action.getVRML2SceneGraph(), "texts.wrl");
-  scene->unref();
+  scene.reset();
 
   const std::string text = contentsOf(path);
   std::size_t texts = 0;

@@ -4,27 +4,20 @@
 // graph into a file of it, and a check that references balance.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "platform/scenar/Scenar.h"
+#include "support/TestFolder.h"
 
 class VrmlFileFixture : public ::testing::Test {
+  TestFolder scratch_{"vrml"};  // made before folder refers to it
+
  protected:
-  void SetUp() override {
-    live = SoBase::getLiveCount();
-    folder = std::filesystem::temp_directory_path() /
-             ("plivexwin-vrml-" + std::to_string(getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override {
-    std::filesystem::remove_all(folder);
-    EXPECT_EQ(SoBase::getLiveCount(), live);
-  }
+  void SetUp() override { live = SoBase::getLiveCount(); }
+  void TearDown() override { EXPECT_EQ(SoBase::getLiveCount(), live); }
 
   // Writes node into the file name of the test's folder; returns its path.
   std::string writeFile(SoNode* node, const std::string& name) {
@@ -42,5 +35,5 @@ class VrmlFileFixture : public ::testing::Test {
   }
 
   long live = 0;
-  std::filesystem::path folder;
+  const std::filesystem::path& folder = scratch_.path();
 };

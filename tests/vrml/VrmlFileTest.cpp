@@ -9,6 +9,7 @@
 #include "VrmlCheck.h"
 #include "VrmlFileFixture.h"
 #include "platform/scenar/Scenar.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "support/ToolkitTestSupport.h"
 
 namespace {
@@ -70,10 +71,10 @@ SoNode* find(SoNode* root, const char* name) {
 }  // namespace
 
 TEST_F(VrmlFileTest, aWorldOfEveryNodeClassIsAcceptedByBothParsers) {
-  SoNode* world = readNode(kWorld);
+  SoRef world = readNode(kWorld);
   ASSERT_TRUE(world);
-  auto* sensor = static_cast<SoVRMLProximitySensor*>(find(world, "sensor"));
-  auto* follow = static_cast<SoVRMLTransform*>(find(world, "follow"));
+  auto* sensor = static_cast<SoVRMLProximitySensor*>(find(world.get(), "sensor"));
+  auto* follow = static_cast<SoVRMLTransform*>(find(world.get(), "follow"));
   ASSERT_TRUE(sensor && follow);
   sensor->center.connectFrom(&sensor->position_changed);
   follow->translation.connectFrom(&sensor->position_changed);
@@ -81,11 +82,11 @@ TEST_F(VrmlFileTest, aWorldOfEveryNodeClassIsAcceptedByBothParsers) {
   SbMatrix viewing;
   viewing.setTransform(SbVec3f(0.5f, 0.5f, 5), SbRotation(SbVec3f(1, 0, 0), -0.3f),
                        SbVec3f(1, 1, 1), SbRotation());
-  static_cast<SoVRMLTransform*>(find(world, "camera"))->setMatrix(viewing.inverse());
+  static_cast<SoVRMLTransform*>(find(world.get(), "camera"))->setMatrix(viewing.inverse());
 
-  const std::string good = writeFile(world, "world.wrl");
-  const std::string again = writeFile(world, "again.wrl");
-  world->unref();
+  const std::string good = writeFile(world.get(), "world.wrl");
+  const std::string again = writeFile(world.get(), "again.wrl");
+  world.reset();
   const std::string text = contentsOf(good);
   EXPECT_EQ(contentsOf(again), text);
   EXPECT_NE(text.find("size 3.4028235e+38 3.4028235e+38 3.4028235e+38"), std::string::npos);

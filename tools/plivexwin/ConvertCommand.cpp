@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/scenar/actions/SoSearchAction.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/nodes/SoGroup.h"
 #include "platform/scenar/vrml/SoVRMLBackground.h"
 #include "platform/scenar/vrml/SoVRMLGroup.h"
@@ -33,25 +34,19 @@ constexpr PictureSettings kDemoPicture{800, 800};
 constexpr const char* kDemoAxes =
     "linearX, linearY, decadesX, valuesY, radius, angles, days, events";
 
-struct Unref {
-  void operator()(SoNode* node) const { node->unref(); }
-};
-using HeldNode = std::unique_ptr<SoNode, Unref>;
-
 // The VRML97 world of root: what the action makes of it, on white paper as
 // `render` draws it. The paper is the program's, not the conversion's: it
 // goes beside the action's result, in a group of its own.
-HeldNode worldOf(SoNode* root, bool navigableFirstView) {
+SoRef<SoVRMLGroup> worldOf(SoNode* root, bool navigableFirstView) {
   PoToVRML2Action action;
   action.setFirstSceneViewSensitive(navigableFirstView ? 1 : 0);
   action.apply(root);
   auto* paper = new SoVRMLBackground;
   paper->skyColor.setValue(kPaperColor);
-  auto* world = new SoVRMLGroup;
-  world->ref();
+  SoRef world(new SoVRMLGroup);
   world->addChild(paper);
   world->addChild(action.getVRML2SceneGraph());
-  return HeldNode(world);
+  return world;
 }
 
 // How many scene views the world shows: each placed view has a proximity
@@ -68,13 +63,9 @@ int placedViewsIn(SoNode* world) {
   return count;
 }
 
-// Writes world to path and says so on out; false, with the reason on err.
-bool writeWorld(SoNode* world, const std::string& path, std::ostream& out, std::ostream& err) {
-  std::string error;
-  if (!SceneFile::writeNodes(std::span(&world, 1), path, error)) {
-    err << "plivexwin: " << error << '\n';
-    return false;
-  }
+// Writes world to path and says so on out; false, with the reason in error.
+bool writeWorld(SoNode* world, const std::string& path, std::ostream& out, std::string& error) {
+  if (!SceneFile::writeNodes(std::span(&world, 1), path, error)) return false;
   const int views = placedViewsIn(world);
   out << "wrote " << path << " (" << views << " scene view" << (views == 1 ? "" : "s")
       << " placed)\n";
@@ -131,12 +122,10 @@ int runConvert(std::span<char* const> args, std::ostream& out, std::ostream& err
 
   std::string error;
   const std::unique_ptr<SceneFile> scene = SceneFile::read(files[0], error);
-  if (!scene) {
-    err << "plivexwin: " << error << '\n';
-    return 1;
-  }
-  const HeldNode world = worldOf(scene->getRoot(), navigable);
-  return writeWorld(world.get(), files[1], out, err) ? 0 : 1;
+  if (!scene) return commandFailed(err, error);
+  const SoRef world = worldOf(scene->getRoot(), navigable);
+  if (!writeWorld(world.get(), files[1], out, error)) return commandFailed(err, error);
+  return 0;
 }
 
 std::string demoUsage() {
@@ -179,31 +168,20 @@ int runDemo(std::span<char* const> args, std::ostream& out, std::ostream& err) {
   const std::filesystem::path folder = args.empty() ? "." : args[0];
   std::error_code failure;
   std::filesystem::create_directories(folder, failure);
-  if (failure) {
-    err << "plivexwin: " << folder.string() << ": cannot make the folder: " << failure.message()
-        << '\n';
-    return 1;
-  }
+  if (failure)
+    return commandFailed(err, folder.string() + ": cannot make the folder: " + failure.message());
   std::string error;
   const std::unique_ptr<SceneFile> scene = SceneFile::readText(demoScene(), error);
-  if (!scene) {
-    err << "plivexwin: the demo's scene: " << error << '\n';
-    return 1;
-  }
-  const HeldNode world = worldOf(scene->getRoot(), false);
+  if (!scene) return commandFailed(err, "the demo's scene: " + error);
+  const SoRef world = worldOf(scene->getRoot(), false);
   const std::string scenePath = (folder / "demo.scn").string();
   const std::string worldPath = (folder / "demo.wrl").string();
-  if (!scene->write(scenePath, error)) {
-    err << "plivexwin: " << error << '\n';
-    return 1;
-  }
+  if (!scene->write(scenePath, error)) return commandFailed(err, error);
   out << "wrote " << scenePath << '\n';
-  if (!writeWorld(world.get(), worldPath, out, err)) return 1;
+  if (!writeWorld(world.get(), worldPath, out, error)) return commandFailed(err, error);
   const std::string picturePath = (folder / "demo.png").string();
-  if (!writePicture(scene->getRoot(), kDemoPicture, picturePath, {}, error)) {
-    err << "plivexwin: " << error << '\n';
-    return 1;
-  }
+  if (!writePicture(scene->getRoot(), kDemoPicture, picturePath, {}, error))
+    return commandFailed(err, error);
   out << "wrote " << picturePath << " (" << kDemoPicture.width << 'x' << kDemoPicture.height
       << ")\n";
   out << "Open " << worldPath

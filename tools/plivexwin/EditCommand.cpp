@@ -32,21 +32,15 @@ int runEditOfFile(std::span<char* const> args, std::istream& in, std::ostream& o
 
   std::string error;
   const std::unique_ptr<SceneFile> scene = SceneFile::read(std::string(path), error);
-  if (!scene) {
-    err << "plivexwin: " << error << '\n';
-    return 1;
-  }
+  if (!scene) return commandFailed(err, error);
   SoNode* node = scene->findNode(std::string(name));
-  if (!node) {
-    err << "plivexwin: " << path << ": no node named '" << name << "'\n";
-    return 1;
-  }
+  if (!node)
+    return commandFailed(err, std::string(path) + ": no node named '" + std::string(name) + "'");
   std::unique_ptr<EditorHarness> harness = openEditorOn(*node);
-  if (!harness) {
-    err << "plivexwin: node '" << name << "' is a " << node->getTypeId().getName().getString()
-        << ", which no editor edits\n";
-    return 1;
-  }
+  if (!harness)
+    return commandFailed(err, "node '" + std::string(name) + "' is a " +
+                                  node->getTypeId().getName().getString() +
+                                  ", which no editor edits");
   return Session(*harness, in, out, scene.get()).run();
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
-#include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <string_view>
+
+#include "editors/PoXtEditorKinds.h"
 
 class PoXtDialog;
 class SoNode;
@@ -11,12 +13,10 @@ class SoWinComponent;
 
 namespace plivexwin::cli {
 
-// A class level's element filter, as the program names it ("text", "linear").
-struct FilterLevel {
-  std::string_view name;
-  void (*set)(SoWinComponent& editor, uint32_t show, uint32_t hide);
-  void (*get)(const SoWinComponent& editor, uint32_t& show, uint32_t& hide);
-};
+// The kinds of editor `edit` opens and their class levels' filters: the
+// module's registry of editor kinds.
+using EditorKind = PoXtEditorKind;
+using FilterLevel = PoXtFilterLevel;
 
 // An editor opened for a session, with a node of its kind attached (a fresh
 // one, or one of a scene) and the editor shown. Owns the editor and a
@@ -48,19 +48,9 @@ class EditorHarness {
   const FilterLevel* findLevel(std::string_view name) const;
 };
 
-// A kind of editor `edit` opens: one row of the kinds table.
-struct EditorKind {
-  std::string_view name;
-  std::string_view summary;
-  FilterLevel levels[6];  // outermost level first, ended by a level without a name
-  // Opens the kind's editor on node, or on a fresh node when node is null;
-  // nullptr when node is not of the class the kind edits.
-  std::unique_ptr<EditorHarness> (*open)(std::span<const FilterLevel> levels, SoNode* node);
-
-  std::span<const FilterLevel> filterLevels() const;
-};
-
 std::span<const EditorKind> editorKinds();
+// What a kind opens: "PoXtLinearAxisEditor editing a PoLinearAxis".
+std::string summaryOf(const EditorKind& kind);
 // Initialises the node classes and opens an editor of kind; nullptr for an
 // unknown kind.
 std::unique_ptr<EditorHarness> openEditor(std::string_view kind);

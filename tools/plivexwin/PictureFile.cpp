@@ -36,43 +36,41 @@ SoOffscreenRenderer rendererFor(const PictureSettings& settings) {
 
 }  // namespace
 
-std::string refusalOf(const PictureSettings& settings) {
+bool canRender(const PictureSettings& settings, std::string& error) {
   constexpr int kLargest = SoOffscreenRenderer::kMaximumSide;
   const std::string what = "cannot render " + sizeText(settings.width, settings.height) + " in " +
                            sizeText(settings.columns, settings.rows) + " tiles: ";
   if (settings.width < 1 || settings.height < 1 || settings.width > kLargest ||
-      settings.height > kLargest)
-    return what + "each side takes 1 to " + std::to_string(kLargest) + " pixels";
-  if (const char* reason = rendererFor(settings).checkSettings()) return what + reason;
-  return "";
+      settings.height > kLargest) {
+    error = what + "each side takes 1 to " + std::to_string(kLargest) + " pixels";
+    return false;
+  }
+  if (const char* reason = rendererFor(settings).checkSettings()) {
+    error = what + reason;
+    return false;
+  }
+  return true;
 }
 
 bool writePicture(SoNode* scene, const PictureSettings& settings, const std::string& path,
                   const TileProgress& progress, std::string& error) {
-  error = refusalOf(settings);
-  if (!error.empty()) return false;
+  if (!canRender(settings, error)) return false;
   SoOffscreenRenderer renderer = rendererFor(settings);
   const RenderUnitMode mode(settings.renderUnit);
   PngWriter png;
-  if (!png.open(path, settings.width, settings.height)) {
-    error = png.error();
-    return false;
-  }
+  if (!png.open(path, settings.width, settings.height, error)) return false;
+  std::string rowError;  // why the writer stopped the render, if it did
   const bool rendered = renderer.render(
       scene,
-      [&png](int row, const unsigned char* rgba) {
-        return row == png.rowsWritten() && png.writeRow(rgba);
+      [&png, &rowError](int row, const unsigned char* rgba) {
+        return row == png.rowsWritten() && png.writeRow(rgba, rowError);
       },
       progress);
   if (!rendered) {
-    error = png.error().empty() ? path + ": the scene could not be rendered" : png.error();
+    error = rowError.empty() ? path + ": the scene could not be rendered" : rowError;
     return false;
   }
-  if (!png.finish()) {
-    error = png.error();
-    return false;
-  }
-  return true;
+  return png.finish(error);
 }
 
 }  // namespace plivexwin::cli

@@ -25,9 +25,10 @@ struct PictureSettings {
 // Told after each tile: how many are done, out of how many.
 using TileProgress = std::function<void(int done, int total)>;
 
-// Why settings cannot render (a side of 0 or above the renderer's largest,
-// tiles finer than the pixels), or an empty text.
-std::string refusalOf(const PictureSettings& settings);
+// Whether settings can render; false, with the reason in error, when they
+// cannot (a side of 0 or above the renderer's largest, tiles finer than the
+// pixels).
+bool canRender(const PictureSettings& settings, std::string& error);
 
 // Renders scene with SoOffscreenRenderer and streams its rows into a PNG file
 // at path, written through a new file renamed into place. False, with the

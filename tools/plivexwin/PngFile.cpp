@@ -123,55 +123,52 @@ void PngWriter::close() {
   file_.discard();
 }
 
-bool PngWriter::fail(const std::string& reason) {
-  error_ = path_ + ": " + reason;
+bool PngWriter::fail(const std::string& reason, std::string& error) {
+  error = path_ + ": " + reason;
   close();
   return false;
 }
 
-bool PngWriter::open(const std::string& path, int width, int height) {
+bool PngWriter::open(const std::string& path, int width, int height, std::string& error) {
   close();
   path_ = path;
   height_ = height;
   rows_ = 0;
-  error_.clear();
   if (width < 1 || height < 1 || width > int(PNG_USER_WIDTH_MAX / 4) ||
       height > int(PNG_USER_HEIGHT_MAX))
-    return fail("a PNG cannot be " + std::to_string(width) + "x" + std::to_string(height));
-  std::string error;
-  if (!file_.open(path, error)) {
-    error_ = error;
-    return false;
-  }
+    return fail("a PNG cannot be " + std::to_string(width) + "x" + std::to_string(height), error);
+  if (!file_.open(path, error)) return false;
   stream_ = std::fopen(file_.temporaryPath().c_str(), "wb");
-  if (!stream_) return fail("cannot write " + file_.temporaryPath() + ": " + std::strerror(errno));
+  if (!stream_)
+    return fail("cannot write " + file_.temporaryPath() + ": " + std::strerror(errno), error);
   png_ = std::make_unique<PngState>(false);
-  if (!png_->info) return fail("libpng cannot start a picture");
+  if (!png_->info) return fail("libpng cannot start a picture", error);
   if (!startWriting(png_->png, png_->info, stream_, png_uint_32(width), png_uint_32(height)))
-    return fail(reasonOf(png_->failure));
+    return fail(reasonOf(png_->failure), error);
   return true;
 }
 
-bool PngWriter::writeRow(const unsigned char* rgba) {
+bool PngWriter::writeRow(const unsigned char* rgba, std::string& error) {
   if (!png_) {
-    error_ = path_ + ": no picture is open";
+    error = path_ + ": no picture is open";
     return false;
   }
-  if (rows_ == height_) return fail("more than " + std::to_string(height_) + " rows");
-  if (!writeOneRow(png_->png, rgba)) return fail(reasonOf(png_->failure));
+  if (rows_ == height_) return fail("more than " + std::to_string(height_) + " rows", error);
+  if (!writeOneRow(png_->png, rgba)) return fail(reasonOf(png_->failure), error);
   ++rows_;
   return true;
 }
 
-bool PngWriter::finish() {
+bool PngWriter::finish(std::string& error) {
   if (!png_) {
-    error_ = path_ + ": no picture is open";
+    error = path_ + ": no picture is open";
     return false;
   }
   if (rows_ != height_)
     return fail("the picture ended after " + std::to_string(rows_) + " of " +
-                std::to_string(height_) + " rows");
-  if (!endWriting(png_->png, png_->info)) return fail(reasonOf(png_->failure));
+                    std::to_string(height_) + " rows",
+                error);
+  if (!endWriting(png_->png, png_->info)) return fail(reasonOf(png_->failure), error);
   png_.reset();
   std::FILE* stream = stream_;
   stream_ = nullptr;
@@ -179,14 +176,9 @@ bool PngWriter::finish() {
   const int savedErrno = errno;
   if (std::fclose(stream) != 0 || !flushed) {
     if (!flushed) errno = savedErrno;  // the first failure's reason
-    return fail("cannot write " + file_.temporaryPath() + ": " + std::strerror(errno));
+    return fail("cannot write " + file_.temporaryPath() + ": " + std::strerror(errno), error);
   }
-  std::string error;
-  if (!file_.commit(error)) {
-    error_ = error;
-    return false;
-  }
-  return true;
+  return file_.commit(error);
 }
 
 namespace {

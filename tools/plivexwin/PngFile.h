@@ -15,7 +15,8 @@ struct PngState;  // libpng's
 // Writes a PNG picture of 8-bit RGBA pixels a row at a time, top row first, so
 // that the picture never has to be in memory whole. The rows go to a new file
 // beside the path, renamed into place by finish(); a writer that fails, or
-// that goes before finish(), removes it and leaves the path as it was.
+// that goes before finish(), removes it and leaves the path as it was. A
+// failure's reason, told in error, starts with the path.
 class PngWriter {
  public:
   PngWriter();
@@ -24,21 +25,20 @@ class PngWriter {
   PngWriter& operator=(const PngWriter&) = delete;
 
   // Starts a width x height picture bound for path; false, with the reason
-  // in error(), when the file cannot be made or the size is not a PNG's.
-  bool open(const std::string& path, int width, int height);
-  // Writes the next row, width * 4 bytes; false, with the reason in error(),
+  // in error, when the file cannot be made or the size is not a PNG's.
+  bool open(const std::string& path, int width, int height, std::string& error);
+  // Writes the next row, width * 4 bytes; false, with the reason in error,
   // when it cannot (then nothing more is written).
-  bool writeRow(const unsigned char* rgba);
+  bool writeRow(const unsigned char* rgba, std::string& error);
   // Ends the picture, which must have all its rows, and puts it in place;
-  // false, with the reason in error(), when it cannot.
-  bool finish();
+  // false, with the reason in error, when it cannot.
+  bool finish(std::string& error);
 
   int rowsWritten() const { return rows_; }
-  // Why the last call failed, starting with the path.
-  const std::string& error() const { return error_; }
 
  private:
-  bool fail(const std::string& reason);
+  // Gives up the picture: false, with "PATH: reason" in error.
+  bool fail(const std::string& reason, std::string& error);
   void close();
 
   std::string path_;
@@ -47,7 +47,6 @@ class PngWriter {
   std::unique_ptr<PngState> png_;
   int height_ = 0;
   int rows_ = 0;
-  std::string error_;
 };
 
 // A picture read from a PNG file: width * height * 4 bytes of 8-bit RGBA,

@@ -31,15 +31,15 @@ std::optional<std::pair<int, int>> parseTimes(std::string_view text) {
   return std::pair(*a, *b);
 }
 
-// Reads text, an option's value, as "AxB" into a and b; false, with one line
-// on err, when it is not that. No text leaves a and b as they are.
+// Reads text, an option's value, as "AxB" into a and b; false, with the
+// reason in error, when it is not that. No text leaves a and b as they are.
 bool readTimes(const std::optional<std::string>& text, std::string_view option,
-               std::string_view example, int& a, int& b, std::ostream& err) {
+               std::string_view example, int& a, int& b, std::string& error) {
   if (!text) return true;
   const std::optional<std::pair<int, int>> pair = parseTimes(*text);
   if (!pair) {
-    err << "plivexwin: " << option << " '" << *text << "': not two whole numbers as " << example
-        << '\n';
+    error =
+        std::string(option) + " '" + *text + "': not two whole numbers as " + std::string(example);
     return false;
   }
   std::tie(a, b) = *pair;
@@ -113,16 +113,13 @@ int runRender(std::span<char* const> args, std::ostream& out, std::ostream& err,
 
   PictureSettings settings;
   settings.renderUnit = given.renderUnit;
-  if (!readTimes(given.size, "--size", "800x600", settings.width, settings.height, err) ||
-      !readTimes(given.tiles, "--tiles", "3x2", settings.columns, settings.rows, err))
-    return 1;
-  std::string error = refusalOf(settings);
+  std::string error;
   std::unique_ptr<SceneFile> scene;
-  if (error.empty()) scene = SceneFile::read(given.files[0], error);
-  if (!scene) {
-    err << "plivexwin: " << error << '\n';
-    return 1;
-  }
+  if (readTimes(given.size, "--size", "800x600", settings.width, settings.height, error) &&
+      readTimes(given.tiles, "--tiles", "3x2", settings.columns, settings.rows, error) &&
+      canRender(settings, error))
+    scene = SceneFile::read(given.files[0], error);
+  if (!scene) return commandFailed(err, error);
 
   bool shown = false;  // a progress line waits for its end
   TileProgress progress;
@@ -134,10 +131,7 @@ int runRender(std::span<char* const> args, std::ostream& out, std::ostream& err,
   const std::string& path = given.files[1];
   const bool written = writePicture(scene->getRoot(), settings, path, progress, error);
   if (shown) err << '\n';
-  if (!written) {
-    err << "plivexwin: " << error << '\n';
-    return 1;
-  }
+  if (!written) return commandFailed(err, error);
   out << "wrote " << path << " (" << settings.width << 'x' << settings.height << ", "
       << settings.columns << 'x' << settings.rows << " tiles"
       << (settings.renderUnit ? ", render-unit mode" : "") << ")\n";

@@ -68,10 +68,7 @@ int runScene(std::span<char* const> args, std::ostream& out, std::ostream& err) 
 
   std::string error;
   const std::unique_ptr<SceneFile> file = SceneFile::read(args[0], error);
-  if (!file) {
-    err << "plivexwin: " << error << '\n';
-    return 1;
-  }
+  if (!file) return commandFailed(err, error);
 
   SoSearchAction search;
   search.setType(PoBaseView::getClassTypeId(), TRUE);
@@ -86,10 +83,7 @@ int runScene(std::span<char* const> args, std::ostream& out, std::ostream& err) 
   out << "rendered " << render.getRenderLog().size() << " shapes\n";
 
   if (args.size() == 2) {
-    if (!file->write(args[1], error)) {
-      err << "plivexwin: " << error << '\n';
-      return 1;
-    }
+    if (!file->write(args[1], error)) return commandFailed(err, error);
     out << "wrote " << args[1] << '\n';
   }
   return 0;

@@ -28,11 +28,9 @@ void registerSceneClasses() {
 
 }  // namespace
 
-SceneFile::SceneFile(SoSeparator* root, std::string path) : root_(root), path_(std::move(path)) {
-  root_->ref();
-}
+SceneFile::SceneFile(SoSeparator* root, std::string path) : root_(root), path_(std::move(path)) {}
 
-SceneFile::~SceneFile() { root_->unref(); }
+SceneFile::~SceneFile() = default;
 
 std::unique_ptr<SceneFile> SceneFile::read(const std::string& path, std::string& error) {
   registerSceneClasses();
@@ -80,7 +78,7 @@ SoNode* findIn(SoNode* node, const SbName& name) {
 }  // namespace
 
 SoNode* SceneFile::findNode(const std::string& name) const {
-  return name.empty() ? nullptr : findIn(root_, SbName(name.c_str()));
+  return name.empty() ? nullptr : findIn(root_.get(), SbName(name.c_str()));
 }
 
 bool SceneFile::write(const std::string& path, std::string& error) const {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/scenar/basic/SoRef.h"
+
 class SoInput;
 class SoNode;
 class SoSeparator;
@@ -28,7 +30,7 @@ class SceneFile {
   SceneFile(const SceneFile&) = delete;
   SceneFile& operator=(const SceneFile&) = delete;
 
-  SoSeparator* getRoot() const { return root_; }
+  SoSeparator* getRoot() const { return root_.get(); }
   const std::string& getPath() const { return path_; }
 
   // The first node named name in traversal order, looking into groups and
@@ -50,7 +52,7 @@ class SceneFile {
   static std::unique_ptr<SceneFile> readFrom(SoInput& in, const std::string& path,
                                              std::string& error);
 
-  SoSeparator* root_;
+  SoRef<SoSeparator> root_;
   std::string path_;
 };
 

@@ -1,8 +1,9 @@
 #include "plivexwin/Session.h"
 
 #include <istream>
+#include <optional>
 #include <ostream>
-#include <stdexcept>
+#include <utility>
 
 #include "platform/scenar/fields/SoFieldData.h"
 #include "platform/scenar/nodes/SoNode.h"
@@ -16,32 +17,38 @@ namespace plivexwin::cli {
 
 struct Session::Command {
   std::string_view name;
-  void (Session::*run)(std::string_view args);
-  std::string_view arguments;
-  std::string_view help;  // lines after the first are indented under it
+  // Runs the command on the rest of its line; false, with the message of the
+  // session's error line in error, when it cannot.
+  bool (Session::*run)(std::string_view args, std::string& error);
+  std::string_view arguments;  // none: nothing may follow the name
+  std::string_view help;       // lines after the first are indented under it
 };
 
 namespace {
 
-// A command that cannot run; its message becomes the session's error line.
-class CommandError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-[[noreturn]] void fail(const std::string& message) { throw CommandError(message); }
+// A command that cannot run: false, with message in error.
+bool fail(std::string& error, std::string message) {
+  error = std::move(message);
+  return false;
+}
 
 std::string quote(std::string_view text) { return "'" + std::string(text) + "'"; }
 
-std::string_view requireWord(std::string_view& args, std::string_view what) {
+// Takes the next word of args; nothing, with the reason in error, when the
+// line has no more.
+std::optional<std::string_view> requireWord(std::string_view& args, std::string_view what,
+                                            std::string& error) {
   std::string_view word = takeWord(args);
-  if (word.empty()) fail("missing " + std::string(what));
+  if (word.empty()) {
+    error = "missing " + std::string(what);
+    return std::nullopt;
+  }
   return word;
 }
 
-void requireEnd(std::string_view args) {
+bool requireEnd(std::string_view args, std::string& error) {
   std::string_view extra = takeWord(args);
-  if (!extra.empty()) fail("unexpected " + quote(extra) + " at the end of the line");
+  return extra.empty() || fail(error, "unexpected " + quote(extra) + " at the end of the line");
 }
 
 std::string indexed(int index) { return "element " + std::to_string(index); }
@@ -64,23 +71,32 @@ std::string listWords(std::span<const Item> items, Word word) {
   return list;
 }
 
+// The value of the one word args holds; nothing, with the reason in error,
+// when it holds no word, more than one, or a word no choice has.
 template <typename Value, std::size_t N>
-Value chooseWord(std::string_view args, std::string_view what, const Choice<Value> (&choices)[N]) {
+std::optional<Value> chooseWord(std::string_view args, std::string_view what,
+                                const Choice<Value> (&choices)[N], std::string& error) {
   std::string known = listWords(std::span<const Choice<Value>>(choices),
                                 [](const Choice<Value>& choice) { return choice.word; });
   std::string_view word = takeWord(args);
-  if (word.empty()) fail("missing " + std::string(what) + " (" + known + ")");
-  requireEnd(args);
+  if (word.empty()) {
+    error = "missing " + std::string(what) + " (" + known + ")";
+    return std::nullopt;
+  }
+  if (!requireEnd(args, error)) return std::nullopt;
   for (const Choice<Value>& choice : choices)
     if (choice.word == word) return choice.value;
-  fail("unknown " + std::string(what) + " " + quote(word) + "; use " + known);
+  error = "unknown " + std::string(what) + " " + quote(word) + "; use " + known;
+  return std::nullopt;
 }
 
-uint32_t requireMask(std::string_view& args, std::string_view what) {
-  std::string_view word = requireWord(args, what);
-  std::optional<uint32_t> mask = parseMask(word);
-  if (!mask) fail(quote(word) + " is not a 32-bit mask (decimal or 0x hexadecimal)");
-  return *mask;
+std::optional<uint32_t> requireMask(std::string_view& args, std::string_view what,
+                                    std::string& error) {
+  const std::optional<std::string_view> word = requireWord(args, what, error);
+  if (!word) return std::nullopt;
+  std::optional<uint32_t> mask = parseMask(*word);
+  if (!mask) error = quote(*word) + " is not a 32-bit mask (decimal or 0x hexadecimal)";
+  return mask;
 }
 
 // Choices, sliders and toggles: the elements whose value a user picks.
@@ -91,37 +107,39 @@ bool holdsPickedValue(const PoXtElementData& element) {
          dynamic_cast<const PoXtToggleButtonData*>(&element);
 }
 
-// Gives the element the value word names, as a user can pick it.
-void setPickedValue(PoXtElementData& element, std::string_view word) {
+// Gives the element the value word names, as a user can pick it; false, with
+// the reason in error, when the element cannot take it.
+bool setPickedValue(PoXtElementData& element, std::string_view word, std::string& error) {
   if (auto* choice = dynamic_cast<PoXtChoiceButtonData*>(&element)) {
     std::optional<int> item = parseInt(word);
-    if (!item) fail(quote(word) + " is not an item index");
+    if (!item) return fail(error, quote(word) + " is not an item index");
     if (*item < 0 || *item >= choice->getNumItems())
-      fail("no item " + std::string(word) + " (items 0 to " +
-           std::to_string(choice->getNumItems() - 1) + ")");
+      return fail(error, "no item " + std::string(word) + " (items 0 to " +
+                             std::to_string(choice->getNumItems() - 1) + ")");
     choice->setSelectedItem(*item);
   } else if (auto* real = dynamic_cast<PoXtRealSliderData*>(&element)) {
     std::optional<float> value = parseReal(word);
-    if (!value) fail(quote(word) + " is not a number");
+    if (!value) return fail(error, quote(word) + " is not a number");
     float min, max;
     real->getLimit(min, max);
     if (*value < min || *value > max)
-      fail(std::string(word) + " is outside the slider's limits [" + formatNumber(min) + ", " +
-           formatNumber(max) + "]");
+      return fail(error, std::string(word) + " is outside the slider's limits [" +
+                             formatNumber(min) + ", " + formatNumber(max) + "]");
     real->setValue(*value);
   } else if (auto* integer = dynamic_cast<PoXtIntSliderData*>(&element)) {
     std::optional<int> value = parseInt(word);
-    if (!value) fail(quote(word) + " is not an integer");
+    if (!value) return fail(error, quote(word) + " is not an integer");
     int min, max;
     integer->getLimit(min, max);
     if (*value < min || *value > max)
-      fail(std::string(word) + " is outside the slider's limits [" + std::to_string(min) + ", " +
-           std::to_string(max) + "]");
+      return fail(error, std::string(word) + " is outside the slider's limits [" +
+                             std::to_string(min) + ", " + std::to_string(max) + "]");
     integer->setValue(*value);
   } else if (auto* toggle = dynamic_cast<PoXtToggleButtonData*>(&element)) {
-    if (word != "0" && word != "1") fail(quote(word) + " is not 0 or 1");
+    if (word != "0" && word != "1") return fail(error, quote(word) + " is not 0 or 1");
     toggle->setState(word == "1");
   }
+  return true;
 }
 
 // Replaces line breaks so that a message stays on its error line.
@@ -217,33 +235,43 @@ bool Session::execute(std::string_view line) {
 
   std::string_view args = line;
   std::string_view name = takeWord(args);
-  try {
-    const Command* found = nullptr;
-    for (const Command& command : commands())
-      if (command.name == name) found = &command;
-    if (!found) fail("unknown command " + quote(name));
-    (this->*found->run)(args);
-  } catch (const CommandError& error) {
-    out_ << "error: " << error.what() << '\n';
+  std::string error;
+  if (!runCommand(name, args, error)) {
+    out_ << "error: " << error << '\n';
     failed_ = true;
   }
   return !ended_;
 }
 
-int Session::elementIndex(std::string_view word) const {
-  std::optional<int> index = parseInt(word);
-  if (!index) fail(quote(word) + " is not an element index");
-  if (!harness_.dialog().get1Value(*index)) fail("no element at index " + std::string(word));
-  return *index;
+bool Session::runCommand(std::string_view name, std::string_view args, std::string& error) {
+  for (const Command& command : commands())
+    if (command.name == name)
+      return (!command.arguments.empty() || requireEnd(args, error)) &&
+             (this->*command.run)(args, error);
+  return fail(error, "unknown command " + quote(name));
 }
 
-void Session::show(std::string_view args) {
-  requireEnd(args);
+std::optional<int> Session::elementIndex(std::string_view& args, std::string& error) const {
+  const std::optional<std::string_view> word = requireWord(args, "element index", error);
+  if (!word) return std::nullopt;
+  const std::optional<int> index = parseInt(*word);
+  if (!index) {
+    error = quote(*word) + " is not an element index";
+    return std::nullopt;
+  }
+  if (!harness_.dialog().get1Value(*index)) {
+    error = "no element at index " + std::string(*word);
+    return std::nullopt;
+  }
+  return index;
+}
+
+bool Session::show(std::string_view, std::string&) {
   harness_.dialog().print(out_);
+  return true;
 }
 
-void Session::printNode(std::string_view args) {
-  requireEnd(args);
+bool Session::printNode(std::string_view, std::string&) {
   const SoNode& node = harness_.node();
   const SoFieldData* fields = node.getFieldData();
   for (int i = 0; fields && i < fields->getNumFields(); ++i) {
@@ -251,122 +279,134 @@ void Session::printNode(std::string_view args) {
     fields->getField(&node, i)->get(value);
     out_ << fields->getFieldName(i).getString() << ' ' << value.str() << '\n';
   }
+  return true;
 }
 
-void Session::set(std::string_view args) {
-  int index = elementIndex(requireWord(args, "element index"));
-  PoXtElementData& element = *harness_.dialog().get1Value(index);
+bool Session::set(std::string_view args, std::string& error) {
+  const std::optional<int> index = elementIndex(args, error);
+  if (!index) return false;
+  PoXtElementData& element = *harness_.dialog().get1Value(*index);
   if (auto* text = dynamic_cast<PoXtEditTextData*>(&element)) {
     // args starts with the blank after INDEX; all after that blank is the text.
-    if (args.empty()) fail("missing text");
+    if (args.empty()) return fail(error, "missing text");
     std::string value(args.substr(1));
     if (int limit = text->getNumCharToRead(); limit >= 0 && value.size() > std::size_t(limit))
       value.resize(std::size_t(limit));
     text->setString(SbString(std::move(value)));
   } else if (holdsPickedValue(element)) {
-    std::string_view word = requireWord(args, "value");
-    requireEnd(args);
-    setPickedValue(element, word);
+    const std::optional<std::string_view> word = requireWord(args, "value", error);
+    if (!word || !requireEnd(args, error) || !setPickedValue(element, *word, error)) return false;
   } else {
     std::string cannot =
-        indexed(index) + " is a " + element.getKindName() + ", which cannot be set";
-    fail(isPressable(element) ? cannot + "; use 'press'" : cannot);
+        indexed(*index) + " is a " + element.getKindName() + ", which cannot be set";
+    return fail(error, isPressable(element) ? cannot + "; use 'press'" : cannot);
   }
-  harness_.dialog().userChanged(index);
+  harness_.dialog().userChanged(*index);
+  return true;
 }
 
-void Session::press(std::string_view args) {
-  int index = elementIndex(requireWord(args, "element index"));
-  requireEnd(args);
-  const PoXtElementData& element = *harness_.dialog().get1Value(index);
+bool Session::press(std::string_view args, std::string& error) {
+  const std::optional<int> index = elementIndex(args, error);
+  if (!index || !requireEnd(args, error)) return false;
+  const PoXtElementData& element = *harness_.dialog().get1Value(*index);
   if (!isPressable(element))
-    fail(indexed(index) + " is a " + element.getKindName() +
-         ", which cannot be pressed; use 'set'");
-  harness_.dialog().userChanged(index);
+    return fail(error, indexed(*index) + " is a " + element.getKindName() +
+                           ", which cannot be pressed; use 'set'");
+  harness_.dialog().userChanged(*index);
+  return true;
 }
 
-void Session::frequency(std::string_view args) {
+bool Session::frequency(std::string_view args, std::string& error) {
   static constexpr Choice<EditorHarness::UpdateFrequency> kFrequencies[] = {
       {"continuous", EditorHarness::CONTINUOUS},
       {"after-accept", EditorHarness::AFTER_ACCEPT},
   };
-  harness_.setUpdateFrequency(chooseWord(args, "frequency", kFrequencies));
+  const auto frequency = chooseWord(args, "frequency", kFrequencies, error);
+  if (frequency) harness_.setUpdateFrequency(*frequency);
+  return frequency.has_value();
 }
 
-void Session::presentation(std::string_view args) {
+bool Session::presentation(std::string_view args, std::string& error) {
   static constexpr Choice<EditorHarness::Presentation> kPresentations[] = {
       {"folded", EditorHarness::FOLDED},
       {"unfolded", EditorHarness::UNFOLDED},
       {"without-toggles", EditorHarness::WITHOUT_TOGGLES},
   };
-  harness_.setPresentation(chooseWord(args, "presentation", kPresentations));
+  const auto presentation = chooseWord(args, "presentation", kPresentations, error);
+  if (presentation) harness_.setPresentation(*presentation);
+  return presentation.has_value();
 }
 
-void Session::filter(std::string_view args) {
-  std::string_view name = requireWord(args, "filter level");
-  const FilterLevel* level = harness_.findLevel(name);
+bool Session::filter(std::string_view args, std::string& error) {
+  const std::optional<std::string_view> name = requireWord(args, "filter level", error);
+  if (!name) return false;
+  const FilterLevel* level = harness_.findLevel(*name);
   if (!level) {
     std::string known =
         listWords(harness_.filterLevels(), [](const FilterLevel& each) { return each.name; });
-    fail("unknown filter level " + quote(name) + "; use " + known);
+    return fail(error, "unknown filter level " + quote(*name) + "; use " + known);
   }
-  uint32_t show = requireMask(args, "show mask");
-  uint32_t hide = requireMask(args, "hide mask");
-  requireEnd(args);
-  level->set(harness_.editor(), show, hide);
+  const std::optional<uint32_t> show = requireMask(args, "show mask", error);
+  if (!show) return false;
+  const std::optional<uint32_t> hide = requireMask(args, "hide mask", error);
+  if (!hide || !requireEnd(args, error)) return false;
+  level->set(harness_.editor(), *show, *hide);
+  return true;
 }
 
-void Session::app(std::string_view args) {
-  std::string_view name = requireWord(args, "field name");
+bool Session::app(std::string_view args, std::string& error) {
+  const std::optional<std::string_view> name = requireWord(args, "field name", error);
+  if (!name) return false;
   SoNode& node = harness_.node();
   const SoFieldData* fields = node.getFieldData();
-  const std::string wanted(name);
+  const std::string wanted(*name);
   SoField* field = nullptr;
   for (int i = 0; fields && i < fields->getNumFields() && !field; ++i)
     if (fields->getFieldName(i) == wanted.c_str()) field = fields->getField(&node, i);
-  if (!field) fail("the node has no field " + quote(name));
+  if (!field) return fail(error, "the node has no field " + quote(*name));
   std::string value(trimBlanks(args));
-  if (value.empty()) fail("missing value for field " + quote(name));
+  if (value.empty()) return fail(error, "missing value for field " + quote(*name));
   SbString reason;
   if (!field->set(value.c_str(), &reason)) {
-    std::string message = "bad value for field " + quote(name);
+    std::string message = "bad value for field " + quote(*name);
     if (!reason.isEmpty()) message += ": " + oneLine(reason.str());
-    fail(message);
+    return fail(error, message);
   }
+  return true;
 }
 
-void Session::hide(std::string_view args) {
-  requireEnd(args);
+bool Session::hide(std::string_view, std::string&) {
   harness_.editor().hide();
+  return true;
 }
 
-void Session::showEditor(std::string_view args) {
-  requireEnd(args);
+bool Session::showEditor(std::string_view, std::string&) {
   harness_.editor().show();
+  return true;
 }
 
-void Session::help(std::string_view args) {
-  requireEnd(args);
+bool Session::help(std::string_view, std::string&) {
   out_ << commandHelp();
+  return true;
 }
 
-void Session::quit(std::string_view args) {
-  requireEnd(args);
+bool Session::quit(std::string_view, std::string&) {
   ended_ = true;
+  return true;
 }
 
-void Session::save(std::string_view args) {
+bool Session::save(std::string_view args, std::string& error) {
   std::string path(trimBlanks(args));
   if (path.empty()) {
-    if (!scene_) fail("missing PATH: the node comes from no file");
+    if (!scene_) return fail(error, "missing PATH: the node comes from no file");
     path = scene_->getPath();
   }
-  std::string error;
   SoNode* node = &harness_.node();
   const bool written =
       scene_ ? scene_->write(path, error) : SceneFile::writeNodes(std::span(&node, 1), path, error);
-  if (!written) fail(oneLine(error));
+  if (!written) return fail(error, oneLine(error));
   out_ << "wrote " << path << '\n';
+  return true;
 }
 
 }  // namespace plivexwin::cli

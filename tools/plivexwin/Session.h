@@ -1,6 +1,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -33,21 +34,26 @@ class Session {
  private:
   struct Command;
   static std::span<const Command> commands();
+  // Runs the command called name on args; false, with the reason in error.
+  bool runCommand(std::string_view name, std::string_view args, std::string& error);
 
-  void show(std::string_view args);
-  void printNode(std::string_view args);
-  void set(std::string_view args);
-  void press(std::string_view args);
-  void frequency(std::string_view args);
-  void presentation(std::string_view args);
-  void filter(std::string_view args);
-  void app(std::string_view args);
-  void hide(std::string_view args);
-  void showEditor(std::string_view args);
-  void save(std::string_view args);
-  void help(std::string_view args);
-  void quit(std::string_view args);
-  int elementIndex(std::string_view word) const;
+  // The commands: false, with the reason in error, when one cannot run.
+  bool show(std::string_view args, std::string& error);
+  bool printNode(std::string_view args, std::string& error);
+  bool set(std::string_view args, std::string& error);
+  bool press(std::string_view args, std::string& error);
+  bool frequency(std::string_view args, std::string& error);
+  bool presentation(std::string_view args, std::string& error);
+  bool filter(std::string_view args, std::string& error);
+  bool app(std::string_view args, std::string& error);
+  bool hide(std::string_view args, std::string& error);
+  bool showEditor(std::string_view args, std::string& error);
+  bool save(std::string_view args, std::string& error);
+  bool help(std::string_view args, std::string& error);
+  bool quit(std::string_view args, std::string& error);
+  // Takes the element index that starts args; nothing, with the reason in
+  // error, when it is no index of the dialog.
+  std::optional<int> elementIndex(std::string_view& args, std::string& error) const;
 
   EditorHarness& harness_;
   std::istream& in_;

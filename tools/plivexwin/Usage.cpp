@@ -16,6 +16,11 @@ int usageError(std::ostream& err, std::string_view problem, const std::string& u
   return 2;
 }
 
+int commandFailed(std::ostream& err, std::string_view reason) {
+  err << "plivexwin: " << reason << '\n';
+  return 1;
+}
+
 std::string programUsage() {
   return "usage: plivexwin COMMAND [ARGUMENTS...]\n"
          "       plivexwin --help\n"
@@ -71,9 +76,9 @@ std::string editUsage() {
       "\n"
       "Kinds:\n";
   for (const EditorKind& kind : editorKinds()) {
-    text += "  " + std::string(kind.name) + "  " + std::string(kind.summary) + "\n";
+    text += "  " + std::string(kind.name) + "  " + summaryOf(kind) + "\n";
     text += "  " + std::string(kind.name.size(), ' ') + "  filter levels:";
-    for (const FilterLevel& level : kind.filterLevels()) text += " " + std::string(level.name);
+    for (const FilterLevel& level : kind.levels) text += " " + std::string(level.name);
     text += "\n";
   }
   text +=

@@ -1,8 +1,7 @@
 #include "editors/axis/PoXtAngularAxisEditor.h"
 
-#include "editors/axis/levels/AngularAxisLevel.h"
-#include "editors/framework/level/LevelSource.h"
+#include "editors/axis/detail/levels/AngularAxisLevel.h"
+#include "editors/detail/level/LevelSource.h"
 
-PO_XT_AXIS_LEVEL_SOURCE(PoXtAngularAxisEditor, PoXtAxisEditor, plivexwin::kAngularAxisLevel,
-                        setAngularAxisFilter, getAngularAxisFilter, angularFilter,
-                        angularSectionCount, angularFilterBuilt, angularElementsCallback)
+PO_XT_AXIS_LEVEL(PoXtAngularAxisEditor, plivexwin::kAngularAxisLevel, setAngularAxisFilter,
+                 angularElementsCallback)

@@ -12,7 +12,9 @@ class PoXtAngularAxisEditor : public PoXtAxisEditor {
   ~PoXtAngularAxisEditor() override = default;
 
   void setAngularAxisFilter(uint32_t show, uint32_t hide);
-  void getAngularAxisFilter(uint32_t& show, uint32_t& hide) const;
+  void getAngularAxisFilter(uint32_t& show, uint32_t& hide) const {
+    show = angularFilter.show, hide = angularFilter.hide;
+  }
 
  protected:
   const char* getDefaultWidgetName() const override { return "PoXtAngularAxisEditor"; }
@@ -30,5 +32,13 @@ class PoXtAngularAxisEditor : public PoXtAxisEditor {
   int angularFilterBuilt = 0;
 
  private:
+  // The steps every class level shares, and this level's own members named for them.
+  using Level = plivexwin::ClassLevel<PoXtAngularAxisEditor, PoXtAxisEditor>;
+  friend Level;
+  static constexpr PoXtLevelMembers<PoXtAngularAxisEditor> levelMembers{
+      .filter = &PoXtAngularAxisEditor::angularFilter,
+      .sectionCount = &PoXtAngularAxisEditor::angularSectionCount,
+      .filterBuilt = &PoXtAngularAxisEditor::angularFilterBuilt};
+
   static void angularElementsCallback(void* editor, PoXtDialogDataCB* record);
 };

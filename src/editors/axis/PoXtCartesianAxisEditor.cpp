@@ -1,8 +1,7 @@
 #include "editors/axis/PoXtCartesianAxisEditor.h"
 
-#include "editors/axis/levels/CartesianAxisLevel.h"
-#include "editors/framework/level/LevelSource.h"
+#include "editors/axis/detail/levels/CartesianAxisLevel.h"
+#include "editors/detail/level/LevelSource.h"
 
-PO_XT_AXIS_LEVEL_SOURCE(PoXtCartesianAxisEditor, PoXtAxisEditor, plivexwin::kCartesianAxisLevel,
-                        setCartesianAxisFilter, getCartesianAxisFilter, cartesianFilter,
-                        cartesianSectionCount, cartesianFilterBuilt, cartesianElementsCallback)
+PO_XT_AXIS_LEVEL(PoXtCartesianAxisEditor, plivexwin::kCartesianAxisLevel, setCartesianAxisFilter,
+                 cartesianElementsCallback)

@@ -8,7 +8,9 @@
 class PoXtCartesianAxisEditor : public PoXtAxisEditor {
  public:
   void setCartesianAxisFilter(uint32_t show, uint32_t hide);
-  void getCartesianAxisFilter(uint32_t& show, uint32_t& hide) const;
+  void getCartesianAxisFilter(uint32_t& show, uint32_t& hide) const {
+    show = cartesianFilter.show, hide = cartesianFilter.hide;
+  }
 
  protected:
   PoXtCartesianAxisEditor(HWND parent, const char* name, SbBool buildInsideParent);
@@ -31,5 +33,13 @@ class PoXtCartesianAxisEditor : public PoXtAxisEditor {
   int cartesianFilterBuilt = 0;
 
  private:
+  // The steps every class level shares, and this level's own members named for them.
+  using Level = plivexwin::ClassLevel<PoXtCartesianAxisEditor, PoXtAxisEditor>;
+  friend Level;
+  static constexpr PoXtLevelMembers<PoXtCartesianAxisEditor> levelMembers{
+      .filter = &PoXtCartesianAxisEditor::cartesianFilter,
+      .sectionCount = &PoXtCartesianAxisEditor::cartesianSectionCount,
+      .filterBuilt = &PoXtCartesianAxisEditor::cartesianFilterBuilt};
+
   static void cartesianElementsCallback(void* editor, PoXtDialogDataCB* record);
 };

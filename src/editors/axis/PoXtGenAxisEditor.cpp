@@ -1,8 +1,6 @@
 #include "editors/axis/PoXtGenAxisEditor.h"
 
-#include "editors/axis/levels/GenAxisLevel.h"
-#include "editors/framework/level/LevelSource.h"
+#include "editors/axis/detail/levels/GenAxisLevel.h"
+#include "editors/detail/level/LevelSource.h"
 
-PO_XT_AXIS_LEVEL_SOURCE(PoXtGenAxisEditor, PoXtCartesianAxisEditor, plivexwin::kGenAxisLevel,
-                        setGenAxisFilter, getGenAxisFilter, genFilter, genSectionCount,
-                        genFilterBuilt, genElementsCallback)
+PO_XT_AXIS_LEVEL(PoXtGenAxisEditor, plivexwin::kGenAxisLevel, setGenAxisFilter, genElementsCallback)

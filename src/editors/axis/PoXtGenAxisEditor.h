@@ -13,7 +13,9 @@ class PoXtGenAxisEditor : public PoXtCartesianAxisEditor {
   ~PoXtGenAxisEditor() override = default;
 
   void setGenAxisFilter(uint32_t show, uint32_t hide);
-  void getGenAxisFilter(uint32_t& show, uint32_t& hide) const;
+  void getGenAxisFilter(uint32_t& show, uint32_t& hide) const {
+    show = genFilter.show, hide = genFilter.hide;
+  }
 
  protected:
   const char* getDefaultWidgetName() const override { return "PoXtGenAxisEditor"; }
@@ -33,5 +35,13 @@ class PoXtGenAxisEditor : public PoXtCartesianAxisEditor {
   int genFilterBuilt = 0;
 
  private:
+  // The steps every class level shares, and this level's own members named for them.
+  using Level = plivexwin::ClassLevel<PoXtGenAxisEditor, PoXtCartesianAxisEditor>;
+  friend Level;
+  static constexpr PoXtLevelMembers<PoXtGenAxisEditor> levelMembers{
+      .filter = &PoXtGenAxisEditor::genFilter,
+      .sectionCount = &PoXtGenAxisEditor::genSectionCount,
+      .filterBuilt = &PoXtGenAxisEditor::genFilterBuilt};
+
   static void genElementsCallback(void* editor, PoXtDialogDataCB* record);
 };

@@ -1,8 +1,7 @@
 #include "editors/axis/PoXtLinearAxisEditor.h"
 
-#include "editors/axis/levels/LinearAxisLevel.h"
-#include "editors/framework/level/LevelSource.h"
+#include "editors/axis/detail/levels/LinearAxisLevel.h"
+#include "editors/detail/level/LevelSource.h"
 
-PO_XT_AXIS_LEVEL_SOURCE(PoXtLinearAxisEditor, PoXtCartesianAxisEditor, plivexwin::kLinearAxisLevel,
-                        setLinearAxisFilter, getLinearAxisFilter, linearFilter, linearSectionCount,
-                        linearFilterBuilt, linearElementsCallback)
+PO_XT_AXIS_LEVEL(PoXtLinearAxisEditor, plivexwin::kLinearAxisLevel, setLinearAxisFilter,
+                 linearElementsCallback)

@@ -12,7 +12,9 @@ class PoXtLinearAxisEditor : public PoXtCartesianAxisEditor {
   ~PoXtLinearAxisEditor() override = default;
 
   void setLinearAxisFilter(uint32_t show, uint32_t hide);
-  void getLinearAxisFilter(uint32_t& show, uint32_t& hide) const;
+  void getLinearAxisFilter(uint32_t& show, uint32_t& hide) const {
+    show = linearFilter.show, hide = linearFilter.hide;
+  }
 
  protected:
   const char* getDefaultWidgetName() const override { return "PoXtLinearAxisEditor"; }
@@ -32,5 +34,13 @@ class PoXtLinearAxisEditor : public PoXtCartesianAxisEditor {
   int linearFilterBuilt = 0;
 
  private:
+  // The steps every class level shares, and this level's own members named for them.
+  using Level = plivexwin::ClassLevel<PoXtLinearAxisEditor, PoXtCartesianAxisEditor>;
+  friend Level;
+  static constexpr PoXtLevelMembers<PoXtLinearAxisEditor> levelMembers{
+      .filter = &PoXtLinearAxisEditor::linearFilter,
+      .sectionCount = &PoXtLinearAxisEditor::linearSectionCount,
+      .filterBuilt = &PoXtLinearAxisEditor::linearFilterBuilt};
+
   static void linearElementsCallback(void* editor, PoXtDialogDataCB* record);
 };

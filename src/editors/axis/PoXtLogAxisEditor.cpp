@@ -1,8 +1,6 @@
 #include "editors/axis/PoXtLogAxisEditor.h"
 
-#include "editors/axis/levels/LogAxisLevel.h"
-#include "editors/framework/level/LevelSource.h"
+#include "editors/axis/detail/levels/LogAxisLevel.h"
+#include "editors/detail/level/LevelSource.h"
 
-PO_XT_AXIS_LEVEL_SOURCE(PoXtLogAxisEditor, PoXtCartesianAxisEditor, plivexwin::kLogAxisLevel,
-                        setLogAxisFilter, getLogAxisFilter, logFilter, logSectionCount,
-                        logFilterBuilt, logElementsCallback)
+PO_XT_AXIS_LEVEL(PoXtLogAxisEditor, plivexwin::kLogAxisLevel, setLogAxisFilter, logElementsCallback)

@@ -12,7 +12,9 @@ class PoXtLogAxisEditor : public PoXtCartesianAxisEditor {
   ~PoXtLogAxisEditor() override = default;
 
   void setLogAxisFilter(uint32_t show, uint32_t hide);
-  void getLogAxisFilter(uint32_t& show, uint32_t& hide) const;
+  void getLogAxisFilter(uint32_t& show, uint32_t& hide) const {
+    show = logFilter.show, hide = logFilter.hide;
+  }
 
  protected:
   const char* getDefaultWidgetName() const override { return "PoXtLogAxisEditor"; }
@@ -32,5 +34,13 @@ class PoXtLogAxisEditor : public PoXtCartesianAxisEditor {
   int logFilterBuilt = 0;
 
  private:
+  // The steps every class level shares, and this level's own members named for them.
+  using Level = plivexwin::ClassLevel<PoXtLogAxisEditor, PoXtCartesianAxisEditor>;
+  friend Level;
+  static constexpr PoXtLevelMembers<PoXtLogAxisEditor> levelMembers{
+      .filter = &PoXtLogAxisEditor::logFilter,
+      .sectionCount = &PoXtLogAxisEditor::logSectionCount,
+      .filterBuilt = &PoXtLogAxisEditor::logFilterBuilt};
+
   static void logElementsCallback(void* editor, PoXtDialogDataCB* record);
 };

@@ -1,8 +1,7 @@
 #include "editors/axis/PoXtPolarAxisEditor.h"
 
-#include "editors/axis/levels/PolarAxisLevel.h"
-#include "editors/framework/level/LevelSource.h"
+#include "editors/axis/detail/levels/PolarAxisLevel.h"
+#include "editors/detail/level/LevelSource.h"
 
-PO_XT_AXIS_LEVEL_SOURCE(PoXtPolarAxisEditor, PoXtAxisEditor, plivexwin::kPolarAxisLevel,
-                        setPolarAxisFilter, getPolarAxisFilter, polarFilter, polarSectionCount,
-                        polarFilterBuilt, polarElementsCallback)
+PO_XT_AXIS_LEVEL(PoXtPolarAxisEditor, plivexwin::kPolarAxisLevel, setPolarAxisFilter,
+                 polarElementsCallback)

@@ -8,7 +8,9 @@
 class PoXtPolarAxisEditor : public PoXtAxisEditor {
  public:
   void setPolarAxisFilter(uint32_t show, uint32_t hide);
-  void getPolarAxisFilter(uint32_t& show, uint32_t& hide) const;
+  void getPolarAxisFilter(uint32_t& show, uint32_t& hide) const {
+    show = polarFilter.show, hide = polarFilter.hide;
+  }
 
  protected:
   PoXtPolarAxisEditor(HWND parent, const char* name, SbBool buildInsideParent);
@@ -29,5 +31,13 @@ class PoXtPolarAxisEditor : public PoXtAxisEditor {
   int polarFilterBuilt = 0;
 
  private:
+  // The steps every class level shares, and this level's own members named for them.
+  using Level = plivexwin::ClassLevel<PoXtPolarAxisEditor, PoXtAxisEditor>;
+  friend Level;
+  static constexpr PoXtLevelMembers<PoXtPolarAxisEditor> levelMembers{
+      .filter = &PoXtPolarAxisEditor::polarFilter,
+      .sectionCount = &PoXtPolarAxisEditor::polarSectionCount,
+      .filterBuilt = &PoXtPolarAxisEditor::polarFilterBuilt};
+
   static void polarElementsCallback(void* editor, PoXtDialogDataCB* record);
 };

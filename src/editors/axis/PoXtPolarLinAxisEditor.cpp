@@ -1,8 +1,7 @@
 #include "editors/axis/PoXtPolarLinAxisEditor.h"
 
-#include "editors/axis/levels/PolarLinAxisLevel.h"
-#include "editors/framework/level/LevelSource.h"
+#include "editors/axis/detail/levels/PolarLinAxisLevel.h"
+#include "editors/detail/level/LevelSource.h"
 
-PO_XT_AXIS_LEVEL_SOURCE(PoXtPolarLinAxisEditor, PoXtPolarAxisEditor, plivexwin::kPolarLinAxisLevel,
-                        setPolarLinAxisFilter, getPolarLinAxisFilter, polarLinFilter,
-                        polarLinSectionCount, polarLinFilterBuilt, polarLinElementsCallback)
+PO_XT_AXIS_LEVEL(PoXtPolarLinAxisEditor, plivexwin::kPolarLinAxisLevel, setPolarLinAxisFilter,
+                 polarLinElementsCallback)

@@ -12,7 +12,9 @@ class PoXtPolarLinAxisEditor : public PoXtPolarAxisEditor {
   ~PoXtPolarLinAxisEditor() override = default;
 
   void setPolarLinAxisFilter(uint32_t show, uint32_t hide);
-  void getPolarLinAxisFilter(uint32_t& show, uint32_t& hide) const;
+  void getPolarLinAxisFilter(uint32_t& show, uint32_t& hide) const {
+    show = polarLinFilter.show, hide = polarLinFilter.hide;
+  }
 
  protected:
   const char* getDefaultWidgetName() const override { return "PoXtPolarLinAxisEditor"; }
@@ -32,5 +34,13 @@ class PoXtPolarLinAxisEditor : public PoXtPolarAxisEditor {
   int polarLinFilterBuilt = 0;
 
  private:
+  // The steps every class level shares, and this level's own members named for them.
+  using Level = plivexwin::ClassLevel<PoXtPolarLinAxisEditor, PoXtPolarAxisEditor>;
+  friend Level;
+  static constexpr PoXtLevelMembers<PoXtPolarLinAxisEditor> levelMembers{
+      .filter = &PoXtPolarLinAxisEditor::polarLinFilter,
+      .sectionCount = &PoXtPolarLinAxisEditor::polarLinSectionCount,
+      .filterBuilt = &PoXtPolarLinAxisEditor::polarLinFilterBuilt};
+
   static void polarLinElementsCallback(void* editor, PoXtDialogDataCB* record);
 };

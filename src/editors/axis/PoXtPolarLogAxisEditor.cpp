@@ -1,8 +1,7 @@
 #include "editors/axis/PoXtPolarLogAxisEditor.h"
 
-#include "editors/axis/levels/PolarLogAxisLevel.h"
-#include "editors/framework/level/LevelSource.h"
+#include "editors/axis/detail/levels/PolarLogAxisLevel.h"
+#include "editors/detail/level/LevelSource.h"
 
-PO_XT_AXIS_LEVEL_SOURCE(PoXtPolarLogAxisEditor, PoXtPolarAxisEditor, plivexwin::kPolarLogAxisLevel,
-                        setPolarLogAxisFilter, getPolarLogAxisFilter, polarLogFilter,
-                        polarLogSectionCount, polarLogFilterBuilt, polarLogElementsCallback)
+PO_XT_AXIS_LEVEL(PoXtPolarLogAxisEditor, plivexwin::kPolarLogAxisLevel, setPolarLogAxisFilter,
+                 polarLogElementsCallback)

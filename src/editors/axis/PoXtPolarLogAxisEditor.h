@@ -12,7 +12,9 @@ class PoXtPolarLogAxisEditor : public PoXtPolarAxisEditor {
   ~PoXtPolarLogAxisEditor() override = default;
 
   void setPolarLogAxisFilter(uint32_t show, uint32_t hide);
-  void getPolarLogAxisFilter(uint32_t& show, uint32_t& hide) const;
+  void getPolarLogAxisFilter(uint32_t& show, uint32_t& hide) const {
+    show = polarLogFilter.show, hide = polarLogFilter.hide;
+  }
 
  protected:
   const char* getDefaultWidgetName() const override { return "PoXtPolarLogAxisEditor"; }
@@ -32,5 +34,13 @@ class PoXtPolarLogAxisEditor : public PoXtPolarAxisEditor {
   int polarLogFilterBuilt = 0;
 
  private:
+  // The steps every class level shares, and this level's own members named for them.
+  using Level = plivexwin::ClassLevel<PoXtPolarLogAxisEditor, PoXtPolarAxisEditor>;
+  friend Level;
+  static constexpr PoXtLevelMembers<PoXtPolarLogAxisEditor> levelMembers{
+      .filter = &PoXtPolarLogAxisEditor::polarLogFilter,
+      .sectionCount = &PoXtPolarLogAxisEditor::polarLogSectionCount,
+      .filterBuilt = &PoXtPolarLogAxisEditor::polarLogFilterBuilt};
+
   static void polarLogElementsCallback(void* editor, PoXtDialogDataCB* record);
 };

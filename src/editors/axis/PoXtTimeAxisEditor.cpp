@@ -1,8 +1,7 @@
 #include "editors/axis/PoXtTimeAxisEditor.h"
 
-#include "editors/axis/levels/TimeAxisLevel.h"
-#include "editors/framework/level/LevelSource.h"
+#include "editors/axis/detail/levels/TimeAxisLevel.h"
+#include "editors/detail/level/LevelSource.h"
 
-PO_XT_AXIS_LEVEL_SOURCE(PoXtTimeAxisEditor, PoXtAxisEditor, plivexwin::kTimeAxisLevel,
-                        setTimeAxisFilter, getTimeAxisFilter, timeFilter, timeSectionCount,
-                        timeFilterBuilt, timeElementsCallback)
+PO_XT_AXIS_LEVEL(PoXtTimeAxisEditor, plivexwin::kTimeAxisLevel, setTimeAxisFilter,
+                 timeElementsCallback)

@@ -13,7 +13,9 @@ class PoXtTimeAxisEditor : public PoXtAxisEditor {
   ~PoXtTimeAxisEditor() override = default;
 
   void setTimeAxisFilter(uint32_t show, uint32_t hide);
-  void getTimeAxisFilter(uint32_t& show, uint32_t& hide) const;
+  void getTimeAxisFilter(uint32_t& show, uint32_t& hide) const {
+    show = timeFilter.show, hide = timeFilter.hide;
+  }
 
  protected:
   const char* getDefaultWidgetName() const override { return "PoXtTimeAxisEditor"; }
@@ -31,5 +33,13 @@ class PoXtTimeAxisEditor : public PoXtAxisEditor {
   int timeFilterBuilt = 0;
 
  private:
+  // The steps every class level shares, and this level's own members named for them.
+  using Level = plivexwin::ClassLevel<PoXtTimeAxisEditor, PoXtAxisEditor>;
+  friend Level;
+  static constexpr PoXtLevelMembers<PoXtTimeAxisEditor> levelMembers{
+      .filter = &PoXtTimeAxisEditor::timeFilter,
+      .sectionCount = &PoXtTimeAxisEditor::timeSectionCount,
+      .filterBuilt = &PoXtTimeAxisEditor::timeFilterBuilt};
+
   static void timeElementsCallback(void* editor, PoXtDialogDataCB* record);
 };

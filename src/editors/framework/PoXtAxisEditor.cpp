@@ -1,7 +1,7 @@
 #include "editors/framework/PoXtAxisEditor.h"
 
-#include "editors/framework/level/AxisBaseLevel.h"
-#include "editors/framework/level/LevelSteps.h"
+#include "editors/detail/level/AxisBaseLevel.h"
+#include "editors/detail/level/LevelSteps.h"
 
 using Steps = plivexwin::LevelSteps<PoXtAxisEditor>;
 using plivexwin::kAxisBaseLevel;

@@ -4,6 +4,7 @@
 
 #include "editors/framework/PoXtEditorBase.h"
 #include "editors/framework/PoXtElementFilter.h"
+#include "editors/framework/PoXtLevelMembers.h"
 
 class PoAxis;
 namespace plivexwin {

@@ -1,6 +1,6 @@
 #include "editors/framework/PoXtEditorBase.h"
 
-#include "editors/framework/level/LevelSteps.h"
+#include "editors/detail/level/LevelSteps.h"
 #include "platform/plivex/PoAxis.h"
 #include "platform/plivex/PoLegend.h"
 #include "platform/scenar/sensors/SoCallbackList.h"

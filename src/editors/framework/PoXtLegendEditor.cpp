@@ -1,7 +1,7 @@
 #include "editors/framework/PoXtLegendEditor.h"
 
-#include "editors/framework/level/LegendBaseLevel.h"
-#include "editors/framework/level/LevelSteps.h"
+#include "editors/detail/level/LegendBaseLevel.h"
+#include "editors/detail/level/LevelSteps.h"
 
 using Steps = plivexwin::LevelSteps<PoXtLegendEditor>;
 using plivexwin::kLegendBaseLevel;

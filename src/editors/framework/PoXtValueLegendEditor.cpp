@@ -1,8 +1,7 @@
 #include "editors/framework/PoXtValueLegendEditor.h"
 
-#include "editors/framework/level/LevelSource.h"
-#include "editors/framework/level/ValueLegendLevel.h"
+#include "editors/detail/level/LevelSource.h"
+#include "editors/detail/level/ValueLegendLevel.h"
 
-PO_XT_LEGEND_LEVEL_SOURCE(PoXtValueLegendEditor, PoXtLegendEditor, plivexwin::kValueLegendLevel,
-                          setValueLegendFilter, getValueLegendFilter, valueLegendFilter,
-                          valueSectionCount, valueLegendFilterBuilt, valueElementsCallback)
+PO_XT_LEGEND_LEVEL(PoXtValueLegendEditor, plivexwin::kValueLegendLevel, setValueLegendFilter,
+                   valueElementsCallback)

@@ -10,7 +10,9 @@ class PoXtValueLegendEditor : public PoXtLegendEditor {
   ~PoXtValueLegendEditor() override = default;
 
   void setValueLegendFilter(uint32_t show, uint32_t hide);
-  void getValueLegendFilter(uint32_t& show, uint32_t& hide) const;
+  void getValueLegendFilter(uint32_t& show, uint32_t& hide) const {
+    show = valueLegendFilter.show, hide = valueLegendFilter.hide;
+  }
 
  protected:
   explicit PoXtValueLegendEditor(HWND parent = nullptr, const char* name = nullptr,
@@ -31,5 +33,13 @@ class PoXtValueLegendEditor : public PoXtLegendEditor {
   int valueLegendFilterBuilt = 0;
 
  private:
+  // The steps every class level shares, and this level's own members named for them.
+  using Level = plivexwin::ClassLevel<PoXtValueLegendEditor, PoXtLegendEditor>;
+  friend Level;
+  static constexpr PoXtLevelMembers<PoXtValueLegendEditor> levelMembers{
+      .filter = &PoXtValueLegendEditor::valueLegendFilter,
+      .sectionCount = &PoXtValueLegendEditor::valueSectionCount,
+      .filterBuilt = &PoXtValueLegendEditor::valueLegendFilterBuilt};
+
   static void valueElementsCallback(void* editor, PoXtDialogDataCB* record);
 };

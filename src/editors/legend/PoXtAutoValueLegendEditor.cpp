@@ -1,9 +1,7 @@
 #include "editors/legend/PoXtAutoValueLegendEditor.h"
 
-#include "editors/framework/level/LevelSource.h"
-#include "editors/legend/levels/AutoValueLegendLevel.h"
+#include "editors/detail/level/LevelSource.h"
+#include "editors/legend/detail/levels/AutoValueLegendLevel.h"
 
-PO_XT_LEGEND_LEVEL_SOURCE(PoXtAutoValueLegendEditor, PoXtValueLegendEditor,
-                          plivexwin::kAutoValueLegendLevel, setAutoValueLegendFilter,
-                          getAutoValueLegendFilter, autoValueLegendFilter, autoValueSectionCount,
-                          autoValueLegendFilterBuilt, autoValueElementsCallback)
+PO_XT_LEGEND_LEVEL(PoXtAutoValueLegendEditor, plivexwin::kAutoValueLegendLevel,
+                   setAutoValueLegendFilter, autoValueElementsCallback)

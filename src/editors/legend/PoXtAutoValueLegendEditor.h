@@ -10,7 +10,9 @@ class PoXtAutoValueLegendEditor : public PoXtValueLegendEditor {
   ~PoXtAutoValueLegendEditor() override = default;
 
   void setAutoValueLegendFilter(uint32_t show, uint32_t hide);
-  void getAutoValueLegendFilter(uint32_t& show, uint32_t& hide) const;
+  void getAutoValueLegendFilter(uint32_t& show, uint32_t& hide) const {
+    show = autoValueLegendFilter.show, hide = autoValueLegendFilter.hide;
+  }
 
  protected:
   explicit PoXtAutoValueLegendEditor(HWND parent = nullptr, const char* name = nullptr,
@@ -33,5 +35,13 @@ class PoXtAutoValueLegendEditor : public PoXtValueLegendEditor {
   int autoValueLegendFilterBuilt = 0;
 
  private:
+  // The steps every class level shares, and this level's own members named for them.
+  using Level = plivexwin::ClassLevel<PoXtAutoValueLegendEditor, PoXtValueLegendEditor>;
+  friend Level;
+  static constexpr PoXtLevelMembers<PoXtAutoValueLegendEditor> levelMembers{
+      .filter = &PoXtAutoValueLegendEditor::autoValueLegendFilter,
+      .sectionCount = &PoXtAutoValueLegendEditor::autoValueSectionCount,
+      .filterBuilt = &PoXtAutoValueLegendEditor::autoValueLegendFilterBuilt};
+
   static void autoValueElementsCallback(void* editor, PoXtDialogDataCB* record);
 };

@@ -12,7 +12,9 @@ class PoXtItemLegendEditor : public PoXtLegendEditor {
   ~PoXtItemLegendEditor() override = default;
 
   void setItemLegendFilter(uint32_t show, uint32_t hide);
-  void getItemLegendFilter(uint32_t& show, uint32_t& hide) const;
+  void getItemLegendFilter(uint32_t& show, uint32_t& hide) const {
+    show = itemLegendFilter.show, hide = itemLegendFilter.hide;
+  }
 
  protected:
   const char* getDefaultWidgetName() const override { return "PoXtItemLegendEditor"; }
@@ -30,5 +32,13 @@ class PoXtItemLegendEditor : public PoXtLegendEditor {
   int itemLegendFilterBuilt = 0;
 
  private:
+  // The steps every class level shares, and this level's own members named for them.
+  using Level = plivexwin::ClassLevel<PoXtItemLegendEditor, PoXtLegendEditor>;
+  friend Level;
+  static constexpr PoXtLevelMembers<PoXtItemLegendEditor> levelMembers{
+      .filter = &PoXtItemLegendEditor::itemLegendFilter,
+      .sectionCount = &PoXtItemLegendEditor::itemSectionCount,
+      .filterBuilt = &PoXtItemLegendEditor::itemLegendFilterBuilt};
+
   static void itemElementsCallback(void* editor, PoXtDialogDataCB* record);
 };

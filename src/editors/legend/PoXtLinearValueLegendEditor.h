@@ -11,7 +11,9 @@ class PoXtLinearValueLegendEditor : public PoXtAutoValueLegendEditor {
   ~PoXtLinearValueLegendEditor() override = default;
 
   void setLinearValueLegendFilter(uint32_t show, uint32_t hide);
-  void getLinearValueLegendFilter(uint32_t& show, uint32_t& hide) const;
+  void getLinearValueLegendFilter(uint32_t& show, uint32_t& hide) const {
+    show = linearValueLegendFilter.show, hide = linearValueLegendFilter.hide;
+  }
 
  protected:
   const char* getDefaultWidgetName() const override { return "PoXtLinearValueLegendEditor"; }
@@ -31,5 +33,13 @@ class PoXtLinearValueLegendEditor : public PoXtAutoValueLegendEditor {
   int linearValueLegendFilterBuilt = 0;
 
  private:
+  // The steps every class level shares, and this level's own members named for them.
+  using Level = plivexwin::ClassLevel<PoXtLinearValueLegendEditor, PoXtAutoValueLegendEditor>;
+  friend Level;
+  static constexpr PoXtLevelMembers<PoXtLinearValueLegendEditor> levelMembers{
+      .filter = &PoXtLinearValueLegendEditor::linearValueLegendFilter,
+      .sectionCount = &PoXtLinearValueLegendEditor::linearValueSectionCount,
+      .filterBuilt = &PoXtLinearValueLegendEditor::linearValueLegendFilterBuilt};
+
   static void linearValueElementsCallback(void* editor, PoXtDialogDataCB* record);
 };

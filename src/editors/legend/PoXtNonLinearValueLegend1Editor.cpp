@@ -1,10 +1,7 @@
 #include "editors/legend/PoXtNonLinearValueLegend1Editor.h"
 
-#include "editors/framework/level/LevelSource.h"
-#include "editors/legend/levels/NonLinearValueLegendLevels.h"
+#include "editors/detail/level/LevelSource.h"
+#include "editors/legend/detail/levels/NonLinearValueLegendLevels.h"
 
-PO_XT_LEGEND_LEVEL_SOURCE(PoXtNonLinearValueLegend1Editor, PoXtAutoValueLegendEditor,
-                          plivexwin::kNonLinearValueLegend1Level, setNonLinearValueLegend1Filter,
-                          getNonLinearValueLegend1Filter, nonLinearValueLegendFilter,
-                          nonLinearValueSectionCount, nonLinearValueLegendFilterBuilt,
-                          nonLinearValueElementsCallback)
+PO_XT_LEGEND_LEVEL(PoXtNonLinearValueLegend1Editor, plivexwin::kNonLinearValueLegend1Level,
+                   setNonLinearValueLegend1Filter, nonLinearValueElementsCallback)

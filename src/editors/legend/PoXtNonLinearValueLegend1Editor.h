@@ -1,6 +1,5 @@
 #pragma once
 
-#include "editors/legend/NonLinearValueLegendMembers.h"
 #include "editors/legend/PoXtAutoValueLegendEditor.h"
 
 // Edits a non-linear value legend (PoNonLinearValueLegend1): the value legend
@@ -13,12 +12,35 @@ class PoXtNonLinearValueLegend1Editor : public PoXtAutoValueLegendEditor {
   ~PoXtNonLinearValueLegend1Editor() override = default;
 
   void setNonLinearValueLegend1Filter(uint32_t show, uint32_t hide);
-  void getNonLinearValueLegend1Filter(uint32_t& show, uint32_t& hide) const;
+  void getNonLinearValueLegend1Filter(uint32_t& show, uint32_t& hide) const {
+    show = nonLinearValueLegendFilter.show, hide = nonLinearValueLegendFilter.hide;
+  }
 
  protected:
   const char* getDefaultWidgetName() const override { return "PoXtNonLinearValueLegend1Editor"; }
   const char* getDefaultTitle() const override { return "PoXtNonLinearValueLegend1Editor"; }
   const char* getDefaultIconTitle() const override { return "PoXtNonLinearValueLegend1Editor"; }
+  void buildWidget(HWND parent, const char* name, SbBool buildInsideParent) override;
+  void setFilter() override;
+  void copyLegendFields(PoLegend* to, PoLegend* from) override;
+  void updateLegendFromXtElements() override;
+  int getMenuItems() const override {
+    return PoXtAutoValueLegendEditor::getMenuItems() + nonLinearValueSectionCount;
+  }
 
-  PO_XT_NON_LINEAR_VALUE_LEGEND_MEMBERS;
+  // Set by the constructor from the level's description.
+  PoXtElementFilter nonLinearValueLegendFilter;
+  int nonLinearValueSectionCount = 0;
+  int nonLinearValueLegendFilterBuilt = 0;
+
+ private:
+  // The steps every class level shares, and this level's own members named for them.
+  using Level = plivexwin::ClassLevel<PoXtNonLinearValueLegend1Editor, PoXtAutoValueLegendEditor>;
+  friend Level;
+  static constexpr PoXtLevelMembers<PoXtNonLinearValueLegend1Editor> levelMembers{
+      .filter = &PoXtNonLinearValueLegend1Editor::nonLinearValueLegendFilter,
+      .sectionCount = &PoXtNonLinearValueLegend1Editor::nonLinearValueSectionCount,
+      .filterBuilt = &PoXtNonLinearValueLegend1Editor::nonLinearValueLegendFilterBuilt};
+
+  static void nonLinearValueElementsCallback(void* editor, PoXtDialogDataCB* record);
 };

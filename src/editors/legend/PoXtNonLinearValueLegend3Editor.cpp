@@ -1,10 +1,7 @@
 #include "editors/legend/PoXtNonLinearValueLegend3Editor.h"
 
-#include "editors/framework/level/LevelSource.h"
-#include "editors/legend/levels/NonLinearValueLegendLevels.h"
+#include "editors/detail/level/LevelSource.h"
+#include "editors/legend/detail/levels/NonLinearValueLegendLevels.h"
 
-PO_XT_LEGEND_LEVEL_SOURCE(PoXtNonLinearValueLegend3Editor, PoXtAutoValueLegendEditor,
-                          plivexwin::kNonLinearValueLegend3Level, setNonLinearValueLegend3Filter,
-                          getNonLinearValueLegend3Filter, nonLinearValueLegendFilter,
-                          nonLinearValueSectionCount, nonLinearValueLegendFilterBuilt,
-                          nonLinearValueElementsCallback)
+PO_XT_LEGEND_LEVEL(PoXtNonLinearValueLegend3Editor, plivexwin::kNonLinearValueLegend3Level,
+                   setNonLinearValueLegend3Filter, nonLinearValueElementsCallback)

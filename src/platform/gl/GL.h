@@ -2,7 +2,8 @@
 
 // The few OpenGL entry points the module calls, headless: each call records
 // its effect in a per-thread GLRenderState that tests read back, and draws
-// into the calling thread's bound software Framebuffer, if any.
+// into the calling thread's bound software Framebuffer, if any. Separate
+// threads may draw into separate framebuffers at once (README, "Threads").
 
 #include <cstddef>
 #include <cstdint>

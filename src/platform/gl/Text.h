@@ -5,6 +5,9 @@
 // antialiased glyphs, blended with the current colour. A glyph is rasterized
 // once per font, size, orientation and sub-pixel phase, and kept (within a
 // memory budget; glyphs above 256 x 256 pixels are rasterized each time).
+// Fonts, glyphs and FreeType are shared by all threads behind one mutex, so
+// threads may draw texts into their own framebuffers at once (README,
+// "Threads").
 //
 // Every pixel position of a text comes from its origin's fixed-point window
 // position (the one vertices get) plus offsets that depend on the matrices

@@ -57,17 +57,12 @@ void PoBase::initClasses() {
 
 PoBase::PoBase() { SO_NODE_CONSTRUCTOR(PoBase); }
 
-PoBase::~PoBase() {
-  if (geometry_) geometry_->unref();
-}
+PoBase::~PoBase() = default;
 
 void PoBase::doAction(SoAction* action) {
   if (geometryStale_ && !m_isRebuildBlocked) {
-    SoNode* fresh = buildGeometry();
-    if (fresh) fresh->ref();
-    if (geometry_) geometry_->unref();
-    geometry_ = fresh;
-    geometryChildren_.assign(geometry_ ? 1 : 0, geometry_);
+    geometry_.reset(buildGeometry());
+    geometryChildren_.assign(geometry_ ? 1 : 0, geometry_.get());
     geometryStale_ = false;
   }
   action->traverseChildren(geometryChildren_);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/nodes/SoSubNode.h"
 
 // The root of the plotting nodes. Not creatable.
@@ -32,7 +33,7 @@ class PoBase : public SoNode {
   void notify(SoField* field) override;
 
   // The geometry as it stands, without rebuilding it; nullptr if none yet.
-  SoNode* getGeometry() const { return geometry_; }
+  SoNode* getGeometry() const { return geometry_.get(); }
 
  protected:
   PoBase();
@@ -52,7 +53,7 @@ class PoBase : public SoNode {
   }
 
  private:
-  SoNode* geometry_ = nullptr;  // referenced
+  SoRef<SoNode> geometry_;
   std::vector<SoNode*> geometryChildren_;
   bool geometryStale_ = true;
 };

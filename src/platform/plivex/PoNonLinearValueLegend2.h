@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "platform/plivex/PoAutoValueLegend.h"
 
 // A value legend of unevenly spread values, in the second non-linear layout:

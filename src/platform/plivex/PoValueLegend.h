@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "platform/plivex/PoLegend.h"
 #include "platform/scenar/fields/SoSFields.h"
 

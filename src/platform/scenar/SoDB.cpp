@@ -1,7 +1,5 @@
 #include "platform/scenar/SoDB.h"
 
-#include <atomic>
-
 #include "platform/scenar/actions/SoCallbackAction.h"
 #include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/actions/SoGetBoundingBoxAction.h"
@@ -10,8 +8,6 @@
 #include "platform/scenar/actions/SoPickAction.h"
 #include "platform/scenar/actions/SoRayPickAction.h"
 #include "platform/scenar/actions/SoSearchAction.h"
-#include "platform/scenar/actions/SoToVRML2Action.h"
-#include "platform/scenar/actions/SoToVRMLAction.h"
 #include "platform/scenar/actions/SoWriteAction.h"
 #include "platform/scenar/basic/SoBase.h"
 #include "platform/scenar/fields/SoFieldContainer.h"
@@ -39,6 +35,8 @@
 #include "platform/scenar/nodes/SoText3.h"
 #include "platform/scenar/nodes/SoTransform.h"
 #include "platform/scenar/nodes/SoTranslation.h"
+#include "platform/scenar/vrml/SoToVRML2Action.h"
+#include "platform/scenar/vrml/SoToVRMLAction.h"
 #include "platform/scenar/vrml/SoVRMLAppearance.h"
 #include "platform/scenar/vrml/SoVRMLBackground.h"
 #include "platform/scenar/vrml/SoVRMLCollision.h"
@@ -59,8 +57,8 @@
 #include "platform/scenar/vrml/SoVRMLWorldInfo.h"
 
 namespace {
-std::atomic<bool> initialized{false};
-std::atomic<int> renderUnitMode{0};
+bool initialized = false;
+int renderUnitMode = 0;
 }  // namespace
 
 void SoDB::setRenderUnitMode(int mode) { renderUnitMode = mode; }

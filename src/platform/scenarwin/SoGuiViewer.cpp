@@ -7,18 +7,14 @@
 #include "platform/scenar/basic/SbRotation.h"
 #include "platform/scenar/nodes/SoCamera.h"
 
+SoGuiViewer::SoGuiViewer() = default;
+
 SoGuiViewer::~SoGuiViewer() { setCamera(nullptr); }
 
-void SoGuiViewer::setCamera(SoCamera* camera) {
-  if (camera == camera_) return;
-  if (camera) camera->ref();
-  SoCamera* former = camera_;
-  camera_ = camera;
-  if (former) former->unref();
-}
+void SoGuiViewer::setCamera(SoCamera* camera) { camera_.reset(camera); }
 
 void SoGuiViewer::rotateCamera(const SbVec2s& from, const SbVec2s& to, const SbVec2s& windowSize) {
-  if (camera_ == nullptr) return;
+  if (!camera_) return;
   const float dx = static_cast<float>(to[0]) - static_cast<float>(from[0]);
   const float dy = static_cast<float>(to[1]) - static_cast<float>(from[1]);
   const float pixels = std::sqrt(dx * dx + dy * dy);

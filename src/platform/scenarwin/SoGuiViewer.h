@@ -2,6 +2,7 @@
 
 #include "platform/scenar/basic/SbBasic.h"
 #include "platform/scenar/basic/SbLinear.h"
+#include "platform/scenar/basic/SoRef.h"
 
 class SoCamera;
 
@@ -10,7 +11,7 @@ class SoCamera;
 // mouse goes to the scene), the camera it moves, and how a drag moves it.
 class SoGuiViewer {
  public:
-  SoGuiViewer() = default;
+  SoGuiViewer();
   ~SoGuiViewer();
   SoGuiViewer(const SoGuiViewer&) = delete;
   SoGuiViewer& operator=(const SoGuiViewer&) = delete;
@@ -21,7 +22,7 @@ class SoGuiViewer {
 
   // Refs camera (nullptr clears it) and releases the former one.
   void setCamera(SoCamera* camera);
-  SoCamera* getCamera() const { return camera_; }
+  SoCamera* getCamera() const { return camera_.get(); }
 
   // Orbits the camera about its focal point (focalDistance in front of it) as
   // if the scene were turned by a drag from `from` to `to`, in event pixels
@@ -32,5 +33,5 @@ class SoGuiViewer {
 
  private:
   SbBool viewing_ = TRUE;
-  SoCamera* camera_ = nullptr;
+  SoRef<SoCamera> camera_;
 };

@@ -11,13 +11,7 @@ SoSceneManager::SoSceneManager()
 
 SoSceneManager::~SoSceneManager() { setSceneGraph(nullptr); }
 
-void SoSceneManager::setSceneGraph(SoNode* scene) {
-  if (scene == scene_) return;
-  if (scene) scene->ref();
-  SoNode* former = scene_;
-  scene_ = scene;
-  if (former) former->unref();
-}
+void SoSceneManager::setSceneGraph(SoNode* scene) { scene_.reset(scene); }
 
 void SoSceneManager::setWindowSize(const SbVec2s& size) {
   region_.setWindowSize(size);
@@ -26,15 +20,15 @@ void SoSceneManager::setWindowSize(const SbVec2s& size) {
 }
 
 void SoSceneManager::render() {
-  if (scene_ == nullptr) return;
-  renderAction_->apply(scene_);
+  if (!scene_) return;
+  renderAction_->apply(scene_.get());
   ++numRenders_;
 }
 
 SbBool SoSceneManager::processEvent(const SoEvent* event) {
-  if (scene_ == nullptr || event == nullptr) return FALSE;
+  if (!scene_ || event == nullptr) return FALSE;
   eventAction_->setEvent(event);
-  eventAction_->apply(scene_);
+  eventAction_->apply(scene_.get());
   const SbBool handled = eventAction_->isHandled();
   eventAction_->setEvent(nullptr);
   return handled;

@@ -5,6 +5,7 @@
 #include "platform/scenar/basic/SbBasic.h"
 #include "platform/scenar/basic/SbLinear.h"
 #include "platform/scenar/basic/SbViewportRegion.h"
+#include "platform/scenar/basic/SoRef.h"
 
 class SoEvent;
 class SoGLRenderAction;
@@ -23,7 +24,7 @@ class SoSceneManager {
 
   // Refs scene (which may be nullptr) and releases the former one.
   void setSceneGraph(SoNode* scene);
-  SoNode* getSceneGraph() const { return scene_; }
+  SoNode* getSceneGraph() const { return scene_.get(); }
 
   // Sets the window size and with it the viewport region of both actions.
   void setWindowSize(const SbVec2s& size);
@@ -43,7 +44,7 @@ class SoSceneManager {
   SoHandleEventAction* getHandleEventAction() const { return eventAction_.get(); }
 
  private:
-  SoNode* scene_ = nullptr;
+  SoRef<SoNode> scene_;
   SbViewportRegion region_;
   std::unique_ptr<SoGLRenderAction> renderAction_;
   std::unique_ptr<SoHandleEventAction> eventAction_;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <thread>
 
 namespace {
 
@@ -58,22 +57,6 @@ TEST_F(GLTest, OtherCapabilitiesAreRemembered) {
   glGetIntegerv(12345, &untouched);
   EXPECT_EQ(untouched, 42);
   glGetIntegerv(GL_SCISSOR_BOX, nullptr);  // no crash
-}
-
-TEST_F(GLTest, StateBelongsToTheCallingThread) {
-  glEnable(GL_SCISSOR_TEST);
-  glScissor(1, 2, 3, 4);
-  bool otherSawDefaults = false;
-  std::thread other([&] {
-    otherSawDefaults = glIsEnabled(GL_SCISSOR_TEST) == GL_FALSE &&
-                       scissorBox() == std::array<GLint, 4>{0, 0, 0, 0};
-    glDisable(GL_SCISSOR_TEST);
-    glScissor(9, 9, 9, 9);
-  });
-  other.join();
-  EXPECT_TRUE(otherSawDefaults);
-  EXPECT_EQ(glIsEnabled(GL_SCISSOR_TEST), GL_TRUE);
-  EXPECT_EQ(scissorBox(), (std::array<GLint, 4>{1, 2, 3, 4}));
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -14,6 +13,7 @@
 #include "platform/gl/GL.h"
 #include "platform/gl/Text.h"
 #include "support/AllocationCounter.h"
+#include "support/TestFolder.h"
 
 namespace {
 
@@ -216,8 +216,8 @@ std::atomic<int> warnings{0};
 std::string lastWarning;
 
 TEST(GLTextTest, FileThatIsNoFontWarnsOnceAndDrawsInTheDefaultFace) {
-  const std::string path =
-      testing::TempDir() + "/plivexwin-not-a-font-" + std::to_string(getpid()) + ".ttf";
+  const TestFolder folder("gl");
+  const std::string path = (folder.path() / "not-a-font.ttf").string();
   std::ofstream(path) << "plain text, no font";
   glstandin::setFontWarningHandler([](const char* message) {
     ++warnings;

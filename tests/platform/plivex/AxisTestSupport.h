@@ -17,13 +17,13 @@
 #include "platform/scenar/nodes/SoTransform.h"
 
 // The axis in a separator, moved by shift ("x y z").
-inline NodeRef<SoSeparator> shifted(SoNode* axis, const char* shift) {
+inline SoRef<SoSeparator> shifted(SoNode* axis, const char* shift) {
   auto* root = new SoSeparator;
   auto* move = new SoTransform;
   move->translation.set(shift);
   root->addChild(move);
   root->addChild(axis);
-  return NodeRef<SoSeparator>(root);
+  return SoRef<SoSeparator>(root);
 }
 
 // The strings of the texts a node draws, in drawing order.

@@ -14,10 +14,10 @@
 
 #include "PlivexTestSupport.h"
 #include "PlotPicture.h"
-#include "platform/scenar/actions/SoToVRML2Action.h"
 #include "platform/scenar/actions/SoWriteAction.h"
 #include "platform/scenar/fields/SoField.h"
 #include "platform/scenar/files/SoOutput.h"
+#include "platform/scenar/vrml/SoToVRML2Action.h"
 #include "platform/scenar/vrml/SoVRMLGroup.h"
 
 // Sets fields from "name value; name value" (values as a scene file writes

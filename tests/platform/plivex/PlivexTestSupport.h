@@ -8,6 +8,7 @@
 
 #include "platform/plivex/PoBase.h"
 #include "platform/scenar/basic/SoBase.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/basic/SoType.h"
 #include "platform/scenar/nodes/SoNode.h"
 #include "platform/scenar/sensors/SoNodeSensor.h"
@@ -28,27 +29,11 @@ class PlivexTest : public ::testing::Test {
   long liveAtStart_ = 0;
 };
 
-// Holds one reference on a node for a scope.
-template <typename T>
-class NodeRef {
- public:
-  explicit NodeRef(T* node) : node_(node) { node_->ref(); }
-  ~NodeRef() { node_->unref(); }
-  NodeRef(const NodeRef&) = delete;
-  NodeRef& operator=(const NodeRef&) = delete;
-
-  T* get() const { return node_; }
-  T* operator->() const { return node_; }
-
- private:
-  T* node_;
-};
-
 // A node of a registered type, made through the type registry.
-inline NodeRef<SoNode> createNode(const char* typeName) {
+inline SoRef<SoNode> createNode(const char* typeName) {
   auto* node = static_cast<SoNode*>(SoType::fromName(typeName).createInstance());
   if (!node) throw std::runtime_error(std::string("cannot create a ") + typeName);
-  return NodeRef<SoNode>(node);
+  return SoRef<SoNode>(node);
 }
 
 // Counts the firings of a node sensor and keeps the last trigger field.

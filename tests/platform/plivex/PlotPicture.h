@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/nodes/SoGroup.h"
 #include "platform/scenar/nodes/SoLightModel.h"
 #include "platform/scenar/nodes/SoMaterial.h"
@@ -17,8 +18,7 @@
 // RGBA bytes, top row first; empty when the render failed.
 inline std::vector<unsigned char> plotPicture(SoNode* plot, int side = 200, int columns = 1,
                                               int rows = 1) {
-  auto* root = new SoSeparator;
-  root->ref();
+  const SoRef root(new SoSeparator);
   auto* camera = new SoOrthographicCamera;
   camera->position.setValue(0.5f, 0.5f, 5.0f);
   camera->height.setValue(2.0f);
@@ -35,10 +35,9 @@ inline std::vector<unsigned char> plotPicture(SoNode* plot, int side = 200, int 
   renderer.setBackgroundColor(SbColor(1.0f, 1.0f, 1.0f));
   renderer.setTiles(columns, rows);
   std::vector<unsigned char> picture;
-  if (renderer.render(root) && renderer.getBuffer())
+  if (renderer.render(root.get()) && renderer.getBuffer())
     picture.assign(renderer.getBuffer(),
                    renderer.getBuffer() + static_cast<std::size_t>(side) * side * 4);
-  root->unref();
   return picture;
 }
 

@@ -85,7 +85,7 @@ TYPED_TEST_SUITE(PoAxisAttributesTest, AttributeKinds);
 TYPED_TEST(PoAxisAttributesTest, setterCopiesTheContentIntoTheNodesOwnObject) {
   using Node = typename TestFixture::Node;
   using Attr = typename TestFixture::Attr;
-  NodeRef<Node> node(new Node);
+  SoRef<Node> node(new Node);
   const Attr* own = TypeParam::get(node.get());
   ASSERT_EQ(*own, Attr());
 
@@ -101,7 +101,7 @@ TYPED_TEST(PoAxisAttributesTest, setterCopiesTheContentIntoTheNodesOwnObject) {
 TYPED_TEST(PoAxisAttributesTest, nullResetsToTheDefaultAndOwnObjectCopiesOntoItself) {
   using Node = typename TestFixture::Node;
   using Attr = typename TestFixture::Attr;
-  NodeRef<Node> node(new Node);
+  SoRef<Node> node(new Node);
   Attr source = TypeParam::sample();
   TypeParam::set(node.get(), &source);
 
@@ -113,8 +113,8 @@ TYPED_TEST(PoAxisAttributesTest, nullResetsToTheDefaultAndOwnObjectCopiesOntoIts
 
 TYPED_TEST(PoAxisAttributesTest, copiesFromOneNodeToAnother) {
   using Node = typename TestFixture::Node;
-  NodeRef<Node> from(new Node);
-  NodeRef<Node> to(new Node);
+  SoRef<Node> from(new Node);
+  SoRef<Node> to(new Node);
   auto source = TypeParam::sample();
   TypeParam::set(from.get(), &source);
 
@@ -126,7 +126,7 @@ TYPED_TEST(PoAxisAttributesTest, copiesFromOneNodeToAnother) {
 
 TYPED_TEST(PoAxisAttributesTest, setterFiresTheNodesSensorsOnceWithoutAField) {
   using Node = typename TestFixture::Node;
-  NodeRef<Node> node(new Node);
+  SoRef<Node> node(new Node);
   SensorLog log;
   log.lastField = reinterpret_cast<SoField*>(&log);
   SoNodeSensor sensor(&SensorLog::fired, &log);

@@ -133,10 +133,10 @@ PoAngularAxis:
 TEST_F(PoAxisDrawingTest, everyFieldChangesThePictureAndSettingItBackRestoresIt) {
   for (const FieldChange& c : fieldChanges(kFieldChanges)) {
     SCOPED_TRACE(testing::PrintToString(c));
-    NodeRef<SoNode> axis = createNode(c.type.c_str());
+    SoRef<SoNode> axis = createNode(c.type.c_str());
     applySettings(axis.get(), kLegible);
     applySettings(axis.get(), c.setup);
-    NodeRef<SoSeparator> scene = shifted(axis.get(), c.shift.c_str());
+    SoRef<SoSeparator> scene = shifted(axis.get(), c.shift.c_str());
     if (axis->getField(c.field.c_str()))
       expectFieldChangeShows(scene.get(), axis.get(), c);
     else
@@ -173,7 +173,7 @@ TEST_F(PoAxisDrawingTest, dependDrawsWhatTheAxisOrientationMakesNatural) {
     SCOPED_TRACE(std::string(c.type) + " " + c.setup);
     std::vector<unsigned char> pictures[2];
     for (int explicitly = 0; explicitly < 2; ++explicitly) {
-      NodeRef<SoNode> axis = createNode(c.type);
+      SoRef<SoNode> axis = createNode(c.type);
       applySettings(axis.get(), kLegible);
       applySettings(axis.get(), c.setup);
       if (explicitly) applySettings(axis.get(), c.resolved);
@@ -186,20 +186,20 @@ TEST_F(PoAxisDrawingTest, dependDrawsWhatTheAxisOrientationMakesNatural) {
 
 TEST_F(PoAxisDrawingTest, oddValuesFinishWithASanePicture) {
   // A step that would make 10,000 graduations, and sub-ticks by the thousand.
-  NodeRef<SoNode> dense = createNode("PoLinearAxis");
+  SoRef<SoNode> dense = createNode("PoLinearAxis");
   applySettings(dense.get(), "end 10000; step 1; tickNumOrPeriod 65535");
   EXPECT_LE(textsOf(static_cast<PoBase*>(dense.get())).size(), 1000u + 1);
   EXPECT_FALSE(isBlank(plotPicture(dense.get())));
 
   // A title of a megabyte is one text, drawn.
-  NodeRef<SoNode> titled = createNode("PoLinearAxis");
+  SoRef<SoNode> titled = createNode("PoLinearAxis");
   static_cast<PoAxis*>(titled.get())->titleString = std::string(1 << 20, 'W');
   const std::vector<std::string> texts = textsOf(static_cast<PoBase*>(titled.get()));
   EXPECT_EQ(std::count(texts.begin(), texts.end(), std::string(1 << 20, 'W')), 1);
   EXPECT_FALSE(isBlank(plotPicture(titled.get())));
 
   // An end that is no number draws nothing.
-  NodeRef<SoNode> lost = createNode("PoLinearAxis");
+  SoRef<SoNode> lost = createNode("PoLinearAxis");
   applySettings(lost.get(), "titleString \"T\"");
   static_cast<PoLinearAxis*>(lost.get())->end = std::numeric_limits<float>::quiet_NaN();
   EXPECT_TRUE(isBlank(plotPicture(lost.get())));
@@ -218,7 +218,7 @@ TEST_F(PoAxisDrawingTest, oddValuesFinishWithASanePicture) {
   };
   for (const auto& [type, settings] : odd) {
     SCOPED_TRACE(settings);
-    NodeRef<SoNode> axis = createNode(type);
+    SoRef<SoNode> axis = createNode(type);
     applySettings(axis.get(), settings);
     const std::vector<unsigned char> picture = plotPicture(axis.get());
     ASSERT_FALSE(picture.empty());

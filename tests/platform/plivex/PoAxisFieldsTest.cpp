@@ -82,7 +82,7 @@ TEST_F(PoAxisFieldsTest, everyClassDeclaresItsFieldsAfterItsParentsInOrder) {
                            "radius SFFloat", "angleStep SFFloat", "gradFit SFEnum"}},
   };
   for (const auto& c : kClasses) {
-    NodeRef<SoNode> node = createNode(c.type);
+    SoRef<SoNode> node = createNode(c.type);
     EXPECT_EQ(fieldsOf(node.get()), c.fields) << c.type;
   }
 }
@@ -101,14 +101,14 @@ INSTANTIATE_TEST_SUITE_P(AllLegends, PoNodeEveryFieldTest,
                          [](const auto& info) { return info.param; });
 
 TEST_P(PoNodeEveryFieldTest, newNodeHoldsOnlyDefaults) {
-  NodeRef<SoNode> node = createNode(GetParam().c_str());
+  SoRef<SoNode> node = createNode(GetParam().c_str());
   SbString written;
   node->get(written);
   EXPECT_EQ(written, "");
 }
 
 TEST_P(PoNodeEveryFieldTest, enumFieldsNameEveryValueFromZeroAndStartAtANamedOne) {
-  NodeRef<SoNode> node = createNode(GetParam().c_str());
+  SoRef<SoNode> node = createNode(GetParam().c_str());
   std::vector<SoField*> fields;
   node->getFields(fields);
   for (SoField* field : fields) {
@@ -125,7 +125,7 @@ TEST_P(PoNodeEveryFieldTest, enumFieldsNameEveryValueFromZeroAndStartAtANamedOne
 }
 
 TEST_P(PoNodeEveryFieldTest, changingAnyFieldFiresASensorWithThatField) {
-  NodeRef<SoNode> node = createNode(GetParam().c_str());
+  SoRef<SoNode> node = createNode(GetParam().c_str());
   SensorLog log;
   SoNodeSensor sensor(&SensorLog::fired, &log);
   sensor.attach(node.get());
@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(Values, PoAxisEnumTest, ::testing::ValuesIn(kEnumCases)
 
 TEST_P(PoAxisEnumTest, readsAndWritesNamesAndNumbers) {
   const EnumCase& c = GetParam();
-  NodeRef<SoNode> node = createNode(c.type);
+  SoRef<SoNode> node = createNode(c.type);
   auto* field = dynamic_cast<SoSFEnum*>(node->getField(c.field));
   ASSERT_NE(field, nullptr);
 
@@ -211,7 +211,7 @@ TEST_P(PoAxisEnumTest, readsAndWritesNamesAndNumbers) {
 using PoAxisEnumErrorTest = PlivexTest;
 
 TEST_F(PoAxisEnumErrorTest, rejectsNamesOfOtherFieldsAndKeepsTheValue) {
-  NodeRef<SoNode> node = createNode("PoLogAxis");
+  SoRef<SoNode> node = createNode("PoLogAxis");
   auto* reverseFlag = static_cast<SoSFEnum*>(node->getField("reverseFlag"));
   auto* decadeRep = static_cast<SoSFEnum*>(node->getField("decadeRep"));
   reverseFlag->setValue(0);

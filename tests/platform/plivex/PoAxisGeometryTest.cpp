@@ -39,7 +39,7 @@ std::vector<SbVec3f> segmentsOf(PoBase* axis) {
 }
 
 TEST_F(PoAxisGeometryTest, linearAxisDrawsItsLineAndATickAtEveryStep) {
-  NodeRef<PoLinearAxis> axis(new PoLinearAxis);
+  SoRef<PoLinearAxis> axis(new PoLinearAxis);
   axis->type.setValue(2);  // YX: along Y, ticks along X
   axis->start.setValue(0, 1, 0);
   axis->end = 2;
@@ -68,7 +68,7 @@ TEST_F(PoAxisGeometryTest, linearAxisDrawsItsLineAndATickAtEveryStep) {
 }
 
 TEST_F(PoAxisGeometryTest, changesRebuildTheGeometryUnlessRebuildingIsBlocked) {
-  NodeRef<PoLinearAxis> axis(new PoLinearAxis);
+  SoRef<PoLinearAxis> axis(new PoLinearAxis);
   axis->step = 0.5f;
   axis->tickNumOrPeriod = 0;
   EXPECT_EQ(segmentsOf(axis.get()).size(), 2u * 4);
@@ -86,25 +86,25 @@ TEST_F(PoAxisGeometryTest, changesRebuildTheGeometryUnlessRebuildingIsBlocked) {
 }
 
 TEST_F(PoAxisGeometryTest, everyAxisKindDrawsAndOddValuesStayBounded) {
-  NodeRef<PoLogAxis> log(new PoLogAxis);
+  SoRef<PoLogAxis> log(new PoLogAxis);
   log->end = 3;
   EXPECT_EQ(segmentsOf(log.get()).size(), 2u * (1 + 4 + 3 * 8)) << "decades 0 to 3, 2 to 9 in each";
-  NodeRef<PoGenAxis> gen(new PoGenAxis);
+  SoRef<PoGenAxis> gen(new PoGenAxis);
   const SbString texts[] = {"a", "b", "c"};
   gen->gradList.setValues(0, 3, texts);
   EXPECT_EQ(segmentsOf(gen.get()).size(), 2u * (1 + 3 + 2)) << "a sub-tick between two texts";
-  NodeRef<PoTimeAxis> time(new PoTimeAxis);
+  SoRef<PoTimeAxis> time(new PoTimeAxis);
   EXPECT_EQ(segmentsOf(time.get()).size(), 2u * (1 + 5 + 4)) << "every six hours of a day";
-  NodeRef<PoAngularAxis> angular(new PoAngularAxis);
+  SoRef<PoAngularAxis> angular(new PoAngularAxis);
   angular->endAngle = std::numbers::pi_v<float>;
   angular->angleStep = std::numbers::pi_v<float> / 4;
   EXPECT_EQ(segmentsOf(angular.get()).size(), 2u * (36 + 5 + 4)) << "five-degree pieces, 5 ticks";
 
   // Steps too small, ranges too wide and values that are no numbers end.
-  NodeRef<PoLinearAxis> linear(new PoLinearAxis);
+  SoRef<PoLinearAxis> linear(new PoLinearAxis);
   linear->step = 1e-30f;
   EXPECT_EQ(segmentsOf(linear.get()).size(), 2u * (1 + 11 + 10)) << "a round step instead";
-  NodeRef<PoPolarLogAxis> polarLog(new PoPolarLogAxis);
+  SoRef<PoPolarLogAxis> polarLog(new PoPolarLogAxis);
   polarLog->startRadius = -1e30f;
   polarLog->endRadius = 1e30f;
   EXPECT_LE(segmentsOf(polarLog.get()).size(), 2u * (1 + 1000 + 1000));

@@ -82,7 +82,7 @@ const TextCase kTextCases[] = {
 TEST_F(PoAxisTextsTest, axesWriteTheirGraduationsAsTheirFieldsSay) {
   for (const TextCase& c : kTextCases) {
     SCOPED_TRACE(std::string(c.type) + ": " + c.settings);
-    NodeRef<SoNode> axis = createNode(c.type);
+    SoRef<SoNode> axis = createNode(c.type);
     applySettings(axis.get(), c.settings);
     EXPECT_EQ(textsOf(static_cast<PoBase*>(axis.get())), c.texts);
   }
@@ -90,7 +90,7 @@ TEST_F(PoAxisTextsTest, axesWriteTheirGraduationsAsTheirFieldsSay) {
 
 TEST_F(PoAxisTextsTest, formatsAndMappingsWriteWhateverTheLocale) {
   const CommaLocale comma;
-  NodeRef<PoLinearAxis> linear(new PoLinearAxis);
+  SoRef<PoLinearAxis> linear(new PoLinearAxis);
   linear->step = 0.25f;
   EXPECT_EQ(textsOf(linear.get()), (Texts{"0", "0.25", "0.5", "0.75", "1"}));
   PbNumericDisplayFormat format;
@@ -107,7 +107,7 @@ TEST_F(PoAxisTextsTest, formatsAndMappingsWriteWhateverTheLocale) {
   EXPECT_EQ(textsOf(linear.get()), (Texts{"0.0e+00", "5.0e-01", "1.0e+00"}));
 
   // The format of the smallest interval not below the period, else the largest's.
-  NodeRef<PoTimeAxis> time(new PoTimeAxis);
+  SoRef<PoTimeAxis> time(new PoTimeAxis);
   time->endDate = "1-01-71";
   PbDateFormatMapping mapping;
   mapping.addMapping(86400, "%d");

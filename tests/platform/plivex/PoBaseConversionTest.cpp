@@ -7,7 +7,7 @@
 
 #include "PlivexTestSupport.h"
 #include "platform/plivex/PoLinearAxis.h"
-#include "platform/scenar/actions/SoToVRML2Action.h"
+#include "platform/scenar/vrml/SoToVRML2Action.h"
 #include "platform/scenar/vrml/SoVRMLCoordinate.h"
 #include "platform/scenar/vrml/SoVRMLGroup.h"
 #include "platform/scenar/vrml/SoVRMLIndexedLineSet.h"
@@ -40,7 +40,7 @@ std::vector<SbVec3f> convertedPoints(const SoToVRML2Action& action) {
 }
 
 TEST_F(PoBaseConversionTest, plottingNodesConvertTheGeometryTheyHaveUnlessRebuildingIsBlocked) {
-  NodeRef<PoLinearAxis> axis(new PoLinearAxis);
+  SoRef<PoLinearAxis> axis(new PoLinearAxis);
   axis->end = 1;
   axis->step = 0.5f;
   axis->tickNumOrPeriod = 0;  // no sub-ticks
@@ -67,7 +67,7 @@ TEST_F(PoBaseConversionTest, plottingNodesConvertTheGeometryTheyHaveUnlessRebuil
   EXPECT_EQ(points[1], SbVec3f(2, 0, 0));
 
   // A node whose geometry was never made, converted while blocked: nothing.
-  NodeRef<PoLinearAxis> fresh(new PoLinearAxis);
+  SoRef<PoLinearAxis> fresh(new PoLinearAxis);
   PoBase::m_isRebuildBlocked = true;
   action.apply(fresh.get());
   PoBase::m_isRebuildBlocked = false;

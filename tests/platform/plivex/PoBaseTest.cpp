@@ -82,7 +82,7 @@ TEST_F(PoBaseTest, createsInstancesOfConcreteTypesOnly) {
     auto* node = static_cast<SoNode*>(c.classType().createInstance());
     ASSERT_EQ(node != nullptr, c.creatable);
     if (!node) continue;
-    NodeRef<SoNode> held(node);
+    SoRef<SoNode> held(node);
     EXPECT_EQ(node->getTypeId(), c.classType());
     EXPECT_TRUE(node->isOfType(PoBase::getClassTypeId()));
     EXPECT_EQ(node->getRefCount(), 1);
@@ -94,7 +94,7 @@ TEST_F(PoBaseTest, initClassesAgainKeepsTheRegisteredTypes) {
   PoBase::initClasses();
   PoBase::initClasses();
   EXPECT_EQ(SoType::getAllDerivedFrom(PoBase::getClassTypeId()), before);
-  NodeRef<SoNode> node = createNode("PoLinearAxis");
+  SoRef<SoNode> node = createNode("PoLinearAxis");
   EXPECT_EQ(node->getTypeId(), PoLinearAxis::getClassTypeId());
 }
 

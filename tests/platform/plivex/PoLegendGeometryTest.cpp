@@ -94,7 +94,7 @@ PoNonLinearValueLegend3:
 TEST_F(PoLegendGeometryTest, everyFieldChangesThePictureAndItsOldValueGivesItBack) {
   for (const FieldChange& c : fieldChanges(kFieldChanges)) {
     SCOPED_TRACE(testing::PrintToString(c));
-    NodeRef<SoNode> legend = createNode(c.type.c_str());
+    SoRef<SoNode> legend = createNode(c.type.c_str());
     applySettings(legend.get(), "titleString \"Title\"");
     if (legend->getField("itemString")) applySettings(legend.get(), "itemString [one, two, three]");
     applySettings(legend.get(), c.setup);
@@ -111,7 +111,7 @@ int nodeCount(SoNode* node) {
 }
 
 TEST_F(PoLegendGeometryTest, manyItemsAndAHugeTitleDrawBoundedly) {
-  NodeRef<PoItemLegend> legend(new PoItemLegend);
+  SoRef<PoItemLegend> legend(new PoItemLegend);
   std::vector<SbString> items(10000, SbString("item"));
   legend->itemString.setValues(0, static_cast<int>(items.size()), items.data());
   legend->lineVisibility = TRUE;
@@ -153,7 +153,7 @@ TEST_F(PoLegendGeometryTest, oddValuesDrawSanelyOrNothing) {
   };
   for (std::size_t i = 0; i < std::size(kOdd); ++i) {
     SCOPED_TRACE("odd case " + std::to_string(i));
-    NodeRef<PoItemLegend> legend(new PoItemLegend);
+    SoRef<PoItemLegend> legend(new PoItemLegend);
     legend->itemString.setValue("item");
     legend->lineVisibility = TRUE;
     legend->markerVisibility = TRUE;

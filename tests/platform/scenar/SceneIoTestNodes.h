@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/fields/SoMFields.h"
-#include "platform/scenar/fields/SoSFNode.h"
 #include "platform/scenar/fields/SoSFields.h"
+#include "platform/scenar/nodes/SoSFNode.h"
 #include "platform/scenar/nodes/SoSubNode.h"
 
 // A node with a field of each kind of value.
@@ -56,21 +57,19 @@ class HeldNodesTest : public ::testing::Test {
  protected:
   void SetUp() override { live = SoBase::getLiveCount(); }
   void TearDown() override {
-    for (SoNode* node : held) node->unref();
+    held.clear();
     EXPECT_EQ(SoBase::getLiveCount(), live);
   }
   Node* make() {
     auto* node = new Node;
-    node->ref();
-    held.push_back(node);
+    held.emplace_back(node);
     return node;
   }
   // Releases the reference of a node made by make().
   void drop(SoNode* node) {
-    std::erase(held, node);
-    node->unref();
+    std::erase_if(held, [node](const SoRef<SoNode>& ref) { return ref.get() == node; });
   }
 
   long live = 0;
-  std::vector<SoNode*> held;
+  std::vector<SoRef<SoNode>> held;
 };

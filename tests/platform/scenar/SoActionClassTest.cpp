@@ -12,6 +12,7 @@
 #include "platform/scenar/actions/SoSubAction.h"
 #include "platform/scenar/actions/SoValueElement.h"
 #include "platform/scenar/basic/SoDebugError.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/nodes/SoGroup.h"
 #include "platform/scenar/nodes/SoPath.h"
 #include "support/ToolkitTestSupport.h"
@@ -117,10 +118,9 @@ TEST_F(SoActionClassTest, anElementNotSetUpIsRefusedWithADebugErrorAndNothingEna
                "been called");
   EXPECT_FALSE(LogAction::getClassEnabledElements()->isEnabled(index));
   LogAction action;
-  SoNode* node = new SoGroup;
-  node->ref();
-  action.apply(node);
-  node->unref();
+  SoRef node(new SoGroup);
+  action.apply(node.get());
+  node.reset();
   EXPECT_FALSE(action.getState()->isElementEnabled(index));
 }
 
@@ -128,15 +128,14 @@ TEST_F(SoActionClassTest, enabledElementsChainToTheParentClassAndReachStatesMade
   CountElement::initClass();
   const int index = CountElement::getClassStackIndex();
   ChildLogAction child;
-  auto* node = new SoGroup;
-  node->ref();
-  child.apply(node);
+  SoRef node(new SoGroup);
+  child.apply(node.get());
   ASSERT_FALSE(child.getState()->isElementEnabled(index));
 
   SO_ENABLE(LogAction, CountElement);
   EXPECT_EQ(&child.getEnabledElements(), ChildLogAction::getClassEnabledElements());
   EXPECT_TRUE(child.getEnabledElements().isEnabled(index));
-  child.apply(node);
+  child.apply(node.get());
   EXPECT_TRUE(child.getState()->isElementEnabled(index));
 
   // Enabled in the child class alone, the parent class does not hold it.
@@ -146,16 +145,15 @@ TEST_F(SoActionClassTest, enabledElementsChainToTheParentClassAndReachStatesMade
   SO_ENABLE(ChildLogAction, CountElement);
   EXPECT_FALSE(LogAction::getClassEnabledElements()->isEnabled(index));
   EXPECT_TRUE(ChildLogAction::getClassEnabledElements()->isEnabled(index));
-  node->unref();
+  node.reset();
   CountElement::exitClass();
 }
 
 TEST_F(SoActionClassTest, methodListsChainToTheParentClassEvenAfterLookUps) {
-  auto* root = named(new SoSeparator, "root");
-  root->ref();
+  const SoRef root(named(new SoSeparator, "root"));
   root->addChild(named(new SoGroup, "group"));
   ChildLogAction child;
-  child.apply(root);
+  child.apply(root.get());
   EXPECT_EQ(child.log, (std::vector<std::string>{"child apply", "root", "group"}));
 
   // A method the parent class gets later reaches the child, whose list had
@@ -164,7 +162,7 @@ TEST_F(SoActionClassTest, methodListsChainToTheParentClassEvenAfterLookUps) {
     static_cast<LogAction*>(action)->log.push_back("parent separator");
   });
   child.log.clear();
-  child.apply(root);
+  child.apply(root.get());
   EXPECT_EQ(child.log, (std::vector<std::string>{"child apply", "parent separator"}));
 
   // The child's own method wins in the child only.
@@ -173,22 +171,20 @@ TEST_F(SoActionClassTest, methodListsChainToTheParentClassEvenAfterLookUps) {
   });
   child.log.clear();
   SoAction* asAction = &child;
-  asAction->apply(root);
+  asAction->apply(root.get());
   EXPECT_EQ(child.log, (std::vector<std::string>{"child apply", "child separator"}));
   LogAction parent;
-  parent.apply(root);
+  parent.apply(root.get());
   EXPECT_EQ(parent.log, (std::vector<std::string>{"parent separator"}));
 
   // A call qualified with the base class runs the base's apply.
   child.log.clear();
-  child.SoAction::apply(root);
+  child.SoAction::apply(root.get());
   EXPECT_EQ(child.log, (std::vector<std::string>{"child separator"}));
-  root->unref();
 }
 
 TEST_F(SoActionClassTest, classesRegisterAgainAfterExitClassWithTheirOwnMethodsOnly) {
-  auto* node = named(new SoGroup, "node");
-  node->ref();
+  const SoRef node(named(new SoGroup, "node"));
   LogAction::addMethod(SoGroup::getClassTypeId(), [](SoAction* action, SoNode*) {
     static_cast<LogAction*>(action)->log.push_back("added");
   });
@@ -198,7 +194,7 @@ TEST_F(SoActionClassTest, classesRegisterAgainAfterExitClassWithTheirOwnMethodsO
   EXPECT_TRUE(SoType::fromName("LogTestAction").isBad());
   {
     LogAction unregistered;
-    unregistered.apply(node);
+    unregistered.apply(node.get());
     EXPECT_TRUE(unregistered.log.empty());
   }
 
@@ -206,15 +202,13 @@ TEST_F(SoActionClassTest, classesRegisterAgainAfterExitClassWithTheirOwnMethodsO
   EXPECT_EQ(SoType::fromName("ChildLogTestAction"), ChildLogAction::getClassTypeId());
   EXPECT_TRUE(ChildLogAction::getClassTypeId().isDerivedFrom(LogAction::getClassTypeId()));
   ChildLogAction child;
-  child.apply(node);
+  child.apply(node.get());
   EXPECT_EQ(child.log, (std::vector<std::string>{"child apply", "node"}));
-  node->unref();
 }
 
 TEST_F(SoActionClassTest, pathListsAreFollowedInOneTraversalPerHead) {
   //   root: a, sepB (b1, b2), c, sepD (d1), e      other: f
-  auto* root = named(new SoSeparator, "root");
-  root->ref();
+  const SoRef root(named(new SoSeparator, "root"));
   root->addChild(named(new SoGroup, "a"));
   auto* sepB = named(new SoSeparator, "sepB");
   sepB->addChild(named(new SoGroup, "b1"));
@@ -225,8 +219,7 @@ TEST_F(SoActionClassTest, pathListsAreFollowedInOneTraversalPerHead) {
   sepD->addChild(named(new SoGroup, "d1"));
   root->addChild(sepD);
   root->addChild(named(new SoGroup, "e"));
-  auto* other = named(new SoSeparator, "other");
-  other->ref();
+  const SoRef other(named(new SoSeparator, "other"));
   other->addChild(named(new SoGroup, "f"));
 
   auto pathTo = [](SoNode* head, std::vector<int> indices) {
@@ -235,10 +228,10 @@ TEST_F(SoActionClassTest, pathListsAreFollowedInOneTraversalPerHead) {
     return path;
   };
   SoPathList paths;
-  paths.append(pathTo(root, {3, 0}));  // d1, listed before b2
-  paths.append(pathTo(other, {}));
+  paths.append(pathTo(root.get(), {3, 0}));  // d1, listed before b2
+  paths.append(pathTo(other.get(), {}));
   paths.append(new SoPath);  // empty: ignored
-  paths.append(pathTo(root, {1, 1}));
+  paths.append(pathTo(root.get(), {1, 1}));
   LogAction action;
   action.apply(paths);
   EXPECT_EQ(action.log, (std::vector<std::string>{"root", "(a)", "sepB", "(b1)", "b2", "(c)",
@@ -246,11 +239,9 @@ TEST_F(SoActionClassTest, pathListsAreFollowedInOneTraversalPerHead) {
 
   // Below a path's tail everything is on the path; a lone path acts the same.
   action.log.clear();
-  SoPath* toB = pathTo(root, {1});
+  SoPath* toB = pathTo(root.get(), {1});
   action.apply(toB);
   EXPECT_EQ(action.log, (std::vector<std::string>{"root", "(a)", "sepB", "b1", "b2"}));
-  other->unref();
-  root->unref();
 }
 
 }  // namespace

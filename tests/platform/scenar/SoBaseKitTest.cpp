@@ -10,6 +10,7 @@
 #include "platform/scenar/actions/SoSearchAction.h"
 #include "platform/scenar/actions/SoState.h"
 #include "platform/scenar/basic/SoDebugError.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/files/SoInput.h"
 #include "platform/scenar/nodekits/SoAppearanceKit.h"
 #include "platform/scenar/nodekits/SoCameraKit.h"
@@ -277,10 +278,8 @@ TEST_F(SoBaseKitTest, unknownOrUnreachableNamesGiveNothing) {
   for (const char* name : {"", "this", "nothing", "topSep.shape", "cameraKit.nothing", ".camera",
                            "cameraKit.", "cameraKit..camera", "nested.nested.nothing"}) {
     EXPECT_EQ(kit->getPart(name, TRUE), nullptr) << name;
-    auto* node = new SoGroup;
-    node->ref();
-    EXPECT_FALSE(kit->setPart(name, node)) << name;
-    node->unref();
+    const SoRef node(new SoGroup);
+    EXPECT_FALSE(kit->setPart(name, node.get())) << name;
   }
   // Nothing was made on the way.
   EXPECT_EQ(kit->getPart("cameraKit", FALSE), nullptr);
@@ -316,30 +315,28 @@ TEST_F(SoBaseKitTest, dottedNamesReachIntoKitsInKits) {
 }
 
 TEST_F(SoBaseKitTest, setPartRefusesNodesOfTheWrongType) {
-  auto* group = new SoGroup;
-  group->ref();
-  EXPECT_FALSE(kit->setPart("shape", group));
+  SoRef group(new SoGroup);
+  EXPECT_FALSE(kit->setPart("shape", group.get()));
   EXPECT_EQ(SoDebugError::getLastMessage(),
             "KitTestKit: part 'shape' cannot hold a node of type 'Group'");
   EXPECT_EQ(kit->getPart("shape", FALSE), nullptr);
   // A plain group is no separator.
   SoNode* before = kit->topSep.getValue();
-  EXPECT_FALSE(kit->setPart("topSep", group));
+  EXPECT_FALSE(kit->setPart("topSep", group.get()));
   EXPECT_EQ(kit->topSep.getValue(), before);
   // Nor does a refused inner part leave a made inner kit behind.
-  EXPECT_FALSE(kit->setPart("cameraKit.camera", group));
+  EXPECT_FALSE(kit->setPart("cameraKit.camera", group.get()));
   EXPECT_EQ(kit->getPart("cameraKit", FALSE), nullptr);
   EXPECT_EQ(group->getRefCount(), 1);
-  group->unref();
+  group.reset();
   // A kit cannot be its own part.
   EXPECT_FALSE(kit->setPart("nested", kit));
   EXPECT_EQ(kit->nested.getValue(), nullptr);
 }
 
 TEST_F(SoBaseKitTest, setPartReplacesAndRemovesReleasingThePrevious) {
-  auto* first = new SoCallback;
-  first->ref();
-  ASSERT_TRUE(kit->setPart("shape", first));
+  const SoRef first(new SoCallback);
+  ASSERT_TRUE(kit->setPart("shape", first.get()));
   EXPECT_EQ(first->getRefCount(), 4);  // ours, the field's, the kit's, the separator's
   auto* second = new SoCallback;
   ASSERT_TRUE(kit->setPart("shape", second));
@@ -353,21 +350,19 @@ TEST_F(SoBaseKitTest, setPartReplacesAndRemovesReleasingThePrevious) {
   EXPECT_EQ(kit->shape.getValue(), nullptr);
   EXPECT_TRUE(kit->shape.isDefault());
   EXPECT_EQ(topSep()->getNumChildren(), 0);
-  first->unref();
 }
 
 TEST_F(SoBaseKitTest, theNodeOfAGroupPartCarriesThePartsBelowIt) {
   SoNode* shape = kit->getPart("shape", TRUE);
-  SoNode* oldSep = kit->topSep.getValue();
-  oldSep->ref();
+  SoRef oldSep(kit->topSep.getValue());
   auto* newSep = new SoSeparator;
   auto* extra = new SoCallback;
   newSep->addChild(extra);
   ASSERT_TRUE(kit->setPart("topSep", newSep));
   EXPECT_EQ(groupChildren(newSep), (std::vector<SoNode*>{extra, shape}));
-  EXPECT_EQ(static_cast<SoGroup*>(oldSep)->getNumChildren(), 0);
+  EXPECT_EQ(static_cast<SoGroup*>(oldSep.get())->getNumChildren(), 0);
   EXPECT_EQ(oldSep->getRefCount(), 1);
-  oldSep->unref();
+  oldSep.reset();
   SoNode* inner = kit->getPart("inner", TRUE);
   EXPECT_EQ(groupChildren(newSep), (std::vector<SoNode*>{extra, inner, shape}));
 
@@ -384,14 +379,13 @@ TEST_F(SoBaseKitTest, settingAPartFieldRelinksThePart) {
   EXPECT_EQ(kit->getPart("shape", FALSE), node);
   EXPECT_EQ(groupChildren(topSep()), std::vector<SoNode*>{node});
 
-  auto* group = new SoGroup;
-  group->ref();
-  kit->shape.setValue(group);
+  SoRef group(new SoGroup);
+  kit->shape.setValue(group.get());
   EXPECT_EQ(kit->shape.getValue(), node);
   EXPECT_EQ(SoDebugError::getMessageCount(), 1);
   EXPECT_EQ(SoDebugError::getLastMessage(),
             "KitTestKit: part 'shape' cannot hold a node of type 'Group'");
-  group->unref();
+  group.reset();
 
   // The one-argument set of fields reaches part fields too.
   ASSERT_TRUE(kit->set("topSep NULL"));
@@ -446,13 +440,12 @@ TEST_F(SoBaseKitTest, traversalGoesThroughThePartsWithoutASeparator) {
   static_cast<SoCallback*>(kit->getPart("setter", TRUE))->setCallback(runStep, &setter);
   kit->getPart("appearance.material", TRUE);
 
-  auto* root = new SoGroup;
-  root->ref();
+  const SoRef root(new SoGroup);
   root->addChild(kit);
   root->addChild(makeStep(&probe));
   {
     KitTestAction action;
-    action.apply(root);
+    action.apply(root.get());
   }
   // The value set inside topSep stays there; the one set by a top-level part
   // stays in force after the kit.
@@ -461,8 +454,7 @@ TEST_F(SoBaseKitTest, traversalGoesThroughThePartsWithoutASeparator) {
 
   // Along a path down to "shape" only what the path passes through is traversed.
   log.clear();
-  auto* path = new SoPath(root);
-  path->ref();
+  const SoRef path(new SoPath(root.get()));
   path->append(kit, 0);
   const int sepIndex = 1;  // after callbackList
   ASSERT_EQ(kit->getKitChild(sepIndex), topSep());
@@ -470,48 +462,42 @@ TEST_F(SoBaseKitTest, traversalGoesThroughThePartsWithoutASeparator) {
   path->append(kit->shape.getValue(), 1);
   {
     KitTestAction action;
-    action.apply(path);
+    action.apply(path.get());
   }
   EXPECT_EQ(log, std::vector<std::string>{"shape 0"});
-  path->unref();
-  root->unref();
 }
 
 TEST_F(SoBaseKitTest, searchingDoesNotLookInsideKits) {
   kit->getPart("shape", TRUE);
   kit->getPart("setter", TRUE);
-  auto* root = new SoGroup;
-  root->ref();
+  const SoRef root(new SoGroup);
   root->addChild(kit);
   root->addChild(new SoCallback);
   SoSearchAction search;
   search.setType(SoCallback::getClassTypeId());
   search.setInterest(SoSearchAction::ALL);
-  search.apply(root);
+  search.apply(root.get());
   ASSERT_EQ(search.getPaths().getLength(), 1);
   EXPECT_EQ(search.getPaths()[0]->getTail(), root->getChild(1));
   search.reset();
   search.setType(KitTestKit::getClassTypeId());
-  search.apply(root);
+  search.apply(root.get());
   ASSERT_NE(search.getPath(), nullptr);
   EXPECT_EQ(search.getPath()->getTail(), kit);
   search.reset();
-  root->unref();
 }
 
 TEST_F(SoBaseKitTest, aCopyHoldsTheSamePartsInItsOwnPlace) {
   SoNode* shape = kit->getPart("shape", TRUE);
   SoNode* setter = kit->getPart("setter", TRUE);
-  KitTestKit* copy = kit->copy();
-  copy->ref();
+  const SoRef copy(kit->copy());
   EXPECT_EQ(copy->getPart("shape", FALSE), shape);
   EXPECT_EQ(copy->getPart("topSep", FALSE), kit->topSep.getValue());
-  EXPECT_EQ(kitChildren(copy), kitChildren(kit));
+  EXPECT_EQ(kitChildren(copy.get()), kitChildren(kit));
   EXPECT_EQ(groupChildren(topSep()), std::vector<SoNode*>{shape});  // not linked twice
   ASSERT_TRUE(copy->setPart("setter", nullptr));
   EXPECT_EQ(kit->getPart("setter", FALSE), setter);
   EXPECT_EQ(copy->getNumKitChildren(), 1);
-  copy->unref();
 }
 
 TEST_F(SoBaseKitTest, readingLinksThePartsRead) {
@@ -540,10 +526,8 @@ TEST_F(SoBaseKitTest, theCallbackListIsNotWritten) {
 }
 
 TEST_F(SoBaseKitTest, aRefusedEntryIsToldOnceAndItsFieldLeftOut) {
-  auto* first = new KitTestBadKit;
-  first->ref();
-  auto* second = new KitTestBadKit;
-  second->ref();
+  const SoRef first(new KitTestBadKit);
+  const SoRef second(new KitTestBadKit);
   EXPECT_EQ(SoDebugError::getMessageCount(), 1);
   EXPECT_EQ(SoDebugError::getLastMessage(),
             "KitTestBadKit: catalog refused part 'orphan': its parent 'nowhere' is not in the "
@@ -551,21 +535,17 @@ TEST_F(SoBaseKitTest, aRefusedEntryIsToldOnceAndItsFieldLeftOut) {
   EXPECT_EQ(first->getField("orphan"), nullptr);
   EXPECT_EQ(first->getPart("orphan", TRUE), nullptr);
   EXPECT_NE(second->getPart("good", FALSE), nullptr);
-  first->unref();
-  second->unref();
 }
 
 TEST_F(SoBaseKitTest, partsOutliveTheKitOnlyWhenHeldElsewhere) {
   kit->getPart("nested.cameraKit.camera", TRUE);
   kit->getPart("appearance.material", TRUE);
   kit->getPart("callbackList", TRUE);
-  SoNode* shape = kit->getPart("shape", TRUE);
-  shape->ref();
+  const SoRef shape(kit->getPart("shape", TRUE));
   kit->unref();
   kit = nullptr;
   EXPECT_EQ(shape->getRefCount(), 1);
   EXPECT_EQ(shape->getNumAuditors(), 0);
-  shape->unref();
 }
 
 TEST_F(SoBaseKitTest, readingFailsOnAPartOfTheWrongType) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/scenar/SoDB.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/nodes/SoCoordinate3.h"
 #include "platform/scenar/nodes/SoCube.h"
 #include "platform/scenar/nodes/SoFaceSet.h"
@@ -70,8 +71,7 @@ class SoCallbackActionTest : public LiveCountTest {
 };
 
 TEST_F(SoCallbackActionTest, shapesSeeTheStateTheirPropertiesSetAndSeparatorsKeepIt) {
-  auto* root = new SoSeparator;
-  root->ref();
+  const SoRef root(new SoSeparator);
   auto* inner = new SoSeparator;
   auto* move = new SoTranslation;
   move->translation.setValue(1, 2, 3);
@@ -94,7 +94,7 @@ TEST_F(SoCallbackActionTest, shapesSeeTheStateTheirPropertiesSetAndSeparatorsKee
   std::vector<Seen> seen;
   SoCallbackAction action;
   action.addPreCallback(SoShape::getClassTypeId(), recordShape, &seen);
-  action.apply(root);
+  action.apply(root.get());
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_EQ(seen[0].name, "faces");
   EXPECT_EQ(seen[0].origin, SbVec3f(1, 2, 3));
@@ -116,12 +116,10 @@ TEST_F(SoCallbackActionTest, shapesSeeTheStateTheirPropertiesSetAndSeparatorsKee
   action.apply(inner->getChild(5));
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].numCoordinates, 0);
-  root->unref();
 }
 
 TEST_F(SoCallbackActionTest, callbacksRunAroundEachNodeAndTheirAnswersPruneOrStop) {
-  auto* root = named(new SoSeparator, "root");
-  root->ref();
+  const SoRef root(named(new SoSeparator, "root"));
   auto* group = named(new SoGroup, "group");
   group->addChild(named(new SoCube, "inside"));
   root->addChild(group);
@@ -132,7 +130,7 @@ TEST_F(SoCallbackActionTest, callbacksRunAroundEachNodeAndTheirAnswersPruneOrSto
     SoCallbackAction action;
     action.addPreCallback(SoNode::getClassTypeId(), logAs(true), &log);
     action.addPostCallback(SoGroup::getClassTypeId(), logAs(false), &log);
-    action.apply(root);
+    action.apply(root.get());
     return log.lines;
   };
   using Lines = std::vector<std::string>;
@@ -143,7 +141,6 @@ TEST_F(SoCallbackActionTest, callbacksRunAroundEachNodeAndTheirAnswersPruneOrSto
             (Lines{"pre root", "pre group", "pre after", "post root"}));
   // An abort stops everything, post callbacks of the nodes above included.
   EXPECT_EQ(run("inside", SoCallbackAction::ABORT), (Lines{"pre root", "pre group", "pre inside"}));
-  root->unref();
 }
 
 }  // namespace

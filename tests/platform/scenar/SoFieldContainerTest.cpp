@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/scenar/SoDB.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/fields/SoFieldData.h"
 #include "platform/scenar/fields/SoMFields.h"
 #include "platform/scenar/fields/SoSFields.h"
@@ -103,12 +104,11 @@ TEST_F(SoFieldContainerTest, fieldsAreFoundByNameAndNameByField) {
 
 TEST_F(SoFieldContainerTest, everyInstanceFindsItsOwnFields) {
   ContainerTestNode first;
-  ContainerTestNode* second = new ContainerTestNode;
-  second->ref();
+  SoRef second(new ContainerTestNode);
   EXPECT_EQ(second->getField("label"), &second->label);
   EXPECT_EQ(first.getField("label"), &first.label);
   EXPECT_EQ(first.getFieldData(), second->getFieldData());
-  second->unref();
+  second.reset();
   OtherTestNode other;
   EXPECT_EQ(other.getField("extra"), &other.extra);
   EXPECT_EQ(first.getField("extra"), nullptr);

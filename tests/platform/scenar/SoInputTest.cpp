@@ -8,9 +8,11 @@
 
 #include "SceneIoTestNodes.h"
 #include "platform/scenar/SoDB.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/nodekits/SoCameraKit.h"
 #include "platform/scenar/nodes/SoGroup.h"
 #include "platform/scenar/nodes/SoOrthographicCamera.h"
+#include "support/TestFolder.h"
 
 namespace {
 
@@ -22,18 +24,17 @@ class SoInputTest : public ::testing::Test {
   void SetUp() override { live = SoBase::getLiveCount(); }
   void TearDown() override { EXPECT_EQ(SoBase::getLiveCount(), live); }
 
-  // The first node of text, referenced; nullptr with the message in error on failure.
-  SoNode* read(const std::string& text, std::string* error = nullptr) {
+  // The first node of text, held; empty with the message in error on failure.
+  SoRef<SoNode> read(const std::string& text, std::string* error = nullptr) {
     SoInput in;
     in.setBuffer(text);
     SoNode* root = nullptr;
     if (!SoDB::read(&in, root)) {
       if (error) *error = in.getErrorMessage().str();
       EXPECT_EQ(SoBase::getLiveCount(), live);  // released at once, not when in closes
-      return nullptr;
+      return {};
     }
-    if (root) root->ref();
-    return root;
+    return SoRef(root);
   }
 
   long live = 0;
@@ -44,7 +45,7 @@ SoNode* child(SoNode* group, int index) { return static_cast<SoGroup*>(group)->g
 }  // namespace
 
 TEST_F(SoInputTest, readsFieldsChildrenPartsAndSharing) {
-  SoNode* root = read(scene(R"(# a comment
+  const SoRef root = read(scene(R"(# a comment
 Separator {
   DEF cam IoTestNode {
     size 2.5
@@ -62,9 +63,9 @@ Separator {
   USE cam
 }
 )"));
-  ASSERT_NE(root, nullptr);
+  ASSERT_TRUE(root);
   ASSERT_EQ(root->getTypeId(), SoSeparator::getClassTypeId());
-  auto* node = static_cast<IoTestNode*>(child(root, 0));
+  auto* node = static_cast<IoTestNode*>(child(root.get(), 0));
   ASSERT_EQ(node->getTypeId(), IoTestNode::getClassTypeId());
   EXPECT_EQ(node->size.getValue(), 2.5f);
   EXPECT_EQ(node->position.getValue(), SbVec3f(0, 0, 5));
@@ -74,14 +75,13 @@ Separator {
   EXPECT_EQ(node->values.getNum(), 2);
   EXPECT_TRUE(node->getName() == "cam");
 
-  EXPECT_EQ(child(child(root, 1), 0), node);
-  auto* holder = static_cast<IoTestHolder*>(child(root, 2));
+  EXPECT_EQ(child(child(root.get(), 1), 0), node);
+  auto* holder = static_cast<IoTestHolder*>(child(root.get(), 2));
   EXPECT_EQ(static_cast<IoTestHolder*>(holder->part.getValue())->part.getValue(), node);
   // a later DEF of a name hides the earlier one
   EXPECT_NE(holder->other.getValue(), node);
-  EXPECT_EQ(child(root, 3), holder->other.getValue());
+  EXPECT_EQ(child(root.get(), 3), holder->other.getValue());
   EXPECT_EQ(node->getRefCount(), 3);
-  root->unref();
 }
 
 TEST_F(SoInputTest, errorsTellFileLineAndReasonAndLeakNothing) {
@@ -148,7 +148,7 @@ TEST_F(SoInputTest, errorsQuoteInputCutAndEscaped) {
   };
   for (const auto& [body, message] : cases) {
     std::string error;
-    EXPECT_EQ(read(scene(body), &error), nullptr);
+    EXPECT_FALSE(read(scene(body), &error));
     EXPECT_EQ(error, message);
   }
 }
@@ -157,15 +157,12 @@ TEST_F(SoInputTest, headerLineMustComeFirstAndExactly) {
   for (const char* text : {"", "Group { }", "\n#Scenar V1.0 ascii\n", "#Scenar V1.0 ascii x\n",
                            "#Scenar V2.0 ascii\n"}) {
     std::string error;
-    EXPECT_EQ(read(text, &error), nullptr);
+    EXPECT_FALSE(read(text, &error));
     EXPECT_EQ(error, "<buffer>:1: not a Scenar V1.0 ascii file") << text;
   }
   // the header alone is an empty file; lines may end in CR LF
-  SoNode* none = read("#Scenar V1.0 ascii");
-  EXPECT_EQ(none, nullptr);
-  SoNode* group = read("#Scenar V1.0 ascii\r\nGroup {\r\n}\r\n");
-  ASSERT_NE(group, nullptr);
-  group->unref();
+  EXPECT_FALSE(read("#Scenar V1.0 ascii"));
+  EXPECT_TRUE(read("#Scenar V1.0 ascii\r\nGroup {\r\n}\r\n"));
 }
 
 TEST_F(SoInputTest, truncatedFileFailsAtEveryCut) {
@@ -178,12 +175,10 @@ TEST_F(SoInputTest, truncatedFileFailsAtEveryCut) {
 )");
   for (std::size_t cut = text.find("Separator") + 1; cut <= text.rfind('}'); ++cut) {
     std::string error;
-    EXPECT_EQ(read(text.substr(0, cut), &error), nullptr) << cut;
+    EXPECT_FALSE(read(text.substr(0, cut), &error)) << cut;
     EXPECT_EQ(error.rfind("<buffer>:", 0), 0u) << error;
   }
-  SoNode* whole = read(text);
-  ASSERT_NE(whole, nullptr);
-  whole->unref();
+  EXPECT_TRUE(read(text));
 }
 
 TEST_F(SoInputTest, nestingDepthIsLimited) {
@@ -194,14 +189,12 @@ TEST_F(SoInputTest, nestingDepthIsLimited) {
     for (int i = 0; i < depth; ++i) body += " }";
     return scene(body);
   };
-  SoNode* deepest = read(nested("Group {", "", SoInput::kMaxDepth));
-  ASSERT_NE(deepest, nullptr);
-  deepest->unref();
+  EXPECT_TRUE(read(nested("Group {", "", SoInput::kMaxDepth)));
   std::string error;
-  EXPECT_EQ(read(nested("Group {", "", SoInput::kMaxDepth + 1), &error), nullptr);
+  EXPECT_FALSE(read(nested("Group {", "", SoInput::kMaxDepth + 1), &error));
   EXPECT_EQ(error, "<buffer>:1002: nesting deeper than 1000 levels");
   // parts count as levels too; far deeper than the stack could take
-  EXPECT_EQ(read(nested("IoTestHolder { part", "NULL", 100000), &error), nullptr);
+  EXPECT_FALSE(read(nested("IoTestHolder { part", "NULL", 100000), &error));
   EXPECT_EQ(error, "<buffer>:1002: nesting deeper than 1000 levels");
 }
 
@@ -259,9 +252,10 @@ TEST_F(SoInputTest, defTableHoldsItsNodesUntilANewText) {
 }
 
 TEST_F(SoInputTest, readsFilesAndNamesThemInErrors) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path();
-  const std::string good = (dir / "SoInputTest_good.scn").string();
-  const std::string bad = (dir / "SoInputTest_bad.scn").string();
+  const TestFolder folder("scenar");
+  const std::filesystem::path& dir = folder.path();
+  const std::string good = (dir / "good.scn").string();
+  const std::string bad = (dir / "bad.scn").string();
   for (const auto& [path, text] :
        {std::pair{good, scene("Separator {\n  DEF x IoTestNode { size 7 }\n  USE x\n}\n")},
         std::pair{bad, scene("Separator {\n  PoVew { }\n}\n")}}) {
@@ -284,30 +278,28 @@ TEST_F(SoInputTest, readsFilesAndNamesThemInErrors) {
   EXPECT_FALSE(SoDB::read(&in, root));
   EXPECT_EQ(in.getErrorMessage().str(), bad + ":3: unknown node type 'PoVew'");
 
-  const std::string missing = (dir / "SoInputTest_none" / "none.scn").string();
+  const std::string missing = (dir / "none" / "none.scn").string();
   EXPECT_FALSE(in.openFile(missing.c_str()));
   EXPECT_EQ(in.getErrorMessage().str(), missing + ": cannot open file");
   EXPECT_FALSE(SoDB::read(&in, root));
   EXPECT_FALSE(in.openFile(dir.string().c_str()));  // a directory
-  std::filesystem::remove(good);
-  std::filesystem::remove(bad);
 }
 
 TEST_F(SoInputTest, readsNodeKitParts) {
-  SoNode* root = read(scene(R"(Separator {
+  SoRef root = read(scene(R"(Separator {
   DEF cam OrthographicCamera { height 2 }
   CameraKit { camera USE cam }
 }
 )"));
-  ASSERT_NE(root, nullptr);
-  auto* kit = static_cast<SoCameraKit*>(child(root, 1));
+  ASSERT_TRUE(root);
+  auto* kit = static_cast<SoCameraKit*>(child(root.get(), 1));
   ASSERT_EQ(kit->getTypeId(), SoCameraKit::getClassTypeId());
-  EXPECT_EQ(kit->camera.getValue(), child(root, 0));
-  EXPECT_EQ(kit->getPart("camera", FALSE), child(root, 0));
-  EXPECT_EQ(static_cast<SoOrthographicCamera*>(child(root, 0))->height.getValue(), 2.0f);
-  root->unref();
+  EXPECT_EQ(kit->camera.getValue(), child(root.get(), 0));
+  EXPECT_EQ(kit->getPart("camera", FALSE), child(root.get(), 0));
+  EXPECT_EQ(static_cast<SoOrthographicCamera*>(child(root.get(), 0))->height.getValue(), 2.0f);
+  root.reset();
   // what the kit refuses fails the read
   std::string error;
-  EXPECT_EQ(read(scene("CameraKit {\n  camera Group { }\n}"), &error), nullptr);
+  EXPECT_FALSE(read(scene("CameraKit {\n  camera Group { }\n}"), &error));
   EXPECT_EQ(error.rfind("<buffer>:4: ", 0), 0u) << error;
 }

@@ -1,4 +1,4 @@
-#include "platform/scenar/fields/SoMFNode.h"
+#include "platform/scenar/nodes/SoMFNode.h"
 
 #include <gtest/gtest.h>
 
@@ -77,8 +77,7 @@ TEST_F(SoMFNodeTest, sceneFilesKeepTheListAndItsSharing) {
   // In a toolkit graph VRML nodes are written as scene-file nodes under their
   // registered names, without routes.
   auto* root = new SoSeparator;
-  held.push_back(root);
-  root->ref();
+  held.emplace_back(root);
   SoVRMLTransform* list = make();
   root->addChild(list);
   SoVRMLTransform* shared = make();
@@ -106,9 +105,8 @@ TEST_F(SoMFNodeTest, sceneFilesKeepTheListAndItsSharing) {
             "    ]\n"
             "  }\n"
             "}\n");
-  SoNode* copy = readNode(text);
+  SoNode* copy = held.emplace_back(readNode(text)).get();
   ASSERT_NE(copy, nullptr);
-  held.push_back(copy);
   EXPECT_EQ(writeScene(copy), text);
   const SoMFNode& items =
       static_cast<SoVRMLTransform*>(static_cast<SoGroup*>(copy)->getChild(0))->children;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/scenar/SoDB.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/fields/SoSFields.h"
 #include "platform/scenar/nodes/SoSubNode.h"
 
@@ -82,10 +83,8 @@ TEST_F(SoNodeTest, typeIsRegisteredUnderNode) {
   EXPECT_TRUE(node->isOfType(SoNode::getClassTypeId()));
   EXPECT_EQ(node->getTypeId().getParent(), SoNode::getClassTypeId());
   ASSERT_TRUE(node->getTypeId().canCreateInstance());
-  auto* made = static_cast<NodeTestNode*>(node->getTypeId().createInstance());
-  made->ref();
+  const SoRef made(static_cast<NodeTestNode*>(node->getTypeId().createInstance()));
   EXPECT_EQ(made->getField("value"), &made->value);
-  made->unref();
 }
 
 TEST_F(SoNodeTest, fieldChangeReachesEveryAuditorInOrder) {

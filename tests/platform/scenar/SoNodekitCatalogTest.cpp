@@ -4,7 +4,6 @@
 
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "platform/scenar/SoDB.h"
@@ -221,16 +220,7 @@ TEST(SoDebugErrorTest, postsReachTheHandlerAndAreRecorded) {
   SoDebugError::post(nullptr, nullptr);
   EXPECT_EQ(seen.message, "");
   EXPECT_EQ(SoDebugError::getMessageCount(), 2);
-
-  // Posts from several threads are all counted and all handled.
-  std::vector<std::thread> threads;
-  for (int t = 0; t < 4; ++t)
-    threads.emplace_back([] {
-      for (int i = 0; i < 100; ++i) SoDebugError::post("Thread", "post");
-    });
-  for (std::thread& thread : threads) thread.join();
-  EXPECT_EQ(SoDebugError::getMessageCount(), 402);
-  EXPECT_EQ(seen.calls, 402);
+  EXPECT_EQ(seen.calls, 2);
 
   SoDebugError::clearMessages();
   EXPECT_EQ(SoDebugError::getMessageCount(), 0);

@@ -11,6 +11,7 @@
 
 #include "platform/gl/Text.h"
 #include "platform/scenar/Scenar.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "support/ToolkitTestSupport.h"
 
 namespace {
@@ -41,10 +42,9 @@ SoSeparator* textScene(float size, const std::vector<SbString>& strings,
 }
 
 SbBox3f boxOf(SoNode* scene) {
-  scene->ref();
+  const SoRef held(scene);
   SoGetBoundingBoxAction action(SbViewportRegion(100, 100));
   action.apply(scene);
-  scene->unref();
   return action.getBoundingBox();
 }
 
@@ -67,21 +67,21 @@ const std::vector<SbString> kOddStrings = {"say \"hi\" \\ now", "two\nlines",
 }  // namespace
 
 TEST_F(SoText3Test, aFileOfFontAndTextReadsWritesBackAndDrawsInsideItsBox) {
-  SoSeparator* written = cameraScene();
+  SoRef written = cameraScene();
   auto* red = new SoMaterial;
   red->diffuseColor.setValue(SbColor(1, 0, 0));
   written->addChild(red);
   written->addChild(textScene(0.2f, kOddStrings, SoText3::CENTER, 1.25f));
   SoWriteAction first;
-  first.apply(written);
+  first.apply(written.get());
   const std::string text = first.getOutput()->getBuffer();
-  written->unref();
+  written.reset();
   EXPECT_NE(text.find("justification CENTER"), std::string::npos) << text;
 
-  SoNode* read = readNode(text);
+  const SoRef read = readNode(text);
   ASSERT_TRUE(read);
   SoWriteAction again;
-  again.apply(read);
+  again.apply(read.get());
   // A string changed by the way would write otherwise.
   EXPECT_EQ(again.getOutput()->getBuffer(), text);
 
@@ -90,8 +90,8 @@ TEST_F(SoText3Test, aFileOfFontAndTextReadsWritesBackAndDrawsInsideItsBox) {
   constexpr int kSide = 200;
   SoOffscreenRenderer renderer{SbViewportRegion(kSide, kSide)};
   renderer.setBackgroundColor(SbColor(1, 1, 1));
-  ASSERT_TRUE(renderer.render(read));
-  const SbBox3f box = boxOf(read);
+  ASSERT_TRUE(renderer.render(read.get()));
+  const SbBox3f box = boxOf(read.get());
   ASSERT_FALSE(box.isEmpty());
   const auto pixel = [](float v) { return (v + 1.0f) * 0.5f * kSide; };
   int inside = 0, outside = 0;
@@ -107,7 +107,6 @@ TEST_F(SoText3Test, aFileOfFontAndTextReadsWritesBackAndDrawsInsideItsBox) {
     }
   EXPECT_GT(inside, 100);
   EXPECT_EQ(outside, 0);
-  read->unref();
 }
 
 TEST_F(SoText3Test, theBoxGrowsWithSizeAndTextAndJustificationMovesIt) {
@@ -139,14 +138,14 @@ TEST_F(SoText3Test, theBoxGrowsWithSizeAndTextAndJustificationMovesIt) {
 }
 
 TEST_F(SoText3Test, pickingRaysHitTheTextBoxOnceAndMissBesideIt) {
-  SoSeparator* root = cameraScene();
+  const SoRef root = cameraScene();
   root->addChild(textScene(0.5f, {"Hello"}));
-  const SbBox3f box = boxOf(root);
+  const SbBox3f box = boxOf(root.get());
   const SbVec3f centre = box.getCenter();
   const auto pickAt = [&](float x, float y) {
     SoRayPickAction action(SbViewportRegion(100, 100));
     action.setNormalizedPoint(SbVec2f((x + 1) / 2, (y + 1) / 2));
-    action.apply(root);
+    action.apply(root.get());
     return action.getPickedPointList();
   };
   const auto hits = pickAt(centre[0], centre[1]);
@@ -156,7 +155,6 @@ TEST_F(SoText3Test, pickingRaysHitTheTextBoxOnceAndMissBesideIt) {
   EXPECT_TRUE(pickAt(box.getMin()[0] - 0.05f, centre[1]).empty());
   EXPECT_TRUE(pickAt(box.getMax()[0] + 0.05f, centre[1]).empty());
   EXPECT_TRUE(pickAt(centre[0], box.getMax()[1] + 0.05f).empty());
-  root->unref();
 }
 
 TEST_F(SoText3Test, convertsToATextShapeOfTheFontsSizeJustificationFamilyAndColour) {
@@ -175,14 +173,13 @@ TEST_F(SoText3Test, convertsToATextShapeOfTheFontsSizeJustificationFamilyAndColo
                         {"sans-serif", SoText3::LEFT, "SANS", nullptr}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.fontName);
-    auto* root = new SoSeparator;
-    root->ref();
+    const SoRef root(new SoSeparator);
     auto* material = new SoMaterial;
     material->diffuseColor.setValue(SbColor(0, 0.5f, 1));
     root->addChild(material);
     root->addChild(textScene(0.25f, kOddStrings, c.justification, 1.5f, c.fontName));
     SoToVRML2Action action;
-    action.apply(root);
+    action.apply(root.get());
     SoSearchAction search;
     search.setType(SoVRMLShape::getClassTypeId());
     search.apply(action.getVRML2SceneGraph());
@@ -205,6 +202,5 @@ TEST_F(SoText3Test, convertsToATextShapeOfTheFontsSizeJustificationFamilyAndColo
     EXPECT_EQ(style->family[0].str(), c.family ? c.family : "SERIF");
     EXPECT_EQ(style->justify.isDefault(), c.justify == nullptr);
     EXPECT_EQ(style->justify[0].str(), c.justify ? c.justify : "BEGIN");
-    root->unref();
   }
 }

@@ -2,7 +2,7 @@
 // becomes, where shapes end up, the world's leading nodes, the settings, the
 // worker and the results the action keeps.
 
-#include "platform/scenar/actions/SoToVRML2Action.h"
+#include "platform/scenar/vrml/SoToVRML2Action.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 
 #include "SceneIoTestNodes.h"
 #include "platform/scenar/Scenar.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "support/ConversionScenes.h"
 #include "support/ToolkitTestSupport.h"
 
@@ -79,10 +80,9 @@ std::vector<SbMatrix> toolkitShapes(SoNode* scene) {
 
 TEST_F(SoToVRML2ActionTest, everyToolkitClassBecomesWhatStandsForItInVRML) {
   int calls = 0;
-  SoSeparator* root = makeEveryClassScene(new IoTestNode, &calls);
-  root->ref();
+  const SoRef root(makeEveryClassScene(new IoTestNode, &calls));
   SoToVRML2Action action;
-  action.apply(root);
+  action.apply(root.get());
   EXPECT_EQ(calls, 1);
   SoVRMLGroup* scene = convertedRoot(action);
   ASSERT_TRUE(scene);
@@ -132,27 +132,23 @@ TEST_F(SoToVRML2ActionTest, everyToolkitClassBecomesWhatStandsForItInVRML) {
   auto* unknown = childAs<SoVRMLGroup>(scene, 6);
   ASSERT_TRUE(unknown);
   EXPECT_EQ(unknown->getNumChildren(), 0);
-  root->unref();
 }
 
 TEST_F(SoToVRML2ActionTest, shapesLandWhereTheToolkitDrawsThemWhateverGroupsTheTransformsSitIn) {
-  SoSeparator* root = makeTransformScene();
-  root->ref();
+  const SoRef root(makeTransformScene());
   SoToVRML2Action action;
-  action.apply(root);
+  action.apply(root.get());
   std::vector<SbMatrix> converted;
   collectVRMLShapes(action.getVRML2SceneGraph(), SbMatrix(), converted);
-  const std::vector<SbMatrix> drawn = toolkitShapes(root);
+  const std::vector<SbMatrix> drawn = toolkitShapes(root.get());
   ASSERT_EQ(converted.size(), 5u);
   ASSERT_EQ(drawn.size(), converted.size());
   for (std::size_t i = 0; i < drawn.size(); ++i)
     EXPECT_TRUE(converted[i].equals(drawn[i], 1e-5f)) << "shape " << i;
-  root->unref();
 }
 
 TEST_F(SoToVRML2ActionTest, theWorldsTwoLeadingNodesComeFromTheSettingsAndNothingElseIsAhead) {
-  auto* root = new SoSeparator;
-  root->ref();
+  const SoRef root(new SoSeparator);
   root->addChild(makeCube(1, 1, 1));
   root->addChild(new SoGroup);
 
@@ -160,7 +156,7 @@ TEST_F(SoToVRML2ActionTest, theWorldsTwoLeadingNodesComeFromTheSettingsAndNothin
   action.setWorldTitle("Plot \"one\"");
   action.setNavigationType("WALK");
   action.setHeadlight(FALSE);
-  action.apply(root);
+  action.apply(root.get());
   SoVRMLGroup* scene = convertedScene(action);
   ASSERT_EQ(action.getVRML2SceneGraph()->getNumChildren(), 1);
   ASSERT_EQ(scene->getNumChildren(), 3);
@@ -182,16 +178,12 @@ TEST_F(SoToVRML2ActionTest, theWorldsTwoLeadingNodesComeFromTheSettingsAndNothin
 
   // Nothing to convert: the two alone.
   SoConvertGutsVRML2 guts;
-  SoVRMLGroup* empty = guts.convertScenarToVRML2(nullptr);
-  empty->ref();
+  const SoRef empty(guts.convertScenarToVRML2(nullptr));
   EXPECT_EQ(empty->getNumChildren(), 2);
-  empty->unref();
-  root->unref();
 }
 
 TEST_F(SoToVRML2ActionTest, settingsDecideSharingAndFacesAndAreAllACopyTakes) {
-  auto* root = new SoSeparator;
-  root->ref();
+  const SoRef root(new SoSeparator);
   auto* points = new SoCoordinate3;
   const SbVec3f three[3] = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}};
   points->point.setValues(0, 3, three);
@@ -210,7 +202,7 @@ TEST_F(SoToVRML2ActionTest, settingsDecideSharingAndFacesAndAreAllACopyTakes) {
   action.setCreaseAngle(100.0f);
   EXPECT_FLOAT_EQ(action.getCreaseAngle(), 3.14159265f);
   action.setCreaseAngle(0.5f);
-  action.apply(root);
+  action.apply(root.get());
   SoVRMLGroup* scene = convertedRoot(action);
   ASSERT_EQ(scene->getNumChildren(), 3);
   auto* first = childAs<SoVRMLShape>(scene, 0);
@@ -229,14 +221,13 @@ TEST_F(SoToVRML2ActionTest, settingsDecideSharingAndFacesAndAreAllACopyTakes) {
   EXPECT_EQ(copy.getCreaseAngle(), 0.5f);
   EXPECT_EQ(copy.getVRML2SceneGraph(), nullptr);
   EXPECT_EQ(copy.getIntermediateSceneGraph(), nullptr);
-  copy.apply(root);
+  copy.apply(root.get());
   SoVRMLGroup* copied = copy.getVRML2SceneGraph();
   SoToVRML2Action plain;
   copy = plain;
   EXPECT_TRUE(copy.getShareNodes());
   EXPECT_EQ(copy.getVRML2SceneGraph(), copied);
   EXPECT_EQ(convertedRoot(action), scene);
-  root->unref();
 }
 
 TEST_F(SoToVRML2ActionTest, theClassesRegisterAgainAfterExitClassAndConvertAsBefore) {
@@ -247,12 +238,10 @@ TEST_F(SoToVRML2ActionTest, theClassesRegisterAgainAfterExitClassAndConvertAsBef
   EXPECT_TRUE(SoToVRML2Action::getClassTypeId().isDerivedFrom(SoToVRMLAction::getClassTypeId()));
   EXPECT_TRUE(SoToVRML2Action::getClassEnabledElements()->isEnabled(
       SoModelMatrixElement::getClassStackIndex()));
-  SoCube* box = makeCube(1, 1, 1);
-  box->ref();
+  const SoRef box(makeCube(1, 1, 1));
   SoToVRML2Action action;
-  action.apply(box);
+  action.apply(box.get());
   EXPECT_TRUE(childAs<SoVRMLShape>(convertedScene(action), 2));
-  box->unref();
 }
 
 // A worker that also converts IoTestNode, as a cube, and counts its
@@ -279,13 +268,12 @@ class CubeAction : public SoToVRML2Action {
 };
 
 TEST_F(SoToVRML2ActionTest, eachApplyHasANewWorkerAndReplacesTheResultsOfTheLast) {
-  auto* root = new SoSeparator;
-  root->ref();
+  const SoRef root(new SoSeparator);
   root->addChild(new IoTestNode);
   {
     CubeAction action;
     EXPECT_EQ(action.worker(), nullptr);
-    action.apply(root);
+    action.apply(root.get());
     EXPECT_EQ(CubeGuts::alive, 1);
     SoVRMLGroup* scene = convertedRoot(action);
     ASSERT_EQ(scene->getNumChildren(), 1);
@@ -294,7 +282,7 @@ TEST_F(SoToVRML2ActionTest, eachApplyHasANewWorkerAndReplacesTheResultsOfTheLast
     // Repeated applies keep one worker and one result each.
     const long live = SoBase::getLiveCount();
     SoConvertGuts* firstWorker = action.worker();
-    action.apply(root);
+    action.apply(root.get());
     EXPECT_EQ(SoBase::getLiveCount(), live);
     EXPECT_EQ(CubeGuts::alive, 1);
     EXPECT_NE(action.worker(), firstWorker);
@@ -302,24 +290,20 @@ TEST_F(SoToVRML2ActionTest, eachApplyHasANewWorkerAndReplacesTheResultsOfTheLast
     // The first pass alone, called as the base's: a new intermediate graph,
     // the VRML 2.0 result left as it was.
     SoVRMLGroup* result = action.getVRML2SceneGraph();
-    SoSeparator* intermediate = action.getIntermediateSceneGraph();
-    intermediate->ref();
-    action.SoToVRMLAction::apply(root);
+    const SoRef intermediate(action.getIntermediateSceneGraph());
+    action.SoToVRMLAction::apply(root.get());
     EXPECT_EQ(action.getVRML2SceneGraph(), result);
-    EXPECT_NE(action.getIntermediateSceneGraph(), intermediate);
+    EXPECT_NE(action.getIntermediateSceneGraph(), intermediate.get());
     ASSERT_EQ(action.getIntermediateSceneGraph()->getNumChildren(), 1);
     auto* converted = dynamic_cast<SoSeparator*>(action.getIntermediateSceneGraph()->getChild(0));
     ASSERT_TRUE(converted && converted->getNumChildren() == 1);
     EXPECT_TRUE(dynamic_cast<SoCube*>(converted->getChild(0)));
-    intermediate->unref();
   }
   EXPECT_EQ(CubeGuts::alive, 0);
-  root->unref();
 }
 
 TEST_F(SoToVRML2ActionTest, pathsConvertWhatLiesOnThemWithTheStateBefore) {
-  auto* root = new SoSeparator;
-  root->ref();
+  const SoRef root(new SoSeparator);
   root->addChild(makeMaterial(SbColor(0, 1, 0)));
   for (int i = 0; i < 3; ++i) {
     auto* holder = new SoSeparator;
@@ -327,15 +311,14 @@ TEST_F(SoToVRML2ActionTest, pathsConvertWhatLiesOnThemWithTheStateBefore) {
     root->addChild(holder);
   }
   auto pathTo = [&](int child) {
-    auto* path = new SoPath(root);
+    auto* path = new SoPath(root.get());
     path->append(child);
     return path;
   };
   SoToVRML2Action action;
-  SoPath* last = pathTo(3);
-  last->ref();
-  action.apply(last);
-  last->unref();
+  SoRef last(pathTo(3));
+  action.apply(last.get());
+  last.reset();
   // The separators beside the path are left out.
   SoVRMLGroup* scene = convertedRoot(action);
   ASSERT_EQ(scene->getNumChildren(), 1);
@@ -357,7 +340,6 @@ TEST_F(SoToVRML2ActionTest, pathsConvertWhatLiesOnThemWithTheStateBefore) {
   };
   EXPECT_EQ(sizeOf(childAs<SoVRMLGroup>(scene, 0)), 1.0f);
   EXPECT_EQ(sizeOf(childAs<SoVRMLGroup>(scene, 1)), 3.0f);
-  root->unref();
 }
 
 }  // namespace

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
-#include <thread>
 #include <vector>
 
 #include "platform/scenar/SoDB.h"
@@ -118,26 +116,6 @@ TEST_F(SoTypeTest, createInstanceOnlyForLiveTypesWithFactory) {
   EXPECT_EQ(concrete.createInstance(), nullptr);
   EXPECT_EQ(instances, before + 1);
   EXPECT_FALSE(SoType::badType().canCreateInstance());
-}
-
-TEST_F(SoTypeTest, concurrentCreateOfOneNameRegistersItOnce) {
-  for (int round = 0; round < 50; ++round) {
-    std::atomic<bool> go{false};
-    SoType results[2];
-    std::vector<std::thread> threads;
-    for (SoType& result : results)
-      threads.emplace_back([&] {
-        while (!go) std::this_thread::yield();
-        result = SoType::createType(root, "TypeTestRace");
-      });
-    go = true;
-    for (std::thread& thread : threads) thread.join();
-
-    ASSERT_NE(results[0].isBad(), results[1].isBad()) << "round " << round;
-    SoType winner = results[0].isBad() ? results[1] : results[0];
-    EXPECT_EQ(SoType::fromName("TypeTestRace"), winner);
-    SoType::removeType(winner);
-  }
 }
 
 TEST(SoDBTest, initRegistersBuiltInHierarchyOnce) {

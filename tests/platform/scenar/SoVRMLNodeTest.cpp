@@ -5,6 +5,7 @@
 #include "platform/scenar/SoDB.h"
 #include "platform/scenar/actions/SoGetBoundingBoxAction.h"
 #include "platform/scenar/actions/SoSearchAction.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/vrml/SoVRMLCollision.h"
 #include "platform/scenar/vrml/SoVRMLCoordinate.h"
 #include "platform/scenar/vrml/SoVRMLIndexedFaceSet.h"
@@ -75,10 +76,9 @@ TEST_F(SoVRMLNodeTest, traversalsGoThroughTheGroupsWhichKeepTheirStateInside) {
   expectNear(box.getMin(), SbVec3f(0, 0, 0));
   expectNear(box.getMax(), SbVec3f(12, 2, 6));
   EXPECT_TRUE(boxOf(sensor).isEmpty());
-  auto* empty = new SoVRMLShape;
-  empty->ref();
-  EXPECT_TRUE(boxOf(empty).isEmpty());
-  empty->unref();
+  SoRef empty(new SoVRMLShape);
+  EXPECT_TRUE(boxOf(empty.get()).isEmpty());
+  empty.reset();
 
   SoSearchAction search;
   search.setType(SoVRMLProximitySensor::getClassTypeId());

@@ -6,6 +6,7 @@
 #include "SceneIoTestNodes.h"
 #include "platform/scenar/SoDB.h"
 #include "platform/scenar/actions/SoWriteAction.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/basic/TextReader.h"
 #include "platform/scenar/vrml/SoVRMLAppearance.h"
 #include "platform/scenar/vrml/SoVRMLCollision.h"
@@ -32,8 +33,7 @@ class SoVRMLWriteTest : public ::testing::Test {
 TEST_F(SoVRMLWriteTest, aVRMLGraphWritesAVRML97FileWithItsRoutesAfterTheRoot) {
   // A sensor that follows the viewer and a transform that follows the sensor;
   // their shape is shared, their material named.
-  auto* root = new SoVRMLCollision;
-  root->ref();
+  const SoRef root(new SoVRMLCollision);
   root->collide = FALSE;
   auto* sensor = new SoVRMLProximitySensor;
   sensor->setName("viewer");
@@ -62,7 +62,7 @@ TEST_F(SoVRMLWriteTest, aVRMLGraphWritesAVRML97FileWithItsRoutesAfterTheRoot) {
   inner->addChild(shape);
   root->addChild(viewpoint);
 
-  const std::string text = writeScene(root);
+  const std::string text = writeScene(root.get());
   EXPECT_EQ(text,
             "#VRML V2.0 utf8\n\n"
             "Collision {\n"
@@ -97,21 +97,18 @@ TEST_F(SoVRMLWriteTest, aVRMLGraphWritesAVRML97FileWithItsRoutesAfterTheRoot) {
             "ROUTE viewer.position_changed TO _ROUTE.set_translation\n"
             "ROUTE viewer.orientation_changed TO _ROUTE.set_rotation\n"
             "ROUTE _ROUTE.scale_changed TO _1.set_scale\n");
-  EXPECT_EQ(writeScene(root), text);
+  EXPECT_EQ(writeScene(root.get()), text);
 
   // The largest float reads back as itself.
   scenar::TextReader in("3.4028235e+38");
   float value = 0;
   ASSERT_TRUE(in.readFloat(value));
   EXPECT_EQ(value, largest);
-  root->unref();
 }
 
 TEST_F(SoVRMLWriteTest, connectionsVRML97CannotStateAreLeftOut) {
-  auto* root = new SoVRMLGroup;
-  root->ref();
-  auto* outside = new SoVRMLTransform;  // not in the graph
-  outside->ref();
+  const SoRef root(new SoVRMLGroup);
+  const SoRef outside(new SoVRMLTransform);  // not in the graph
   auto* transform = new SoVRMLTransform;
   transform->translation.connectFrom(&outside->translation);
   auto* info = new SoVRMLWorldInfo;
@@ -120,7 +117,7 @@ TEST_F(SoVRMLWriteTest, connectionsVRML97CannotStateAreLeftOut) {
   root->addChild(transform);
   root->addChild(info);
   root->addChild(viewpoint);
-  EXPECT_EQ(writeScene(root),
+  EXPECT_EQ(writeScene(root.get()),
             "#VRML V2.0 utf8\n\n"
             "Group {\n"
             "  children [\n"
@@ -129,13 +126,10 @@ TEST_F(SoVRMLWriteTest, connectionsVRML97CannotStateAreLeftOut) {
             "    Viewpoint { }\n"
             "  ]\n"
             "}\n");
-  outside->unref();
-  root->unref();
 }
 
 TEST_F(SoVRMLWriteTest, everyVRMLNodeClassAsMadeWritesNoField) {
-  auto* root = new SoVRMLGroup;
-  root->ref();
+  const SoRef root(new SoVRMLGroup);
   int classes = 0;
   for (SoType type : SoType::getAllDerivedFrom(SoVRMLNode::getClassTypeId())) {
     if (!type.canCreateInstance()) continue;
@@ -143,11 +137,10 @@ TEST_F(SoVRMLWriteTest, everyVRMLNodeClassAsMadeWritesNoField) {
     ++classes;
   }
   EXPECT_GE(classes, 13);
-  const std::string text = writeScene(root);
+  const std::string text = writeScene(root.get());
   std::string expected = "#VRML V2.0 utf8\n\nGroup {\n  children [\n";
   for (int i = 0; i < root->getNumChildren(); ++i)
     expected += std::string("    ") +
                 static_cast<SoVRMLNode*>(root->getChild(i))->getFileTypeName() + " { }\n";
   EXPECT_EQ(text, expected + "  ]\n}\n");
-  root->unref();
 }

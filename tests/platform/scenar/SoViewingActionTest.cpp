@@ -8,6 +8,7 @@
 #include "platform/scenar/actions/SoGetMatrixAction.h"
 #include "platform/scenar/actions/SoHandleEventAction.h"
 #include "platform/scenar/actions/SoViewportRegionElement.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/nodes/SoCallback.h"
 #include "platform/scenar/nodes/SoCoordinate3.h"
 #include "platform/scenar/nodes/SoCube.h"
@@ -40,8 +41,7 @@ class SoViewingActionTest : public ::testing::Test {
 };
 
 TEST_F(SoViewingActionTest, boundingBoxHoldsTheShapesInWorldSpace) {
-  auto* root = new SoSeparator;
-  root->ref();
+  const SoRef root(new SoSeparator);
   auto* moved = new SoSeparator;
   moved->addChild(translation(1, 2, 3));
   moved->addChild(new SoCube);
@@ -53,7 +53,7 @@ TEST_F(SoViewingActionTest, boundingBoxHoldsTheShapesInWorldSpace) {
   root->addChild(new SoLineSet);
 
   SoGetBoundingBoxAction bbox(SbViewportRegion(100, 100));
-  bbox.apply(root);
+  bbox.apply(root.get());
   // The translation stays inside its separator; the line spans x from -4.
   EXPECT_EQ(bbox.getBoundingBox(), SbBox3f(-4, 0, 0, 2, 3, 4));
 
@@ -61,19 +61,15 @@ TEST_F(SoViewingActionTest, boundingBoxHoldsTheShapesInWorldSpace) {
   EXPECT_EQ(bbox.getBoundingBox(), SbBox3f(0, 1, 2, 2, 3, 4));
   EXPECT_EQ(bbox.getCenter(), SbVec3f(1, 2, 3));
 
-  auto* empty = new SoSeparator;
-  empty->ref();
-  bbox.apply(empty);
+  const SoRef empty(new SoSeparator);
+  bbox.apply(empty.get());
   EXPECT_TRUE(bbox.getBoundingBox().isEmpty());
-  empty->unref();
-  root->unref();
 }
 
 TEST_F(SoViewingActionTest, matrixOfAPathCountsTheTransformsActingOnItsTail) {
   // root: [ Separator{Translation 50}, Translation(1,0,0), arm, Translation(100,0,0) ]
   // arm:  [ Transform(scale 2), Separator{Translation 7}, Cube ]
-  auto* root = new SoSeparator;
-  root->ref();
+  const SoRef root(new SoSeparator);
   auto* aside = new SoSeparator;
   aside->addChild(translation(50, 0, 0));
   root->addChild(aside);
@@ -90,14 +86,13 @@ TEST_F(SoViewingActionTest, matrixOfAPathCountsTheTransformsActingOnItsTail) {
   root->addChild(arm);
   root->addChild(translation(100, 0, 0));
 
-  auto* path = new SoPath(root);
-  path->ref();
+  const SoRef path(new SoPath(root.get()));
   path->append(2);
   path->append(2);
   ASSERT_EQ(path->getTail(), cube);
 
   SoGetMatrixAction matrix(SbViewportRegion(100, 100));
-  matrix.apply(path);
+  matrix.apply(path.get());
   SbVec3f world;
   matrix.getMatrix().multVecMatrix(SbVec3f(1, 0, 0), world);
   expectNear(world, SbVec3f(3, 0, 0));  // scaled, then moved
@@ -107,11 +102,11 @@ TEST_F(SoViewingActionTest, matrixOfAPathCountsTheTransformsActingOnItsTail) {
   // not count what lies below.
   path->truncate(2);
   path->append(0);
-  matrix.apply(path);
+  matrix.apply(path.get());
   matrix.getMatrix().multVecMatrix(SbVec3f(1, 0, 0), world);
   expectNear(world, SbVec3f(3, 0, 0));
   path->truncate(2);
-  matrix.apply(path);
+  matrix.apply(path.get());
   matrix.getMatrix().multVecMatrix(SbVec3f(1, 0, 0), world);
   expectNear(world, SbVec3f(2, 0, 0));
 
@@ -119,10 +114,8 @@ TEST_F(SoViewingActionTest, matrixOfAPathCountsTheTransformsActingOnItsTail) {
   matrix.apply(scale);
   matrix.getMatrix().multVecMatrix(SbVec3f(1, 0, 0), world);
   expectNear(world, SbVec3f(2, 0, 0));
-  matrix.apply(root);
+  matrix.apply(root.get());
   EXPECT_EQ(matrix.getMatrix(), SbMatrix());
-  path->unref();
-  root->unref();
 }
 
 TEST_F(SoViewingActionTest, eventActionCarriesItsEventUntilHandled) {
@@ -131,8 +124,7 @@ TEST_F(SoViewingActionTest, eventActionCarriesItsEventUntilHandled) {
     const SoEvent* event = nullptr;
     SbViewportRegion region;
   } seen;
-  auto* root = new SoGroup;
-  root->ref();
+  const SoRef root(new SoGroup);
   auto* handler = new SoCallback;
   handler->setCallback(
       [](void* data, SoAction* action) {
@@ -151,7 +143,7 @@ TEST_F(SoViewingActionTest, eventActionCarriesItsEventUntilHandled) {
   SoHandleEventAction action(window);
   const SoEvent press(SoEvent::MOUSE_PRESS, SbVec2s(12, 34));
   action.setEvent(&press);
-  action.apply(root);
+  action.apply(root.get());
   EXPECT_TRUE(action.isHandled());
   EXPECT_EQ(seen.calls, 1);
   EXPECT_EQ(seen.event, &press);
@@ -161,10 +153,9 @@ TEST_F(SoViewingActionTest, eventActionCarriesItsEventUntilHandled) {
 
   const SoEvent move(SoEvent::MOUSE_MOVE, SbVec2s(0, 0));
   action.setEvent(&move);
-  action.apply(root);
+  action.apply(root.get());
   EXPECT_FALSE(action.isHandled());
   EXPECT_EQ(seen.calls, 3);
-  root->unref();
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "platform/scenar/actions/SoSearchAction.h"
 #include "platform/scenar/actions/SoState.h"
 #include "platform/scenar/actions/SoViewportRegionElement.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/nodes/SoCallback.h"
 #include "platform/scenar/nodes/SoCoordinate3.h"
 #include "platform/scenar/nodes/SoCube.h"
@@ -77,8 +78,7 @@ class SoViewingElementTest : public ::testing::Test {
 
 TEST_F(SoViewingElementTest, separatorUndoesWhatItsChildrenSet) {
   Seen before, inside, after;
-  auto* root = new SoGroup;
-  root->ref();
+  const SoRef root(new SoGroup);
   root->addChild(recorder(&before));
   auto* sep = new SoSeparator;
   auto* move = new SoTranslation;
@@ -93,7 +93,7 @@ TEST_F(SoViewingElementTest, separatorUndoesWhatItsChildrenSet) {
 
   SbViewportRegion window(100, 100);
   SoGLRenderAction render(window);
-  render.apply(root);
+  render.apply(root.get());
 
   EXPECT_EQ(inside.model, translation(1, 2, 3));
   EXPECT_EQ(inside.portion, SbVec4f(0.25f, 0.25f, 0.5f, 0.5f));
@@ -106,14 +106,12 @@ TEST_F(SoViewingElementTest, separatorUndoesWhatItsChildrenSet) {
   }
   EXPECT_EQ(before.info, 0);
   EXPECT_EQ(after.info, 1) << "the info belongs to the traversal, not to the separator";
-  root->unref();
 }
 
 TEST_F(SoViewingElementTest, eachApplicationStartsFromTheInitialValues) {
   // A translation outside any separator must not pile up across applications.
   Seen seen;
-  auto* root = new SoGroup;
-  root->ref();
+  const SoRef root(new SoGroup);
   auto* move = new SoTranslation;
   move->translation.setValue(1.0f, 0.0f, 0.0f);
   root->addChild(move);
@@ -125,7 +123,7 @@ TEST_F(SoViewingElementTest, eachApplicationStartsFromTheInitialValues) {
   SoGetBoundingBoxAction bbox(SbViewportRegion(100, 100));
   for (int pass = 0; pass < 2; ++pass) {
     seen = Seen();
-    bbox.apply(root);
+    bbox.apply(root.get());
     EXPECT_EQ(seen.model, translation(1, 0, 0)) << "pass " << pass;
   }
 
@@ -135,16 +133,14 @@ TEST_F(SoViewingElementTest, eachApplicationStartsFromTheInitialValues) {
   Seen first;
   probe->setCallback(record, &first);
   root->insertChild(probe, 0);
-  render.apply(root);
-  render.apply(root);
+  render.apply(root.get());
+  render.apply(root.get());
   EXPECT_EQ(first.info, 0);
   EXPECT_EQ(first.portion, SbVec4f(0, 0, 1, 1));
-  root->unref();
 }
 
 TEST_F(SoViewingElementTest, settersDoNothingOnAStateWithoutTheElement) {
-  auto* node = new SoCallback;
-  node->ref();
+  const SoRef node(new SoCallback);
   node->setCallback([](void*, SoAction* action) {
     SoState* state = action->getState();
     SoModelMatrixElement::translateBy(state, SbVec3f(1, 1, 1));
@@ -155,14 +151,12 @@ TEST_F(SoViewingElementTest, settersDoNothingOnAStateWithoutTheElement) {
   });
   SoSearchAction search;
   search.setType(SoCube::getClassTypeId());
-  search.apply(node);
+  search.apply(node.get());
   EXPECT_EQ(SoModelMatrixElement::get(nullptr), SbMatrix());
-  node->unref();
 }
 
 TEST_F(SoViewingElementTest, viewVolumePortionAsBoxKeepsDepthAndInfo) {
-  auto* node = new SoCallback;
-  node->ref();
+  const SoRef node(new SoCallback);
   node->setCallback([](void*, SoAction* action) {
     SoState* state = action->getState();
     SoModifyViewVolumeElement::setInfo(state, 7);
@@ -179,12 +173,11 @@ TEST_F(SoViewingElementTest, viewVolumePortionAsBoxKeepsDepthAndInfo) {
     EXPECT_EQ(SoLogicalViewportElement::get(state).getWindowSize(), SbVec2s(40, 30));
   });
   SoGLRenderAction render(SbViewportRegion(40, 30));
-  render.apply(node);
-  node->unref();
+  render.apply(node.get());
 }
 
 TEST_F(SoViewingElementTest, repeatedTraversalAllocatesNothing) {
-  SoSeparator* root = cameraScene();
+  const SoRef root = cameraScene();
   root->addChild(new SoTransform);
   auto* inner = new SoSeparator;
   auto* coords = new SoCoordinate3;
@@ -198,18 +191,17 @@ TEST_F(SoViewingElementTest, repeatedTraversalAllocatesNothing) {
   SoGLRenderAction render(SbViewportRegion(100, 100));
   SoRayPickAction pick(SbViewportRegion(100, 100));
   pick.setNormalizedPoint(SbVec2f(0.5f, 0.5f));
-  render.apply(root);
-  pick.apply(root);
+  render.apply(root.get());
+  pick.apply(root.get());
   ASSERT_EQ(render.getRenderLog().size(), 2u);
   ASSERT_EQ(pick.getPickedPointList().size(), 3u);
 
   EXPECT_EQ(allocationsOf([&] {
-              render.apply(root);
-              pick.apply(root);
+              render.apply(root.get());
+              pick.apply(root.get());
             }),
             0);
   EXPECT_EQ(render.getRenderLog().size(), 2u);
-  root->unref();
 }
 
 }  // namespace

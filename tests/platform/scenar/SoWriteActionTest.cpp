@@ -9,9 +9,11 @@
 
 #include "SceneIoTestNodes.h"
 #include "platform/scenar/SoDB.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/files/SoInput.h"
 #include "platform/scenar/nodes/SoGroup.h"
 #include "platform/scenar/nodes/SoPath.h"
+#include "support/TestFolder.h"
 
 namespace {
 
@@ -33,16 +35,17 @@ class SoWriteActionTest : public ::testing::Test {
     action.apply(node);
     return action.getOutput()->getBuffer();
   }
-  // Reads text back, checks that it writes as text again and returns it referenced.
-  static SoGroup* readBack(const std::string& text) {
+  // Reads text back, checks that it writes as text again and returns it held.
+  static SoRef<SoGroup> readBack(const std::string& text) {
     SoInput in;
     in.setBuffer(text);
     SoNode* copy = nullptr;
     EXPECT_TRUE(SoDB::read(&in, copy)) << in.getErrorMessage().str();
-    if (!copy) return nullptr;
-    copy->ref();
-    EXPECT_EQ(write(copy), text);
-    return static_cast<SoGroup*>(copy);
+    SoRef held(static_cast<SoGroup*>(copy));
+    if (copy) {
+      EXPECT_EQ(write(copy), text);
+    }
+    return held;
   }
   template <typename T>
   static T* add(SoGroup* parent, T* node) {
@@ -96,8 +99,8 @@ TEST_F(SoWriteActionTest, readBackGivesAnEqualScene) {
   add(root, new IoTestNode)->values.setNum(0);                     // an empty list, not the default
   add(add(root, new SoGroup), new IoTestHolder)->other = nullptr;  // NULL, not the default
 
-  SoGroup* copy = readBack(write(root));
-  ASSERT_NE(copy, nullptr);
+  const SoRef copy = readBack(write(root));
+  ASSERT_TRUE(copy);
   auto* a2 = static_cast<IoTestNode*>(copy->getChild(0));
   std::vector<SoField*> fields;
   a->getFields(fields);
@@ -109,7 +112,6 @@ TEST_F(SoWriteActionTest, readBackGivesAnEqualScene) {
   EXPECT_TRUE(std::signbit(a2->position.getValue()[2]));
   EXPECT_FALSE(static_cast<IoTestNode*>(copy->getChild(1))->values.isDefault());
   EXPECT_TRUE(static_cast<IoTestNode*>(copy->getChild(1))->size.isDefault());
-  copy->unref();
 }
 
 TEST_F(SoWriteActionTest, sharingAndNamesSurviveTheRoundTrip) {
@@ -144,8 +146,8 @@ TEST_F(SoWriteActionTest, sharingAndNamesSurviveTheRoundTrip) {
             "  DEF _0 IoTestNode { }\n"
             "  DEF single IoTestNode { }\n"
             "  DEF _5 IoTestNode { }\n  USE _5\n}\n");
-  SoGroup* copy = readBack(text);
-  ASSERT_NE(copy, nullptr);
+  const SoRef copy = readBack(text);
+  ASSERT_TRUE(copy);
   SoNode* node2 = copy->getChild(0);
   auto* holder2 = static_cast<IoTestHolder*>(copy->getChild(1));
   auto* inner2 = static_cast<IoTestHolder*>(holder2->other.getValue());
@@ -158,7 +160,6 @@ TEST_F(SoWriteActionTest, sharingAndNamesSurviveTheRoundTrip) {
   EXPECT_EQ(copy->getChild(4), copy->getChild(5));
   EXPECT_EQ(copy->getChild(8), copy->getChild(9));
   EXPECT_TRUE(copy->getChild(7)->getName() == "single");
-  copy->unref();
 }
 
 TEST_F(SoWriteActionTest, writesToFilesAndBuffersUnderOneHeader) {
@@ -175,8 +176,8 @@ TEST_F(SoWriteActionTest, writesToFilesAndBuffersUnderOneHeader) {
   action.apply(node);
   EXPECT_EQ(out.getBuffer(), "IoTestNode {\n  size 3\n}\n");
 
-  const auto dir = std::filesystem::temp_directory_path();
-  const std::string path = (dir / "SoWriteActionTest.scn").string();
+  const TestFolder folder("scenar");
+  const std::string path = (folder.path() / "written.scn").string();
   ASSERT_TRUE(out.openFile(path.c_str()));
   out.setHeaderEnabled(TRUE);
   action.apply(node);
@@ -188,8 +189,7 @@ TEST_F(SoWriteActionTest, writesToFilesAndBuffersUnderOneHeader) {
   all->ref();
   EXPECT_EQ(static_cast<IoTestNode*>(all->getChild(0))->size.getValue(), 3.0f);
   all->unref();
-  std::filesystem::remove(path);
-  EXPECT_FALSE(out.openFile((dir / "SoWriteActionTest_none" / "x.scn").string().c_str()));
+  EXPECT_FALSE(out.openFile((folder.path() / "none" / "x.scn").string().c_str()));
   EXPECT_TRUE(out.isToBuffer());
 }
 
@@ -216,17 +216,15 @@ TEST_F(SoWriteActionTest, childrenGoThroughTheMethodListAndPaths) {
   auto* group = add(root, new SoGroup);
   add(group, new IoTestNode);
   add(group, new IoTestNode)->size = 4;
-  auto* path = new SoPath(root);
-  path->ref();
+  const SoRef path(new SoPath(root));
   path->append(1);
   path->append(1);
   SoWriteAction action;
-  action.apply(path);
+  action.apply(path.get());
   EXPECT_EQ(action.getOutput()->getBuffer(),
             "#Scenar V1.0 ascii\n\nSeparator {\n  Group {\n    IoTestNode {\n      size 4\n"
             "    }\n  }\n}\n");
   EXPECT_EQ(calls, 2);  // the path's tail, once in each pass
-  path->unref();
 }
 
 TEST_F(SoWriteActionTest, deepestReadableSceneRoundTrips) {
@@ -237,7 +235,5 @@ TEST_F(SoWriteActionTest, deepestReadableSceneRoundTrips) {
     deep = parent;
   }
   root->addChild(deep);
-  SoGroup* copy = readBack(write(deep));
-  ASSERT_NE(copy, nullptr);
-  copy->unref();
+  EXPECT_TRUE(readBack(write(deep)));
 }

@@ -9,7 +9,7 @@
 #include "platform/scenar/nodes/SoPath.h"
 
 SoType SoAction::classTypeId_;
-std::atomic<int> SoAction::MethodList::generation_{0};
+int SoAction::MethodList::generation_ = 0;
 
 SoEnabledElementsList* SoAction::getClassEnabledElements() {
   static SoEnabledElementsList list;
@@ -169,7 +169,7 @@ void SoAction::MethodList::clear() {
 
 void SoAction::MethodList::resetCache() {
   cache_.clear();
-  cacheAt_ = generation_.load(std::memory_order_relaxed);
+  cacheAt_ = generation_;
 }
 
 SoAction::Method SoAction::MethodList::find(SoType nodeType) const {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <atomic>
 #include <cassert>
 #include <vector>
 
@@ -125,7 +124,7 @@ class SoAction {
     // or, failing that, in the parent's; nullptr if none.
     Method lookup(SoType nodeType) {
       const auto slot = static_cast<std::size_t>(nodeType.getKey());
-      if (cacheAt_ != generation_.load(std::memory_order_relaxed)) resetCache();
+      if (cacheAt_ != generation_) resetCache();
       if (!nodeType.isBad() && slot < cache_.size() && cache_[slot] != unknownMethod)
         return cache_[slot];
       return lookUpAndCache(nodeType);
@@ -144,7 +143,7 @@ class SoAction {
     int cacheAt_ = -1;           // the generation the cache was filled at
     // Changes with every change of any list, so that a list whose parent
     // changed does not serve a method it cached before.
-    static std::atomic<int> generation_;
+    static int generation_;
   };
 
  protected:

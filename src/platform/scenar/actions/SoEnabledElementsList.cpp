@@ -1,13 +1,12 @@
 #include "platform/scenar/actions/SoEnabledElementsList.h"
 
 #include <algorithm>
-#include <atomic>
 
 namespace {
-std::atomic<int> counter{0};
+int counter = 0;
 }  // namespace
 
-int SoEnabledElementsList::getCounter() { return counter.load(std::memory_order_relaxed); }
+int SoEnabledElementsList::getCounter() { return counter; }
 
 SbBool SoEnabledElementsList::enable(SoType elementType, int stackIndex) {
   if (elementType.isBad() || stackIndex < 0) return FALSE;

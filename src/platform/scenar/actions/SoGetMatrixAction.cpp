@@ -1,7 +1,6 @@
 #include "platform/scenar/actions/SoGetMatrixAction.h"
 
 #include "platform/scenar/actions/detail/ViewingTraversal.h"
-#include "platform/scenar/nodes/SoGroup.h"
 #include "platform/scenar/nodes/SoNode.h"
 
 SO_ACTION_SOURCE(SoGetMatrixAction, SoAction)
@@ -37,8 +36,6 @@ void SoGetMatrixAction::callGetMatrix(SoAction* action, SoNode* node) {
     if (self->tailReached_) return;
     self->tailReached_ = true;
   }
-  // A separator's children only count when the path leads through it.
-  const bool keepsToItself = node->isOfType(SoSeparator::getClassTypeId()) && code != IN_PATH;
-  if (!keepsToItself) node->getMatrix(self);
+  node->getMatrix(self);
   if (code == BELOW_PATH) self->setTerminated(true);
 }

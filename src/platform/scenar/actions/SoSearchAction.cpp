@@ -33,14 +33,12 @@ void SoSearchAction::reset() {
   type_ = SoType();
   derivedIsOk_ = TRUE;
   name_ = SbName("");
-  if (path_) path_->unref();
-  path_ = nullptr;
+  path_.reset();
   paths_.truncate(0);
 }
 
 void SoSearchAction::beginTraversal(SoNode* node) {
-  if (path_) path_->unref();
-  path_ = nullptr;
+  path_.reset();
   paths_.truncate(0);
   traverse(node);
 }
@@ -62,9 +60,7 @@ void SoSearchAction::found() {
     paths_.append(path);
     return;
   }
-  path->ref();
-  if (path_) path_->unref();
-  path_ = path;
+  path_.reset(path);
   if (interest_ == FIRST) setTerminated(true);
 }
 

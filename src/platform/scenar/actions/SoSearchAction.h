@@ -3,6 +3,7 @@
 #include "platform/scenar/actions/SoSubAction.h"
 #include "platform/scenar/basic/SbBasic.h"
 #include "platform/scenar/basic/SbName.h"
+#include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/nodes/SoPath.h"
 
 // Finds nodes in a scene graph by node, by type or by name, and gives the paths
@@ -34,7 +35,7 @@ class SoSearchAction : public SoAction {
   Interest getInterest() const { return interest_; }
 
   // The path found with FIRST or LAST; nullptr when none.
-  SoPath* getPath() const { return path_; }
+  SoPath* getPath() const { return path_.get(); }
   // The paths found with ALL.
   SoPathList& getPaths() { return paths_; }
   // Forgets what to look for and what was found.
@@ -56,6 +57,6 @@ class SoSearchAction : public SoAction {
   SoType type_;
   SbBool derivedIsOk_ = TRUE;
   SbName name_;
-  SoPath* path_ = nullptr;
+  SoRef<SoPath> path_;
   SoPathList paths_;
 };

@@ -1,48 +1,40 @@
 #include "platform/scenar/actions/SoWriteAction.h"
 
 #include <algorithm>
-#include <array>
-#include <string_view>
+#include <cstring>
 
 #include "platform/scenar/fields/SoFieldData.h"
-#include "platform/scenar/fields/SoMFNode.h"
-#include "platform/scenar/fields/SoSFNode.h"
 #include "platform/scenar/files/SoInput.h"
 #include "platform/scenar/nodes/SoNode.h"
-#include "platform/scenar/vrml/SoVRMLNode.h"
 
 namespace {
 
-thread_local SoWriteAction* currentAction = nullptr;
+// The scene file's format: the toolkit's type names, and a node's own name
+// when it is a valid DEF name.
+class SceneFileFormat final : public SoFileFormat {
+ public:
+  bool writes(const SoNode*) const override { return true; }
+  const char* getHeader() const override { return SoOutput::getHeader(); }
+  std::string getTypeName(const SoNode* node) const override {
+    return node->getTypeId().getName().getString();
+  }
+  std::string getNodeName(std::string_view own) const override {
+    return SoInput::isValidDefName(own) ? std::string(own) : std::string();
+  }
+};
 
-// The words VRML97 files reserve, and those of the later format that readers
-// of both reserve too: none of them can be a DEF name.
-bool isVRMLKeyword(std::string_view word) {
-  static constexpr std::array<std::string_view, 26> keywords = {
-      "AS",          "COMPONENT", "CONNECT",      "DEF",   "EXPORT",         "EXTERNPROTO",
-      "FALSE",       "IMPORT",    "IS",           "META",  "NULL",           "PROFILE",
-      "PROTO",       "ROUTE",     "TO",           "TRUE",  "UNIT",           "USE",
-      "eventIn",     "eventOut",  "exposedField", "field", "initializeOnly", "inputOnly",
-      "inputOutput", "outputOnly"};
-  return std::find(keywords.begin(), keywords.end(), word) != keywords.end();
+const SceneFileFormat sceneFileFormat;
+
+std::vector<const SoFileFormat*>& addedFileFormats() {
+  static std::vector<const SoFileFormat*> formats;
+  return formats;
 }
 
-bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
-bool isAsciiIdentChar(char c) {
-  return isAsciiDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
-}
-
-// name as a VRML97 name; empty for an empty name.
-std::string vrmlNameOf(std::string_view name) {
-  std::string made;
-  made.reserve(name.size() + 1);
-  for (char c : name) made += isAsciiIdentChar(c) ? c : '_';
-  if (!made.empty() && (isAsciiDigit(made[0]) || isVRMLKeyword(made))) made.insert(0, 1, '_');
-  return made;
-}
-
+// The fields whose text holds nodes: the counting pass writes them alone, and
+// lists of nodes are written after the other fields.
+bool isNodeList(const SoField* field) { return std::strcmp(field->getTypeName(), "MFNode") == 0; }
 bool holdsNodes(const SoField* field) {
-  return dynamic_cast<const SoSFNode*>(field) || dynamic_cast<const SoMFNode*>(field);
+  return isNodeList(field) || std::strcmp(field->getTypeName(), "SFNode") == 0;
 }
 
 // Stands for a list of nodes written on their own, so that one write shares
@@ -53,7 +45,7 @@ class NodeList : public SoNode {
   ~NodeList() override = default;
   void write(SoWriteAction* action) override {
     std::string text;
-    action->writeNodeListValue(nodes_, text);
+    action->writeNodeList(nodes_, text);
     action->getOutput()->write(text);
   }
 
@@ -66,17 +58,19 @@ class NodeList : public SoNode {
 SO_ACTION_SOURCE(SoWriteAction, SoAction)
 
 void SoWriteAction::initClass() {
-  SO_ACTION_INIT_CLASS(SoWriteAction, SoAction, "WriteAction", writeNode);
+  SO_ACTION_INIT_CLASS(SoWriteAction, SoAction, "WriteAction", callWrite);
 }
 
-void SoWriteAction::writeNode(SoAction* action, SoNode* node) {
+void SoWriteAction::callWrite(SoAction* action, SoNode* node) {
   node->write(static_cast<SoWriteAction*>(action));
 }
 
 SoWriteAction::SoWriteAction()
-    : ownOutput_(std::make_unique<SoOutput>()), output_(ownOutput_.get()) {}
+    : ownOutput_(std::make_unique<SoOutput>()),
+      output_(ownOutput_.get()),
+      format_(&sceneFileFormat) {}
 
-SoWriteAction::SoWriteAction(SoOutput* out) : output_(out) {
+SoWriteAction::SoWriteAction(SoOutput* out) : output_(out), format_(&sceneFileFormat) {
   if (!output_) {
     ownOutput_ = std::make_unique<SoOutput>();
     output_ = ownOutput_.get();
@@ -85,19 +79,28 @@ SoWriteAction::SoWriteAction(SoOutput* out) : output_(out) {
 
 SoWriteAction::~SoWriteAction() = default;
 
-SoWriteAction* SoWriteAction::getCurrent() { return currentAction; }
+void SoWriteAction::addFileFormat(const SoFileFormat* format) {
+  std::vector<const SoFileFormat*>& formats = addedFileFormats();
+  if (format && std::find(formats.begin(), formats.end(), format) == formats.end())
+    formats.push_back(format);
+}
+
+const SoFileFormat* SoWriteAction::findFileFormat(const SoNode* root) {
+  const std::vector<const SoFileFormat*>& formats = addedFileFormats();
+  for (auto format = formats.rbegin(); format != formats.rend(); ++format)
+    if ((*format)->writes(root)) return *format;
+  return &sceneFileFormat;
+}
 
 void SoWriteAction::beginTraversal(SoNode* node) {
-  SoWriteAction* previous = currentAction;
-  currentAction = this;
+  format_ = findFileFormat(node);
   nodes_.clear();
   ownNames_.clear();
   usedNames_.clear();
   nextNameNumber_ = 0;
   nextSuffixes_.clear();
   bodyHasLines_.clear();
-  routes_.clear();
-  vrml2_ = node->isOfType(SoVRMLNode::getClassTypeId());
+  links_.clear();
 
   const bool wasDiscarding = output_->isDiscarding();
   counting_ = true;
@@ -106,31 +109,28 @@ void SoWriteAction::beginTraversal(SoNode* node) {
   output_->setDiscard(wasDiscarding);
   counting_ = false;
   bodyHasLines_.clear();
-  keepRoutesInGraph();
+  keepLinksInGraph();
 
   setTerminated(false);
-  output_->beginTopLevelNode(vrml2_ ? SoOutput::getVRML2Header() : SoOutput::getHeader());
+  output_->beginTopLevelNode(format_->getHeader());
   output_->indent();
   traverse(node);
   output_->write('\n');
-  writeRoutes();
-  currentAction = previous;
+  writeLinks();
 }
 
 std::string SoWriteAction::fileNameOf(const SoNode* node) const {
-  const std::string own = node->getName().getString();
-  if (vrml2_) return vrmlNameOf(own);
-  return SoInput::isValidDefName(own) ? own : std::string();
+  return format_->getNodeName(node->getName().getString());
 }
 
 std::string SoWriteAction::chooseName(const SoNode* node, const NodeInfo& info) {
   const std::string own = fileNameOf(node);
   if (!own.empty() && !usedNames_.count(own)) return own;
-  if (vrml2_ && !own.empty()) {
+  if (format_->keepsTakenNames() && !own.empty()) {
     int& suffix = nextSuffixes_.try_emplace(own, 2).first->second;
     return freeName(own + '_', suffix);
   }
-  if (info.count < 2 && !info.routed) return std::string();
+  if (info.count < 2 && !info.linked) return std::string();
   return freeName("_", nextNameNumber_);
 }
 
@@ -147,7 +147,7 @@ SbBool SoWriteAction::beginNode(SoNode* node) {
     if (++info.count > 1) return FALSE;
     const std::string own = fileNameOf(node);
     if (!own.empty()) ownNames_.insert(own);
-    if (vrml2_) collectRoutes(node);
+    format_->getLinks(node, links_);
   } else {
     if (info.written && !info.name.empty()) {
       output_->write("USE ");
@@ -166,9 +166,7 @@ SbBool SoWriteAction::beginNode(SoNode* node) {
         output_->write(' ');
       }
     }
-    const auto* vrmlNode = vrml2_ ? dynamic_cast<const SoVRMLNode*>(node) : nullptr;
-    output_->write(vrmlNode ? vrmlNode->getFileTypeName()
-                            : node->getTypeId().getName().getString());
+    output_->write(format_->getTypeName(node));
     output_->write(" {");
   }
   bodyHasLines_.push_back(false);
@@ -182,18 +180,17 @@ void SoWriteAction::writeFields(SoNode* node) {
   for (const bool lists : {false, true}) {
     for (int i = 0; i < count; ++i) {
       const SoField* field = data->getField(node, i);
-      if (field->isDefault() || (dynamic_cast<const SoMFNode*>(field) != nullptr) != lists)
-        continue;
+      if (field->isDefault() || isNodeList(field) != lists) continue;
       std::string value;
       if (counting_) {
-        // Only node-valued fields lead to nodes to count.
-        if (holdsNodes(field)) field->write(value);
+        // Only fields holding nodes lead to nodes to count.
+        if (holdsNodes(field)) field->write(value, *this);
         continue;
       }
       startBodyLine();
       output_->write(data->getFieldName(i).getString());
       output_->write(' ');
-      field->write(value);
+      field->write(value, *this);
       output_->write(value);
     }
   }
@@ -221,7 +218,7 @@ void SoWriteAction::endNode(SoNode*) {
   }
 }
 
-void SoWriteAction::writeNodeValue(SoNode* node, std::string& out) {
+void SoWriteAction::writeNode(SoNode* node, std::string& out) {
   if (!node) {
     out += "NULL";
     return;
@@ -235,7 +232,7 @@ void SoWriteAction::writeNodeValue(SoNode* node, std::string& out) {
   output_->capture(previous);
 }
 
-void SoWriteAction::writeNodeListValue(const std::vector<SoNode*>& nodes, std::string& out) {
+void SoWriteAction::writeNodeList(const std::vector<SoNode*>& nodes, std::string& out) {
   if (counting_) {
     for (SoNode* node : nodes) traverse(node);
     return;
@@ -258,6 +255,10 @@ void SoWriteAction::writeNodeListValue(const std::vector<SoNode*>& nodes, std::s
 }
 
 void SoWriteAction::writeAlone(SoNode* node, std::string& out) {
+  if (!node) {
+    out += "NULL";
+    return;
+  }
   SoOutput output;
   output.setHeaderEnabled(FALSE);
   SoWriteAction action(&output);
@@ -267,53 +268,28 @@ void SoWriteAction::writeAlone(SoNode* node, std::string& out) {
   out += text;
 }
 
-void SoWriteAction::writeFieldValue(SoNode* node, std::string& out) {
-  if (!node) {
-    out += "NULL";
-  } else if (currentAction) {
-    currentAction->writeNodeValue(node, out);
-  } else {
-    writeAlone(node, out);
-  }
-}
-
-void SoWriteAction::writeFieldValue(const std::vector<SoNode*>& nodes, std::string& out) {
-  if (currentAction) {
-    currentAction->writeNodeListValue(nodes, out);
-    return;
-  }
+void SoWriteAction::writeAlone(const std::vector<SoNode*>& nodes, std::string& out) {
   NodeList list(nodes);
   writeAlone(&list, out);
 }
 
-void SoWriteAction::collectRoutes(const SoNode* node) {
-  const auto* to = dynamic_cast<const SoVRMLNode*>(node);
-  const SoFieldData* data = node->getFieldData();
-  for (int i = 0; to && data && i < data->getNumFields(); ++i) {
-    const SoField* field = data->getField(node, i);
-    const SoField* source = field->getConnectedField();
-    const auto* from = source ? dynamic_cast<const SoVRMLNode*>(source->getContainer()) : nullptr;
-    SbName fromEvent, toEvent;
-    if (from && from->getEventOutName(source, fromEvent) && to->getEventInName(field, toEvent))
-      routes_.push_back({from, fromEvent.getString(), to, toEvent.getString()});
-  }
+void SoWriteAction::keepLinksInGraph() {
+  std::erase_if(links_,
+                [this](const SoFileFormat::Link& link) { return !nodes_.count(link.from); });
+  for (const SoFileFormat::Link& link : links_)
+    nodes_[link.from].linked = nodes_[link.to].linked = true;
 }
 
-void SoWriteAction::keepRoutesInGraph() {
-  std::erase_if(routes_, [this](const Route& route) { return !nodes_.count(route.from); });
-  for (const Route& route : routes_) nodes_[route.from].routed = nodes_[route.to].routed = true;
-}
-
-void SoWriteAction::writeRoutes() {
+void SoWriteAction::writeLinks() {
   bool first = true;
-  for (const Route& route : routes_) {
-    const NodeInfo& from = nodes_[route.from];
-    const NodeInfo& to = nodes_[route.to];
+  for (const SoFileFormat::Link& link : links_) {
+    const NodeInfo& from = nodes_[link.from];
+    const NodeInfo& to = nodes_[link.to];
     // Both ends are named, unless the traversal changed between the passes.
     if (from.name.empty() || to.name.empty()) continue;
-    output_->write(first ? "\nROUTE " : "ROUTE ");
+    if (first) output_->write('\n');
     first = false;
-    output_->write(from.name + '.' + route.fromEvent + " TO " + to.name + '.' + route.toEvent);
+    output_->write(format_->getLinkStatement(link, from.name, to.name));
     output_->write('\n');
   }
 }

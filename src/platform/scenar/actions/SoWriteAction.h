@@ -8,6 +8,8 @@
 
 #include "platform/scenar/actions/SoSubAction.h"
 #include "platform/scenar/basic/SbBasic.h"
+#include "platform/scenar/fields/SoWriteContext.h"
+#include "platform/scenar/files/SoFileFormat.h"
 #include "platform/scenar/files/SoOutput.h"
 
 // Writes a scene graph as a scene file that SoInput reads back. Applied to a
@@ -20,19 +22,15 @@
 //
 // Node classes write themselves in their write virtual with beginNode,
 // writeFields, startBodyLine (before each nested item such as a child) and
-// endNode; both passes run through them.
+// endNode; both passes run through them. Fields holding nodes write them
+// through the action, which they are handed as their write context.
 //
-// A graph whose root is a VRML 2.0 node (SoVRMLNode) is written as a VRML97
-// file: the header "#VRML V2.0 utf8", the nodes under their VRML97 type names,
-// and after the root, at the top level, a ROUTE statement for each connection
-// between two VRML 2.0 nodes of the graph that VRML97 can express
-// ("ROUTE A.position_changed TO B.set_translation"). The nodes at either end
-// of a route are DEF-named even when met once. There every node with a name
-// of its own keeps it, made a VRML97 name (each byte but ASCII letters,
-// digits and '_' becomes '_'; a leading digit or a VRML97 keyword gets a '_'
-// ahead) and unique in the file: a name taken already gets a suffix "_2",
-// "_3", ... that no node of the graph has for its own, as made-up names.
-class SoWriteAction : public SoAction {
+// A graph whose root one of the file formats added with addFileFormat writes
+// is written in that format instead: with its header, type names and node
+// names, and after the root, at the top level, a statement per link between
+// two nodes of the graph; the nodes at either end of a link are DEF-named even
+// when met once. The VRML 2.0 nodes add VRML97 files so (see SoVRMLNode).
+class SoWriteAction : public SoAction, public SoWriteContext {
   SO_ACTION_HEADER(SoWriteAction);
 
  public:
@@ -42,8 +40,12 @@ class SoWriteAction : public SoAction {
   ~SoWriteAction() override;
 
   SoOutput* getOutput() const { return output_; }
-  // The write action being applied on this thread, nullptr if none.
-  static SoWriteAction* getCurrent();
+  // Has every graph whose root format writes be written in format, which
+  // must live as long as the program; the formats added last are asked
+  // first, the scene file's format writes what none of them does. Formats
+  // are added as classes are set up (initClass); adding one again changes
+  // nothing.
+  static void addFileFormat(const SoFileFormat* format);
   // Whether this is the first pass, that only counts the nodes.
   SbBool isCounting() const { return counting_; }
 
@@ -57,17 +59,15 @@ class SoWriteAction : public SoAction {
   // Starts a new line of the body of the node being written.
   void startBodyLine();
   void endNode(SoNode* node);
-  // Writes node as a field value into out, nested at the current indentation:
-  // what a node-valued field writes while the action runs.
-  void writeNodeValue(SoNode* node, std::string& out);
-  // The same for a list of nodes: "[", a line per node, "]".
-  void writeNodeListValue(const std::vector<SoNode*>& nodes, std::string& out);
+  // What fields holding nodes write them with while the action runs: nested
+  // at the current indentation, "USE name" for a node written already.
+  void writeNode(SoNode* node, std::string& out) override;
+  void writeNodeList(const std::vector<SoNode*>& nodes, std::string& out) override;
 
-  // What node-valued fields write into out: inside a write on this thread,
-  // writeNodeValue or writeNodeListValue of that write; elsewhere the nodes
-  // are written by a write of their own, without header.
-  static void writeFieldValue(SoNode* node, std::string& out);
-  static void writeFieldValue(const std::vector<SoNode*>& nodes, std::string& out);
+  // Appends node, or the list nodes, as a field value written alone: by a
+  // write of its own, without header, that names the nodes it meets twice.
+  static void writeAlone(SoNode* node, std::string& out);
+  static void writeAlone(const std::vector<SoNode*>& nodes, std::string& out);
 
  protected:
   void beginTraversal(SoNode* node) override;
@@ -76,40 +76,31 @@ class SoWriteAction : public SoAction {
   struct NodeInfo {
     int count = 0;
     bool written = false;
-    bool routed = false;  // at an end of a route written
+    bool linked = false;  // at an end of a link written
     std::string name;     // the DEF name, empty if none
   };
-  struct Route {
-    const SoNode* from;
-    std::string fromEvent;
-    const SoNode* to;
-    std::string toEvent;
-  };
-
-  static void writeNode(SoAction* action, SoNode* node);
-  static void writeAlone(SoNode* node, std::string& out);
-  // The name node is written under when it is free: its own, made a VRML97
-  // name in a VRML97 file, kept when valid in a scene file; empty if none.
+  static void callWrite(SoAction* action, SoNode* node);
+  static const SoFileFormat* findFileFormat(const SoNode* root);
+  // The name node is written under when it is free: its own as the format
+  // has it; empty if none.
   std::string fileNameOf(const SoNode* node) const;
   std::string chooseName(const SoNode* node, const NodeInfo& info);
   // prefix and the first number from number on that gives a name neither
   // written yet nor any node's own; number moves past it.
   std::string freeName(const std::string& prefix, int& number) const;
-  // Counting pass: records the routes into node's fields.
-  void collectRoutes(const SoNode* node);
-  // Keeps the routes both of whose nodes were met and marks those nodes.
-  void keepRoutesInGraph();
-  void writeRoutes();
+  // Keeps the links both of whose nodes were met and marks those nodes.
+  void keepLinksInGraph();
+  void writeLinks();
 
   std::unique_ptr<SoOutput> ownOutput_;
   SoOutput* output_;
+  const SoFileFormat* format_ = nullptr;  // the format of the write under way
   bool counting_ = false;
-  bool vrml2_ = false;
-  std::vector<Route> routes_;
+  std::vector<SoFileFormat::Link> links_;
   std::unordered_map<const SoNode*, NodeInfo> nodes_;
   std::unordered_set<std::string> ownNames_;   // valid names of the nodes met
   std::unordered_set<std::string> usedNames_;  // DEF names written
   int nextNameNumber_ = 0;
-  std::unordered_map<std::string, int> nextSuffixes_;  // by own name, in VRML97 files
+  std::unordered_map<std::string, int> nextSuffixes_;  // by own name, where taken names are kept
   std::vector<bool> bodyHasLines_;                     // per node being written
 };

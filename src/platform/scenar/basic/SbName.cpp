@@ -1,13 +1,11 @@
 #include "platform/scenar/basic/SbName.h"
 
 #include <cctype>
-#include <mutex>
 #include <unordered_set>
 
 namespace {
 
 struct NameTable {
-  std::mutex mutex;
   std::unordered_set<std::string> names;
 };
 
@@ -20,7 +18,6 @@ NameTable& table() {
 
 SbName::SbName(const char* text) {
   NameTable& names = table();
-  std::lock_guard<std::mutex> lock(names.mutex);
   text_ = &*names.names.insert(text ? text : "").first;
 }
 

@@ -2,7 +2,8 @@
 
 #include <mutex>
 
-// A mutex the thread holding it may lock again.
+// A mutex the thread holding it may lock again: the class mutex of the class
+// pattern, the one lock of the toolkit (README, "Threads").
 class SbThreadMutex {
  public:
   int lock() {

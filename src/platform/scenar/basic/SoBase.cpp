@@ -3,7 +3,7 @@
 #include <cassert>
 
 SoType SoBase::classTypeId_;
-std::atomic<long> SoBase::liveCount_{0};
+long SoBase::liveCount_ = 0;
 
 SoBase::SoBase() { ++liveCount_; }
 

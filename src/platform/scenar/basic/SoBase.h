@@ -1,13 +1,13 @@
 #pragma once
 
-#include <atomic>
-
 #include "platform/scenar/basic/SbName.h"
 #include "platform/scenar/basic/SoType.h"
 
 // The root of every shared toolkit object: a counted reference and a name.
 // An object lives while it has references; the last unref deletes it. An object
-// that never got a reference is the creator's to unref or delete.
+// that never got a reference is the creator's to unref or delete. Objects are
+// made, counted and deleted in the GUI thread: neither count is atomic (README,
+// "Threads").
 class SoBase {
  public:
   void ref() const;
@@ -26,7 +26,7 @@ class SoBase {
 
   static void initClass();
   // How many toolkit objects exist now; tests use it to check that references balance.
-  static long getLiveCount() { return liveCount_.load(); }
+  static long getLiveCount() { return liveCount_; }
 
  protected:
   SoBase();
@@ -38,5 +38,5 @@ class SoBase {
   mutable int refCount_ = 0;
   SbName name_;
   static SoType classTypeId_;
-  static std::atomic<long> liveCount_;
+  static long liveCount_;
 };

@@ -1,7 +1,6 @@
 #include "platform/scenar/basic/SoDebugError.h"
 
 #include <cstdio>
-#include <mutex>
 #include <string>
 
 namespace {
@@ -11,7 +10,6 @@ void writeToStderr(const char* routine, const char* message, void*) {
 }
 
 struct Channel {
-  std::recursive_mutex mutex;  // a handler may post again
   SoDebugError::Handler handler = writeToStderr;
   void* data = nullptr;
   std::string lastRoutine;
@@ -28,49 +26,43 @@ Channel& channel() {
 
 void SoDebugError::post(const char* routine, const char* message) {
   Channel& c = channel();
-  std::lock_guard<std::recursive_mutex> lock(c.mutex);
   c.lastRoutine = routine ? routine : "";
   c.lastMessage = message ? message : "";
   ++c.count;
+  // Copies, as a handler that posts again replaces the last post.
   const std::string routineCopy = c.lastRoutine, messageCopy = c.lastMessage;
   if (c.handler) c.handler(routineCopy.c_str(), messageCopy.c_str(), c.data);
 }
 
 void SoDebugError::setHandler(Handler handler, void* data) {
   Channel& c = channel();
-  std::lock_guard<std::recursive_mutex> lock(c.mutex);
   c.handler = handler ? handler : writeToStderr;
   c.data = handler ? data : nullptr;
 }
 
 SoDebugError::Handler SoDebugError::getHandler(void** data) {
   Channel& c = channel();
-  std::lock_guard<std::recursive_mutex> lock(c.mutex);
   if (data) *data = c.data;
   return c.handler;
 }
 
 SbString SoDebugError::getLastRoutine() {
   Channel& c = channel();
-  std::lock_guard<std::recursive_mutex> lock(c.mutex);
   return SbString(c.lastRoutine);
 }
 
 SbString SoDebugError::getLastMessage() {
   Channel& c = channel();
-  std::lock_guard<std::recursive_mutex> lock(c.mutex);
   return SbString(c.lastMessage);
 }
 
 int SoDebugError::getMessageCount() {
   Channel& c = channel();
-  std::lock_guard<std::recursive_mutex> lock(c.mutex);
   return c.count;
 }
 
 void SoDebugError::clearMessages() {
   Channel& c = channel();
-  std::lock_guard<std::recursive_mutex> lock(c.mutex);
   c.lastRoutine.clear();
   c.lastMessage.clear();
   c.count = 0;

@@ -5,7 +5,7 @@
 // The toolkit's channel for programming errors: wrong calls, refused class
 // set-ups. Every post is recorded (the last one and a count, for tests) and
 // handed to the handler, which by default writes "routine: message" to stderr.
-// Posting is safe from any thread; the handler runs under the channel's lock.
+// Posts come from the GUI thread (README, "Threads"); a handler may post again.
 class SoDebugError {
  public:
   using Handler = void (*)(const char* routine, const char* message, void* data);

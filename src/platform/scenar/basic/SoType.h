@@ -1,13 +1,13 @@
 #pragma once
 
-#include <cstdint>
 #include <vector>
 
 #include "platform/scenar/basic/SbName.h"
 
 // The run-time type of a toolkit class: a name, a parent type and, for classes
 // that can be instantiated, a factory. Types are registered by the classes'
-// initClass and may be removed again by their exitClass.
+// initClass and may be removed again by their exitClass, in the GUI thread
+// only, as they are read: the registry has no lock (README, "Threads").
 class SoType {
  public:
   using CreateMethod = void* (*)();
@@ -28,7 +28,7 @@ class SoType {
   SbName getName() const;
   SoType getParent() const;
   // Cheap enough for every node an action traverses: a type is its own
-  // ancestor at once, and the walk up reads no lock.
+  // ancestor at once, and the walk up reads the parent keys in place.
   bool isDerivedFrom(SoType parent) const {
     return key_ == parent.key_ ? key_ >= 0 : isStrictlyDerivedFrom(parent);
   }

@@ -7,6 +7,7 @@
 #include "platform/scenar/basic/SbString.h"
 
 class SoFieldContainer;
+class SoWriteContext;
 namespace scenar {
 class TextReader;
 }
@@ -73,7 +74,11 @@ class SoField {
   // the reason and the value is unchanged. With wholeText the value must be
   // all that is left in the reader.
   virtual bool read(scenar::TextReader& in, bool wholeText = false) = 0;
-  virtual void write(std::string& out) const = 0;
+  // Appends the value as it stands in a scene file. A field holding nodes
+  // writes them through context, the write the text is part of; alone, it
+  // writes them as a write of their own would, without header.
+  void write(std::string& out) const { writeValue(out, nullptr); }
+  void write(std::string& out, SoWriteContext& context) const { writeValue(out, &context); }
 
  protected:
   SoField() = default;
@@ -81,6 +86,8 @@ class SoField {
   // this one and notifies the container. A field whose notification is off
   // changes silently: neither its container nor its connected fields hear of it.
   void valueChanged();
+  // What write does; context is nullptr for a field written alone.
+  virtual void writeValue(std::string& out, SoWriteContext* context) const = 0;
 
  private:
   void passOn();

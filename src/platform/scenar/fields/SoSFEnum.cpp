@@ -2,7 +2,7 @@
 
 #include "platform/scenar/basic/SbName.h"
 
-void SoSFEnum::write(std::string& out) const {
+void SoSFEnum::writeValue(std::string& out, SoWriteContext*) const {
   for (int i = 0; i < enumCount_; ++i)
     if (enums_[i].value == value_) {
       out += enums_[i].name;

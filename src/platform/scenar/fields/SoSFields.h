@@ -91,10 +91,9 @@ class SoSFEnum : public SoSFieldOf<int32_t> {
   int getNumEnums() const { return enumCount_; }
   const SoEnumEntry* getEnums() const { return enums_; }
 
-  void write(std::string& out) const override;
-
  protected:
   bool readValue(scenar::TextReader& in, int32_t& value) const override;
+  void writeValue(std::string& out, SoWriteContext* context) const override;
 
  private:
   const SoEnumEntry* enums_ = nullptr;

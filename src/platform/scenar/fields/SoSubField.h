@@ -61,12 +61,12 @@ class SoSFieldOf : public SoField {
     setValue(value);
     return true;
   }
-  void write(std::string& out) const override { Io::write(out, value_); }
 
  protected:
   SoSFieldOf() = default;
   explicit SoSFieldOf(const T& initial) : value_(initial) {}
   virtual bool readValue(scenar::TextReader& in, T& value) const { return Io::read(in, value); }
+  void writeValue(std::string& out, SoWriteContext*) const override { Io::write(out, value_); }
 
   T value_{};
 };
@@ -153,7 +153,10 @@ class SoMFieldOf : public SoField {
     valueChanged();
     return true;
   }
-  void write(std::string& out) const override {
+
+ protected:
+  SoMFieldOf() = default;
+  void writeValue(std::string& out, SoWriteContext*) const override {
     if (values_.size() == 1) {
       Io::write(out, values_[0]);
       return;
@@ -166,7 +169,5 @@ class SoMFieldOf : public SoField {
     out += ']';
   }
 
- protected:
-  SoMFieldOf() = default;
   std::vector<T> values_;
 };

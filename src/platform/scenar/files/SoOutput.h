@@ -31,11 +31,10 @@ class SoOutput {
   SbBool isToBuffer() const { return file_ == nullptr; }
 
   // Whether the header line is written before the first node (on by default).
-  // It is getHeader(), or getVRML2Header() when the first node is a VRML 2.0 graph.
+  // It is getHeader(), or the header of the format the first node is written
+  // in (see SoWriteAction::addFileFormat).
   void setHeaderEnabled(SbBool on) { headerEnabled_ = on; }
   static const char* getHeader() { return "#Scenar V1.0 ascii"; }
-  // The header of a VRML 2.0 graph's file (see SoWriteAction).
-  static const char* getVRML2Header() { return "#VRML V2.0 utf8"; }
 
   void write(std::string_view text);
   void write(char c) { write(std::string_view(&c, 1)); }

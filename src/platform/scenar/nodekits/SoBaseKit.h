@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "platform/scenar/basic/SbThreadMutex.h"
-#include "platform/scenar/fields/SoSFNode.h"
 #include "platform/scenar/nodekits/SoNodekitCatalog.h"
+#include "platform/scenar/nodes/SoSFNode.h"
 #include "platform/scenar/nodes/SoSubNode.h"
 
 // A node whose children are parts described by its class's catalog. Each part

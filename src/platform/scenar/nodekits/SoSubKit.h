@@ -28,7 +28,8 @@
 // nodekitCatalog, parentNodekitCatalogPtr, firstInstance (1 until the first
 // instance built the field data and catalog), isBuiltIn (0), MT_Id and a
 // recursive classMutex that guards registration and the making of the class
-// data; a constructor holds it for its whole set-up. A library that makes its
+// data; a constructor holds it for its whole set-up, and initClass takes it
+// again (README, "Threads": classes are set up in the GUI thread). A library that makes its
 // class mutexes with its other load-time statics defines the rest with
 // SO_KIT_CLASS_DATA and the mutex where it lists them.
 //

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/scenar/actions/SoAction.h"
+#include "platform/scenar/actions/SoGetMatrixAction.h"
 #include "platform/scenar/actions/SoState.h"
 
 SO_NODE_SOURCE(SoGroup)
@@ -92,4 +93,9 @@ void SoSeparator::doAction(SoAction* action) {
   state->push();
   SoGroup::doAction(action);
   state->pop();
+}
+
+void SoSeparator::getMatrix(SoGetMatrixAction* action) {
+  int childIndex = -1;
+  if (action->getPathCode(childIndex) == SoAction::IN_PATH) SoGroup::getMatrix(action);
 }

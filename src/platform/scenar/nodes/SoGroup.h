@@ -23,6 +23,7 @@ class SoGroup : public SoNode, private SoNodeAuditor {
   // nullptr outside the list.
   SoNode* getChild(int index) const;
   int findChild(const SoNode* child) const;
+  const std::vector<SoNode*>* getChildren() const override { return &children_; }
 
   void doAction(SoAction* action) override;
   // Writes the fields, then the children in order.
@@ -48,6 +49,9 @@ class SoSeparator : public SoGroup {
  public:
   SoSeparator();
   void doAction(SoAction* action) override;
+  // What its children do to the matrix counts only when the action's path
+  // leads through the separator.
+  void getMatrix(SoGetMatrixAction* action) override;
 
  protected:
   ~SoSeparator() override = default;

@@ -62,6 +62,10 @@ class SoNode : public SoFieldContainer {
   virtual void search(SoSearchAction* action);
   virtual void write(SoWriteAction* action);
 
+  // The node's children in order, which a path goes down by index; nullptr
+  // for a node that has none of its own (groups have).
+  virtual const std::vector<SoNode*>* getChildren() const { return nullptr; }
+
   // Reads the node's body from a scene file, after its type name and opening
   // brace up to and without the closing brace: by default its fields by name.
   // FALSE on an error, which in then tells.

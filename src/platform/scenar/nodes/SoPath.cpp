@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/scenar/nodes/SoGroup.h"
+#include "platform/scenar/nodes/SoNode.h"
 
 SoType SoPath::classTypeId_;
 
@@ -32,9 +32,10 @@ void SoPath::setHead(SoNode* head) {
 }
 
 void SoPath::append(int childIndex) {
-  auto* group = dynamic_cast<SoGroup*>(getTail());
-  if (!group || childIndex < 0 || childIndex >= group->getNumChildren()) return;
-  append(group->getChild(childIndex), childIndex);
+  const SoNode* tail = getTail();
+  const std::vector<SoNode*>* children = tail ? tail->getChildren() : nullptr;
+  if (!children || childIndex < 0 || childIndex >= static_cast<int>(children->size())) return;
+  append((*children)[static_cast<std::size_t>(childIndex)], childIndex);
 }
 
 void SoPath::append(SoNode* node, int childIndex) {

@@ -1,7 +1,8 @@
 #pragma once
 
 // The class pattern of node classes: a registered type, field data made by the
-// first instance under the class's mutex, and the fields' defaults.
+// first instance under the class's mutex (README, "Threads"), and the fields'
+// defaults.
 //
 //   class MyNode : public SoNode {
 //     SO_NODE_HEADER(MyNode, SoNode);

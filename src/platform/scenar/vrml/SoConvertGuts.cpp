@@ -1,8 +1,5 @@
 #include "platform/scenar/vrml/SoConvertGuts.h"
 
-#include <mutex>
-
-#include "platform/scenar/actions/SoToVRMLAction.h"
 #include "platform/scenar/nodekits/SoBaseKit.h"
 #include "platform/scenar/nodes/SoCallback.h"
 #include "platform/scenar/nodes/SoCamera.h"
@@ -19,11 +16,11 @@
 #include "platform/scenar/nodes/SoText3.h"
 #include "platform/scenar/nodes/SoTransform.h"
 #include "platform/scenar/nodes/SoTranslation.h"
+#include "platform/scenar/vrml/SoToVRMLAction.h"
 
 namespace {
 
 struct ClassConverters {
-  std::mutex mutex;
   std::vector<std::pair<SoType, SoConvertGuts::Converter>> converters;
 };
 
@@ -37,7 +34,6 @@ ClassConverters& classConverters() {
 void SoConvertGuts::setClassConverter(SoType type, Converter converter) {
   if (type.isBad()) return;
   ClassConverters& registry = classConverters();
-  std::lock_guard<std::mutex> lock(registry.mutex);
   for (auto& entry : registry.converters)
     if (entry.first == type) {
       entry.second = converter;
@@ -61,7 +57,6 @@ SoConvertGuts::SoConvertGuts() {
        {SoPickStyle::getClassTypeId(), SoCallback::getClassTypeId(), SoCamera::getClassTypeId()})
     setConverter(dropped, convertToNothing);
   ClassConverters& registry = classConverters();
-  std::lock_guard<std::mutex> lock(registry.mutex);
   for (const auto& [type, converter] : registry.converters) setConverter(type, converter);
 }
 

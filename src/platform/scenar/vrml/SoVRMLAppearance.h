@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/scenar/fields/SoSFNode.h"
+#include "platform/scenar/nodes/SoSFNode.h"
 #include "platform/scenar/vrml/SoVRMLNode.h"
 
 // How a shape looks: its material (an SoVRMLMaterial, or NULL for unlit white).

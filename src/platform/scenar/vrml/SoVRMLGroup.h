@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/scenar/fields/SoMFNode.h"
+#include "platform/scenar/nodes/SoMFNode.h"
 #include "platform/scenar/vrml/SoVRMLNode.h"
 
 class SoState;

@@ -2,7 +2,7 @@
 
 #include "platform/scenar/basic/SbBox3f.h"
 #include "platform/scenar/fields/SoMFields.h"
-#include "platform/scenar/fields/SoSFNode.h"
+#include "platform/scenar/nodes/SoSFNode.h"
 #include "platform/scenar/vrml/SoVRMLNode.h"
 
 // The base of the indexed face and line sets: polygons or polylines through

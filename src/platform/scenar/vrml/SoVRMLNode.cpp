@@ -2,9 +2,15 @@
 
 #include <string>
 
+#include "platform/scenar/actions/SoWriteAction.h"
+#include "platform/scenar/vrml/detail/Vrml97FileFormat.h"
+
 SO_NODE_SOURCE(SoVRMLNode)
 
-void SoVRMLNode::initClass() { SO_NODE_INIT_ABSTRACT_CLASS(SoVRMLNode, "VRMLNode"); }
+void SoVRMLNode::initClass() {
+  SO_NODE_INIT_ABSTRACT_CLASS(SoVRMLNode, "VRMLNode");
+  SoWriteAction::addFileFormat(&scenar::detail::vrml97FileFormat());
+}
 
 SoVRMLNode::SoVRMLNode() { SO_NODE_CONSTRUCTOR(SoVRMLNode); }
 

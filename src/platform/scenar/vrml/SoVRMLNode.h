@@ -6,8 +6,9 @@
 // their own ("VRMLGroup", "VRMLTransform", ...), apart from the toolkit's node
 // classes of the same purpose; a VRML97 file names them by their VRML97 type
 // names ("Group", "Transform", ...). Their fields bear their VRML97 names,
-// defaults and value types. A graph whose root is a VRML 2.0 node is written
-// as a VRML97 file (see SoWriteAction), its connections as ROUTEs.
+// defaults and value types. Setting the class up adds VRML97 files to the
+// write action's formats: a graph whose root is a VRML 2.0 node is written as
+// a VRML97 file, its connections as ROUTEs (see detail/Vrml97FileFormat.h).
 class SoVRMLNode : public SoNode {
   SO_NODE_HEADER(SoVRMLNode, SoNode);
 

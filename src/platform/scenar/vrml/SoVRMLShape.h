@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/scenar/fields/SoSFNode.h"
+#include "platform/scenar/nodes/SoSFNode.h"
 #include "platform/scenar/vrml/SoVRMLNode.h"
 
 // Geometry (an indexed face or line set, or a text) drawn with an appearance

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/scenar/fields/SoMFields.h"
-#include "platform/scenar/fields/SoSFNode.h"
 #include "platform/scenar/fields/SoSFields.h"
+#include "platform/scenar/nodes/SoSFNode.h"
 #include "platform/scenar/vrml/SoVRMLNode.h"
 
 // Flat text in the XY plane, one line per string of UTF-8, set in the font
