@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/legend/PoXtAutoValueLegendEditor.h"
+#include "editors/legend/PoXtNonLinearValueLegendMembers.h"
 
 // Edits a non-linear value legend (PoNonLinearValueLegend3): the value legend
 // sections, and "Non Linear Values", a head without elements: the legend has
@@ -20,18 +20,7 @@ class PoXtNonLinearValueLegend3Editor : public PoXtAutoValueLegendEditor {
   const char* getDefaultWidgetName() const override { return "PoXtNonLinearValueLegend3Editor"; }
   const char* getDefaultTitle() const override { return "PoXtNonLinearValueLegend3Editor"; }
   const char* getDefaultIconTitle() const override { return "PoXtNonLinearValueLegend3Editor"; }
-  void buildWidget(HWND parent, const char* name, SbBool buildInsideParent) override;
-  void setFilter() override;
-  void copyLegendFields(PoLegend* to, PoLegend* from) override;
-  void updateLegendFromXtElements() override;
-  int getMenuItems() const override {
-    return PoXtAutoValueLegendEditor::getMenuItems() + nonLinearValueSectionCount;
-  }
-
-  // Set by the constructor from the level's description.
-  PoXtElementFilter nonLinearValueLegendFilter;
-  int nonLinearValueSectionCount = 0;
-  int nonLinearValueLegendFilterBuilt = 0;
+  PO_XT_NON_LINEAR_VALUE_LEGEND_LEVEL_MEMBERS;
 
  private:
   // The steps every class level shares, and this level's own members named for them.
