@@ -74,7 +74,8 @@ TEST_F(ConvertCommandTest, badArgumentsAndInputsWriteNothing) {
   EXPECT_NE(out.str().find("--navigable-first-view"), std::string::npos);
 
   EXPECT_EQ(convert({(folder / "missing.scn").string(), world.string()}), 1);
-  EXPECT_EQ(err.str(), "plivexwin: " + (folder / "missing.scn").string() + ": cannot open file\n");
+  EXPECT_EQ(err.str(),
+            "plivexwin: " + (folder / "missing.scn").string() + ": No such file or directory\n");
   const fs::path bad = writeFile("bad.scn", "#Scenar V1.0 ascii\nSeparator {\n  PoSceneView {\n");
   EXPECT_EQ(convert({bad.string(), world.string()}), 1);
   EXPECT_EQ(err.str().rfind("plivexwin: " + bad.string() + ":", 0), 0u) << err.str();
@@ -86,7 +87,7 @@ TEST_F(ConvertCommandTest, badArgumentsAndInputsWriteNothing) {
   const fs::path taken = folder / "taken";  // a folder with a file in it
   fs::create_directories(taken);
   writeFile("taken/keep", "kept");
-  EXPECT_EQ(convert({scene.string(), taken.string()}), 1);
+  EXPECT_EQ(convert({scene.string(), taken.string()}), 2) << "refused before reading";
   EXPECT_EQ(err.str().rfind("plivexwin: " + taken.string() + ": ", 0), 0u) << err.str();
   EXPECT_EQ(convert({scene.string(), (folder / "none" / "x.wrl").string()}), 1);
   EXPECT_EQ(contentsOf(taken / "keep"), "kept");

@@ -105,13 +105,13 @@ TEST_F(RenderCommandTest, refusedRendersLeaveNoFile) {
            {(folder / "missing.scn").string(), out_},
            {badScene.string(), out_},
            {kThreeViews, (folder / "none" / "x.png").string()},
-           {kThreeViews, taken.string(), "--size", "8x6"},
        }) {
     EXPECT_EQ(render(words), 1) << words.back();
     EXPECT_EQ(err.str().rfind("plivexwin: ", 0), 0u) << err.str();
     EXPECT_EQ(err.str().find('\n'), err.str().size() - 1) << "one line: " << err.str();
     EXPECT_EQ(out.str(), "");
   }
+  EXPECT_EQ(render({kThreeViews, taken.string(), "--size", "8x6"}), 2) << "refused before reading";
   EXPECT_EQ(contentsOf(target), "kept");
   EXPECT_EQ(contentsOf(taken / "keep"), "kept");
   EXPECT_EQ(entries(), 3) << "the kept picture, the scene and the folder, no temporary file";
@@ -127,6 +127,31 @@ TEST_F(RenderCommandTest, refusedRendersLeaveNoFile) {
   }
   EXPECT_EQ(render({"--help"}), 0);
   EXPECT_NE(out.str().find("--tiles CxR"), std::string::npos);
+}
+
+// Outputs are refused, before anything is read, when they are an input or
+// not a regular file; a link is written through and stays a link.
+TEST_F(RenderCommandTest, outputsThatAreInputsOrNoRegularFilesAreRefused) {
+  const fs::path scene = folder / "a.scn", link = folder / "link.scn";
+  fs::copy_file(kThreeViews, scene);
+  fs::create_symlink("a.scn", link);
+  const std::string before = contentsOf(scene);
+  for (const fs::path& output : {scene, link, fs::path("/dev/null")}) {
+    EXPECT_EQ(render({scene.string(), output.string(), "--size", "8x8"}), 2) << output;
+    EXPECT_EQ(err.str().rfind("plivexwin: " + output.string() + ": ", 0), 0u) << err.str();
+    EXPECT_EQ(err.str().find('\n'), err.str().size() - 1) << "one line";
+  }
+  EXPECT_EQ(contentsOf(scene), before);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+
+  const fs::path written = folder / "picture.png", pictureLink = folder / "sub" / "picture.png";
+  fs::create_directories(pictureLink.parent_path());
+  fs::create_symlink("../picture.png", pictureLink);  // dangling until written
+  ASSERT_EQ(render({scene.string(), pictureLink.string(), "--size", "8x8"}), 0) << err.str();
+  EXPECT_TRUE(fs::is_symlink(pictureLink));
+  EXPECT_EQ(picture(written).width, 8);
+  EXPECT_EQ(entries(), 4) << "the scene, its link, the picture and the folder";
 }
 
 }  // namespace

@@ -1,6 +1,12 @@
 #include "plivexwin/SceneCommand.h"
 
+#include <sys/stat.h>
+
+#include <chrono>
+#include <utility>
+
 #include "CommandTestSupport.h"
+#include "plivexwin/SceneFile.h"
 
 namespace {
 
@@ -34,7 +40,8 @@ TEST_F(SceneCommandTest, exampleListsItsViewsRendersAndWritesItselfBack) {
 TEST_F(SceneCommandTest, unreadableFilesGiveOneLineAndWriteNothing) {
   const fs::path target = folder / "out.scn";
   EXPECT_EQ(run({(folder / "missing.scn").string(), target.string()}), 1);
-  EXPECT_EQ(err.str(), "plivexwin: " + (folder / "missing.scn").string() + ": cannot open file\n");
+  EXPECT_EQ(err.str(),
+            "plivexwin: " + (folder / "missing.scn").string() + ": No such file or directory\n");
 
   const fs::path bad = folder / "bad.scn";
   writeFile(bad, "#Scenar V1.0 ascii\nSeparator {\n  PoSceneView { isBorderVisible MAYBE }\n}\n");
@@ -56,17 +63,40 @@ TEST_F(SceneCommandTest, failedWriteLeavesTheTargetAndNoTemporaryBehind) {
   fs::create_directories(target);
   writeFile(target / "keep", "kept");
 
-  EXPECT_EQ(run({scene.string(), target.string()}), 1);
+  EXPECT_EQ(run({scene.string(), target.string()}), 2) << "refused before reading";
   EXPECT_EQ(err.str().rfind("plivexwin: " + target.string() + ": ", 0), 0u) << err.str();
   EXPECT_EQ(contentsOf(target / "keep"), "kept");
   EXPECT_EQ(entries(), 2) << "the scene and the folder, no temporary file";
 
-  const std::string before = contentsOf(scene);
-  ASSERT_EQ(run({scene.string(), scene.string()}), 0) << "a file written over itself";
-  const std::string after = contentsOf(scene);
-  EXPECT_NE(after, before);
+  const fs::path copy = folder / "copy.scn";
+  writeFile(copy, "old");
+  ASSERT_EQ(run({scene.string(), copy.string()}), 0) << "a file written over";
+  const std::string after = contentsOf(copy);
   EXPECT_NE(after.find("isBorderVisible TRUE"), std::string::npos) << after;
-  EXPECT_EQ(fs::status(scene).permissions(), fs::status(target / "keep").permissions());
+  EXPECT_EQ(fs::status(copy).permissions(), fs::status(target / "keep").permissions());
+}
+
+// What is not a regular file, or too large, is refused without reading it:
+// a device or a pipe could be endless or never end a read.
+TEST_F(SceneCommandTest, inputsThatAreNoRegularFilesOrTooLargeAreRefusedAtOnce) {
+  const fs::path pipe = folder / "pipe";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  const auto start = std::chrono::steady_clock::now();
+  for (const auto& [input, reason] :
+       std::vector<std::pair<std::string, std::string>>{{"/dev/zero", "is not a regular file"},
+                                                        {pipe.string(), "is not a regular file"},
+                                                        {folder.string(), "is a folder"}}) {
+    EXPECT_EQ(run({input}), 1) << input;
+    EXPECT_EQ(err.str(), "plivexwin: " + input + ": " + reason + "\n");
+  }
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+
+  const fs::path scene = folder / "scene.scn";
+  writeFile(scene, "#Scenar V1.0 ascii\nSeparator {}\n");
+  std::string error;
+  EXPECT_FALSE(plivexwin::cli::SceneFile::read(scene.string(), error, 10));
+  EXPECT_EQ(error, scene.string() + ": holds 32 bytes, more than the 10 a scene file may");
+  EXPECT_TRUE(plivexwin::cli::SceneFile::read(scene.string(), error, 32)) << error;
 }
 
 }  // namespace

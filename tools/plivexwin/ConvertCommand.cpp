@@ -16,6 +16,7 @@
 #include "platform/scenar/vrml/SoVRMLViewpoint.h"
 #include "plivexwin/DemoScene.h"
 #include "plivexwin/PictureFile.h"
+#include "plivexwin/ReplacingFile.h"
 #include "plivexwin/SceneFile.h"
 #include "plivexwin/Usage.h"
 #include "vrml/PoToVRML2Action.h"
@@ -100,7 +101,9 @@ std::string convertUsage() {
          "that a failure leaves OUT.wrl as it was. A file that cannot be read\n"
          "prints one line \"plivexwin: FILE:LINE: reason\" (\"plivexwin: FILE: reason\"\n"
          "when it cannot be opened) to standard error, writes nothing and exits with\n"
-         "status 1; so does a failed write.\n";
+         "status 1; so does a failed write. An OUT.wrl that is IN.scn or exists and\n"
+         "is not a regular file is refused with one line and status 2; a link is\n"
+         "written through.\n";
 }
 
 int runConvert(std::span<char* const> args, std::ostream& out, std::ostream& err) {
@@ -121,6 +124,8 @@ int runConvert(std::span<char* const> args, std::ostream& out, std::ostream& err
   if (files.size() != 2) return usageError(err, "convert takes IN.scn and OUT.wrl", convertUsage());
 
   std::string error;
+  if (!canWriteOutput(files[1], std::span(files.data(), 1), error))
+    return outputRefused(err, error);
   const std::unique_ptr<SceneFile> scene = SceneFile::read(files[0], error);
   if (!scene) return commandFailed(err, error);
   const SoRef world = worldOf(scene->getRoot(), navigable);
@@ -171,15 +176,17 @@ int runDemo(std::span<char* const> args, std::ostream& out, std::ostream& err) {
   if (failure)
     return commandFailed(err, folder.string() + ": cannot make the folder: " + failure.message());
   std::string error;
+  const std::string scenePath = (folder / "demo.scn").string();
+  const std::string worldPath = (folder / "demo.wrl").string();
+  const std::string picturePath = (folder / "demo.png").string();
+  for (const std::string& path : {scenePath, worldPath, picturePath})
+    if (!canWriteOutput(path, {}, error)) return outputRefused(err, error);
   const std::unique_ptr<SceneFile> scene = SceneFile::readText(demoScene(), error);
   if (!scene) return commandFailed(err, "the demo's scene: " + error);
   const SoRef world = worldOf(scene->getRoot(), false);
-  const std::string scenePath = (folder / "demo.scn").string();
-  const std::string worldPath = (folder / "demo.wrl").string();
   if (!scene->write(scenePath, error)) return commandFailed(err, error);
   out << "wrote " << scenePath << '\n';
   if (!writeWorld(world.get(), worldPath, out, error)) return commandFailed(err, error);
-  const std::string picturePath = (folder / "demo.png").string();
   if (!writePicture(scene->getRoot(), kDemoPicture, picturePath, {}, error))
     return commandFailed(err, error);
   out << "wrote " << picturePath << " (" << kDemoPicture.width << 'x' << kDemoPicture.height

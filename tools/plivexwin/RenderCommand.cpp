@@ -10,6 +10,7 @@
 
 #include "platform/scenar/nodes/SoGroup.h"
 #include "plivexwin/PictureFile.h"
+#include "plivexwin/ReplacingFile.h"
 #include "plivexwin/SceneFile.h"
 #include "plivexwin/TextParsing.h"
 #include "plivexwin/Usage.h"
@@ -81,7 +82,9 @@ std::string renderUsage() {
          "or tiles that cannot render, a file that cannot be read (\"plivexwin:\n"
          "FILE:LINE: reason\") or written prints one line to standard error, leaves\n"
          "OUT.png as it was and exits with status 1; bad arguments print this text\n"
-         "and exit with status 2.\n";
+         "and exit with status 2. An OUT.png that is IN.scn or exists and is not a\n"
+         "regular file is refused with one line and status 2; a link is written\n"
+         "through.\n";
 }
 
 int runRender(std::span<char* const> args, std::ostream& out, std::ostream& err,
@@ -114,6 +117,8 @@ int runRender(std::span<char* const> args, std::ostream& out, std::ostream& err,
   PictureSettings settings;
   settings.renderUnit = given.renderUnit;
   std::string error;
+  if (!canWriteOutput(given.files[1], std::span(given.files.data(), 1), error))
+    return outputRefused(err, error);
   std::unique_ptr<SceneFile> scene;
   if (readTimes(given.size, "--size", "800x600", settings.width, settings.height, error) &&
       readTimes(given.tiles, "--tiles", "3x2", settings.columns, settings.rows, error) &&

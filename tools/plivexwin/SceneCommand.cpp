@@ -6,6 +6,7 @@
 #include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/actions/SoSearchAction.h"
 #include "platform/scenar/nodes/SoGroup.h"
+#include "plivexwin/ReplacingFile.h"
 #include "plivexwin/SceneFile.h"
 #include "plivexwin/Usage.h"
 #include "views/PoSceneView.h"
@@ -55,7 +56,10 @@ std::string sceneUsage() {
          "\n"
          "A file that cannot be read prints one line \"plivexwin: FILE:LINE: reason\"\n"
          "(\"plivexwin: FILE: reason\" when it cannot be opened) to standard error,\n"
-         "writes nothing and exits with status 1; so does a failed write.\n";
+         "writes nothing and exits with status 1; so does a failed write. Only\n"
+         "regular files of at most 1 GiB are read. An OUT.scn that is IN.scn or exists\n"
+         "and is not a regular file is refused with one line and status 2; a link\n"
+         "is written through.\n";
 }
 
 int runScene(std::span<char* const> args, std::ostream& out, std::ostream& err) {
@@ -67,7 +71,10 @@ int runScene(std::span<char* const> args, std::ostream& out, std::ostream& err) 
     return usageError(err, "scene takes IN.scn and at most OUT.scn", sceneUsage());
 
   std::string error;
-  const std::unique_ptr<SceneFile> file = SceneFile::read(args[0], error);
+  const std::string input = args[0];
+  if (args.size() == 2 && !canWriteOutput(args[1], std::span(&input, 1), error))
+    return outputRefused(err, error);
+  const std::unique_ptr<SceneFile> file = SceneFile::read(input, error);
   if (!file) return commandFailed(err, error);
 
   SoSearchAction search;

@@ -1,5 +1,11 @@
 #include "plivexwin/SceneFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <vector>
 
 #include "platform/plivex/PoBase.h"
@@ -26,13 +32,37 @@ void registerSceneClasses() {
 #endif
 }
 
+// Whether path is a regular file of at most mostBytes, looked at without
+// reading it (a pipe or device could be endless, or never end a read); false,
+// with "FILE: reason" in error, when it is not.
+bool isReadable(const std::string& path, std::uintmax_t mostBytes, std::string& error) {
+  const int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  struct stat status;
+  const bool known = descriptor >= 0 && fstat(descriptor, &status) == 0;
+  if (!known) error = path + ": " + std::strerror(errno);
+  if (descriptor >= 0) close(descriptor);
+  if (!known) return false;
+  if (!S_ISREG(status.st_mode)) {
+    error = path + (S_ISDIR(status.st_mode) ? ": is a folder" : ": is not a regular file");
+    return false;
+  }
+  if (static_cast<std::uintmax_t>(status.st_size) > mostBytes) {
+    error = path + ": holds " + std::to_string(status.st_size) + " bytes, more than the " +
+            std::to_string(mostBytes) + " a scene file may";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 SceneFile::SceneFile(SoSeparator* root, std::string path) : root_(root), path_(std::move(path)) {}
 
 SceneFile::~SceneFile() = default;
 
-std::unique_ptr<SceneFile> SceneFile::read(const std::string& path, std::string& error) {
+std::unique_ptr<SceneFile> SceneFile::read(const std::string& path, std::string& error,
+                                           std::uintmax_t mostBytes) {
+  if (!isReadable(path, mostBytes, error)) return nullptr;
   registerSceneClasses();
   SoInput in;
   if (!in.openFile(path.c_str())) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
@@ -17,11 +18,16 @@ namespace plivexwin::cli {
 // children of one separator that the file holds a reference on.
 class SceneFile {
  public:
+  // The largest file read reads: 1 GiB. The reader holds the whole text.
+  static constexpr std::uintmax_t kMostBytes = std::uintmax_t{1} << 30;
+
   // Reads the file at path with every class a scene file may name registered
   // (the toolkit's, Plivex's and, in the full build, the views). nullptr on a
   // failure, told in error as "FILE:LINE: reason" ("FILE: reason" when the
-  // file cannot be opened).
-  static std::unique_ptr<SceneFile> read(const std::string& path, std::string& error);
+  // file cannot be opened, is not a regular file or holds more than
+  // mostBytes).
+  static std::unique_ptr<SceneFile> read(const std::string& path, std::string& error,
+                                         std::uintmax_t mostBytes = kMostBytes);
   // Reads text as read reads a file, errors told as "<buffer>:LINE: reason";
   // the scene has no path.
   static std::unique_ptr<SceneFile> readText(std::string_view text, std::string& error);

@@ -21,6 +21,11 @@ int commandFailed(std::ostream& err, std::string_view reason) {
   return 1;
 }
 
+int outputRefused(std::ostream& err, std::string_view reason) {
+  commandFailed(err, reason);
+  return 2;
+}
+
 std::string programUsage() {
   return "usage: plivexwin COMMAND [ARGUMENTS...]\n"
          "       plivexwin --help\n"

@@ -10,7 +10,8 @@
 // about where there is one, in its last parameter, std::string& error. The
 // command prints it once: "plivexwin: REASON" and status 1 (commandFailed), or
 // in an editing session "error: REASON" and the session goes on. Bad
-// arguments print the usage text instead (usageError), status 2.
+// arguments print the usage text instead (usageError), status 2; an output
+// the command may not write prints its reason alone (outputRefused), status 2.
 namespace plivexwin::cli {
 
 // Whether arg asks for the usage text: --help or -h.
@@ -22,6 +23,9 @@ bool isOption(std::string_view arg);
 int usageError(std::ostream& err, std::string_view problem, const std::string& usage);
 // Prints "plivexwin: reason" to err; returns the status of a failed command, 1.
 int commandFailed(std::ostream& err, std::string_view reason);
+// Prints "plivexwin: reason" to err; returns the status of an output refused
+// before anything was read or written, 2.
+int outputRefused(std::ostream& err, std::string_view reason);
 
 // The text of `plivexwin --help`.
 std::string programUsage();

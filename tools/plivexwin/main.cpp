@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <iostream>
+#include <new>
 #include <span>
 #include <string>
 #include <string_view>
@@ -55,10 +56,8 @@ constexpr Subcommand kSubcommands[] = {
 #endif
 };
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  std::span<char* const> args(argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0));
+// The command args name, run.
+int run(std::span<char* const> args) {
   if (args.empty()) return usageError(std::cerr, "missing command", programUsage());
   if (args.size() == 1 && isHelpOption(args[0])) {
     std::cout << programUsage();
@@ -67,4 +66,16 @@ int main(int argc, char** argv) {
   for (const Subcommand& subcommand : kSubcommands)
     if (subcommand.name == args[0]) return subcommand.run(args.subspan(1));
   return usageError(std::cerr, "unknown command '" + std::string(args[0]) + "'", programUsage());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::span<char* const> args(argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0));
+  // Memory running out is a failed command like any other, never a crash.
+  try {
+    return run(args);
+  } catch (const std::bad_alloc&) {
+    return commandFailed(std::cerr, "out of memory");
+  }
 }
