@@ -1,7 +1,8 @@
 # What `cmake --install` puts under the prefix: the libraries, their public
-# headers under include/ with the folders of src/ (so that include names stay
-# "platform/scenar/Scenar.h", "editors/axis/PoXtLinearAxisEditor.h"), the
-# program, and a package configuration for find_package(PlivexWin CONFIG).
+# headers under include/PlivexWin/ with the folders of src/ (so that include
+# names stay "platform/scenar/Scenar.h", "editors/axis/PoXtLinearAxisEditor.h"),
+# the program, a package configuration for find_package(PlivexWin CONFIG) with
+# its components, and plivexwin.pc for pkg-config.
 
 include(CMakePackageConfigHelpers)
 
@@ -23,7 +24,7 @@ install(TARGETS plivexwin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # detail/ folders.
 function(plivexwin_install_headers folder)
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/src/${folder}/
-    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${folder}
+    DESTINATION ${PLIVEXWIN_INSTALL_INCLUDEDIR}/${folder}
     FILES_MATCHING PATTERN "*.h"
     PATTERN "detail" EXCLUDE)
 endfunction()
@@ -38,6 +39,27 @@ endif()
 foreach(folder ${PLIVEXWIN_PUBLIC_HEADER_FOLDERS})
   plivexwin_install_headers(${folder})
 endforeach()
+
+install(FILES ${PROJECT_BINARY_DIR}/generated/PlivexWinVersion.h
+  DESTINATION ${PLIVEXWIN_INSTALL_INCLUDEDIR})
+
+# The components the package offers: the editors always, the views and the
+# conversion to VRML in the full build.
+if(PLIVEXWIN_EDITORS_ONLY)
+  set(PLIVEXWIN_FULL_BUILD FALSE)
+  set(PLIVEXWIN_PC_CFLAGS " -DPLIVEXWIN_EDITORS_ONLY=1")
+else()
+  set(PLIVEXWIN_FULL_BUILD TRUE)
+  set(PLIVEXWIN_PC_CFLAGS "")
+endif()
+# The prefix as seen from the .pc file, so that the installed tree can move.
+file(RELATIVE_PATH PLIVEXWIN_PC_TO_PREFIX
+  ${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig ${CMAKE_INSTALL_PREFIX})
+string(REGEX REPLACE "/$" "" PLIVEXWIN_PC_TO_PREFIX "${PLIVEXWIN_PC_TO_PREFIX}")
+configure_file(${CMAKE_CURRENT_LIST_DIR}/plivexwin.pc.in
+  ${CMAKE_CURRENT_BINARY_DIR}/plivexwin.pc @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/plivexwin.pc
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 
 install(EXPORT PlivexWinTargets
   NAMESPACE PlivexWin::

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "PlivexWinVersion.h"
 #include "editors/axis/PoXtLinearAxisEditor.h"
 #include "platform/plivex/PoBase.h"
 #include "platform/plivex/PoLinearAxis.h"
@@ -42,6 +43,7 @@ static void printFields(const SoNode& node) {
 }
 
 int main() {
+  std::printf("PlivexWin %s\n", PLIVEXWIN_VERSION_STRING);
   PoBase::initClasses();
   PoLinearAxis* axis = new PoLinearAxis;
   axis->ref();

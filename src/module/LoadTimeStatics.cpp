@@ -4,6 +4,7 @@
 // (editors/detail/level/AxisBaseLevel.h, editors/axis/detail/levels/).
 
 #ifndef PLIVEXWIN_EDITORS_ONLY
+#include "PlivexWinVersion.h"
 #include "platform/scenar/basic/SoModule.h"
 #include "views/PoBaseView.h"
 #include "views/PoSceneView.h"
@@ -21,7 +22,8 @@ SbVec2s PoBaseView::m_currentLogicalViewportSize(1, 1);
 namespace {
 
 // The library's descriptor, registered with the toolkit for as long as it is loaded.
-const SoModule moduleDescriptor("PlivexWin.dll", "8.0.0", "PlivexWin 8.0.0, full build");
+const SoModule moduleDescriptor("PlivexWin.dll", PLIVEXWIN_VERSION_STRING,
+                                "PlivexWin " PLIVEXWIN_VERSION_STRING ", full build");
 
 }  // namespace
 #endif
