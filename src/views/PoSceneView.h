@@ -9,37 +9,39 @@ class SoFieldSensor;
 class SoInput;
 class SoSensor;
 
-// The full view: in its rectangle it draws an optional background, its own
-// camera and scene, and an optional border over them. Its parts below the
-// kit's own:
-//
-//   topSep                  separator that keeps the view's state to itself
-//     catchActionCallback   narrows every traversal to the rectangle
-//     backgroundSep
-//       backgroundApp       appearance of the background (not lit)
-//       background          rebuilt from isBackgroundVisible
-//     sceneSep
-//       cameraKit           the view's camera
-//       scene               the application's sub-scene
-//     borderSep             annotation: drawn over what came before
-//       borderApp           appearance of the border
-//       border              rebuilt from isBorderVisible
-//
-// A scene file holds the view's rectangle, visibility flags, camera kit, scene
-// and the two appearance parts; the rest is made again when it is read.
+/// The full view: in its rectangle it draws an optional background, its own
+/// camera and scene, and an optional border over them. Its parts below the
+/// kit's own:
+///
+/// ```
+///   topSep                  separator that keeps the view's state to itself
+///     catchActionCallback   narrows every traversal to the rectangle
+///     backgroundSep
+///       backgroundApp       appearance of the background (not lit)
+///       background          rebuilt from isBackgroundVisible
+///     sceneSep
+///       cameraKit           the view's camera
+///       scene               the application's sub-scene
+///     borderSep             annotation: drawn over what came before
+///       borderApp           appearance of the border
+///       border              rebuilt from isBorderVisible
+/// ```
+///
+/// A scene file holds the view's rectangle, visibility flags, camera kit, scene
+/// and the two appearance parts; the rest is made again when it is read.
 class PoSceneView : public PoBaseView {
   SO_KIT_HEADER(PoSceneView, PoBaseView);
 
  public:
   PoSceneView();
-  // The copy draws its own background and border, with its own parts and
-  // callback, in its own rectangle: it takes the original's rectangle,
-  // sensitivity, visibility flags and the nodes of "cameraKit", "scene",
-  // "backgroundApp" and "borderApp".
+  /// The copy draws its own background and border, with its own parts and
+  /// callback, in its own rectangle: it takes the original's rectangle,
+  /// sensitivity, visibility flags and the nodes of "cameraKit", "scene",
+  /// "backgroundApp" and "borderApp".
   PoSceneView(const PoSceneView& other);
   PoSceneView& operator=(const PoSceneView& other);
 
-  // Part fields; "cameraKit" and "catchActionCallback" are the base view's.
+  /// Part fields; "cameraKit" and "catchActionCallback" are the base view's.
   SoSFNode topSep;
   SoSFNode backgroundSep;
   SoSFNode backgroundApp;
@@ -58,21 +60,21 @@ class PoSceneView : public PoBaseView {
   void setDefaultOnNonWritingFields() override;
 
  private:
-  // The class set-up of both constructors.
+  /// The class set-up of both constructors.
   void setUpInstance();
   void copySceneView(const PoSceneView& other);
   void attachSensors();
 
-  // Rebuild the "border" and "background" parts from the visibility flags.
+  /// Rebuild the "border" and "background" parts from the visibility flags.
   void drawBorder();
   void drawBackground();
-  // Rebuilds the part of the sensor that fired, both without a sensor;
-  // nothing in render-unit mode.
+  /// Rebuilds the part of the sensor that fired, both without a sensor;
+  /// nothing in render-unit mode.
   static void fieldSensorCB(void* view, SoSensor* sensor);
 
   SbBool readInstance(SoInput* in, unsigned short flags) override;
-  // Returns 1 after taking the connections down, 0 after setting them up, and
-  // onOff when nothing had to change.
+  /// Returns 1 after taking the connections down, 0 after setting them up, and
+  /// onOff when nothing had to change.
   SbBool setUpConnections(SbBool onOff, SbBool doItAlways = FALSE) override;
 
   std::unique_ptr<SoFieldSensor> backgroundSensor;

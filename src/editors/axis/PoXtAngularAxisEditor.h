@@ -2,9 +2,9 @@
 
 #include "editors/framework/PoXtAxisEditor.h"
 
-// Edits an angular axis (PoAngularAxis), drawn along an arc and graduated in
-// angles: the common axis sections and "Angular" with the arc's offset, start
-// and end angle and radius, the angle between graduations and the graduation fit.
+/// Edits an angular axis (PoAngularAxis), drawn along an arc and graduated in
+/// angles: the common axis sections and "Angular" with the arc's offset, start
+/// and end angle and radius, the angle between graduations and the graduation fit.
 class PoXtAngularAxisEditor : public PoXtAxisEditor {
  public:
   explicit PoXtAngularAxisEditor(HWND parent = nullptr, const char* name = nullptr,
@@ -26,13 +26,13 @@ class PoXtAngularAxisEditor : public PoXtAxisEditor {
   void updateAxisFromXtElements() override;
   int getMenuItems() const override { return PoXtAxisEditor::getMenuItems() + angularSectionCount; }
 
-  // Set by the constructor from the level's description.
+  /// Set by the constructor from the level's description.
   PoXtElementFilter angularFilter;
   int angularSectionCount = 0;
   int angularFilterBuilt = 0;
 
  private:
-  // The steps every class level shares, and this level's own members named for them.
+  /// The steps every class level shares, and this level's own members named for them.
   using Level = plivexwin::ClassLevel<PoXtAngularAxisEditor, PoXtAxisEditor>;
   friend Level;
   static constexpr PoXtLevelMembers<PoXtAngularAxisEditor> levelMembers{

@@ -2,9 +2,9 @@
 
 #include "editors/framework/PoXtAxisEditor.h"
 
-// The class level shared by the editors of cartesian axes (linear, logarithmic,
-// generic): the "Cartesian" section, which edits where the axis starts, where
-// it ends along its direction and its orientation.
+/// The class level shared by the editors of cartesian axes (linear, logarithmic,
+/// generic): the "Cartesian" section, which edits where the axis starts, where
+/// it ends along its direction and its orientation.
 class PoXtCartesianAxisEditor : public PoXtAxisEditor {
  public:
   void setCartesianAxisFilter(uint32_t show, uint32_t hide);
@@ -27,13 +27,13 @@ class PoXtCartesianAxisEditor : public PoXtAxisEditor {
     return PoXtAxisEditor::getMenuItems() + cartesianSectionCount;
   }
 
-  // Set by the constructor from the level's description.
+  /// Set by the constructor from the level's description.
   PoXtElementFilter cartesianFilter;
   int cartesianSectionCount = 0;
   int cartesianFilterBuilt = 0;
 
  private:
-  // The steps every class level shares, and this level's own members named for them.
+  /// The steps every class level shares, and this level's own members named for them.
   using Level = plivexwin::ClassLevel<PoXtCartesianAxisEditor, PoXtAxisEditor>;
   friend Level;
   static constexpr PoXtLevelMembers<PoXtCartesianAxisEditor> levelMembers{

@@ -2,10 +2,10 @@
 
 #include "editors/axis/PoXtCartesianAxisEditor.h"
 
-// Edits a generic cartesian axis (PoGenAxis), whose graduations are a list of
-// texts: the common axis sections, "Cartesian", and the head-less "Gen"
-// section with the button of the graduation list. The list itself travels
-// whole between the node and the working copy.
+/// Edits a generic cartesian axis (PoGenAxis), whose graduations are a list of
+/// texts: the common axis sections, "Cartesian", and the head-less "Gen"
+/// section with the button of the graduation list. The list itself travels
+/// whole between the node and the working copy.
 class PoXtGenAxisEditor : public PoXtCartesianAxisEditor {
  public:
   explicit PoXtGenAxisEditor(HWND parent = nullptr, const char* name = nullptr,
@@ -29,13 +29,13 @@ class PoXtGenAxisEditor : public PoXtCartesianAxisEditor {
     return PoXtCartesianAxisEditor::getMenuItems() + genSectionCount;
   }
 
-  // Set by the constructor from the level's description.
+  /// Set by the constructor from the level's description.
   PoXtElementFilter genFilter;
   int genSectionCount = 0;
   int genFilterBuilt = 0;
 
  private:
-  // The steps every class level shares, and this level's own members named for them.
+  /// The steps every class level shares, and this level's own members named for them.
   using Level = plivexwin::ClassLevel<PoXtGenAxisEditor, PoXtCartesianAxisEditor>;
   friend Level;
   static constexpr PoXtLevelMembers<PoXtGenAxisEditor> levelMembers{

@@ -2,9 +2,9 @@
 
 #include "editors/axis/PoXtCartesianAxisEditor.h"
 
-// Edits a linear cartesian axis (PoLinearAxis): the common axis sections,
-// "Cartesian", and "Linear" with the graduation step and fit and the place of
-// the multiplication factor.
+/// Edits a linear cartesian axis (PoLinearAxis): the common axis sections,
+/// "Cartesian", and "Linear" with the graduation step and fit and the place of
+/// the multiplication factor.
 class PoXtLinearAxisEditor : public PoXtCartesianAxisEditor {
  public:
   explicit PoXtLinearAxisEditor(HWND parent = nullptr, const char* name = nullptr,
@@ -28,13 +28,13 @@ class PoXtLinearAxisEditor : public PoXtCartesianAxisEditor {
     return PoXtCartesianAxisEditor::getMenuItems() + linearSectionCount;
   }
 
-  // Set by the constructor from the level's description.
+  /// Set by the constructor from the level's description.
   PoXtElementFilter linearFilter;
   int linearSectionCount = 0;
   int linearFilterBuilt = 0;
 
  private:
-  // The steps every class level shares, and this level's own members named for them.
+  /// The steps every class level shares, and this level's own members named for them.
   using Level = plivexwin::ClassLevel<PoXtLinearAxisEditor, PoXtCartesianAxisEditor>;
   friend Level;
   static constexpr PoXtLevelMembers<PoXtLinearAxisEditor> levelMembers{

@@ -2,9 +2,9 @@
 
 #include "editors/axis/PoXtCartesianAxisEditor.h"
 
-// Edits a logarithmic cartesian axis (PoLogAxis): the common axis sections,
-// "Cartesian", and "Log" with how decades are chosen and labelled, how powers
-// of ten are written and where the multiplication factor goes.
+/// Edits a logarithmic cartesian axis (PoLogAxis): the common axis sections,
+/// "Cartesian", and "Log" with how decades are chosen and labelled, how powers
+/// of ten are written and where the multiplication factor goes.
 class PoXtLogAxisEditor : public PoXtCartesianAxisEditor {
  public:
   explicit PoXtLogAxisEditor(HWND parent = nullptr, const char* name = nullptr,
@@ -28,13 +28,13 @@ class PoXtLogAxisEditor : public PoXtCartesianAxisEditor {
     return PoXtCartesianAxisEditor::getMenuItems() + logSectionCount;
   }
 
-  // Set by the constructor from the level's description.
+  /// Set by the constructor from the level's description.
   PoXtElementFilter logFilter;
   int logSectionCount = 0;
   int logFilterBuilt = 0;
 
  private:
-  // The steps every class level shares, and this level's own members named for them.
+  /// The steps every class level shares, and this level's own members named for them.
   using Level = plivexwin::ClassLevel<PoXtLogAxisEditor, PoXtCartesianAxisEditor>;
   friend Level;
   static constexpr PoXtLevelMembers<PoXtLogAxisEditor> levelMembers{

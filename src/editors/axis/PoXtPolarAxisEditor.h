@@ -2,9 +2,9 @@
 
 #include "editors/framework/PoXtAxisEditor.h"
 
-// The class level shared by the editors of polar axes (linear, logarithmic):
-// the "Polar" section, which edits where the radial axis starts and ends, the
-// angle it is drawn at and where the multiplication factor goes.
+/// The class level shared by the editors of polar axes (linear, logarithmic):
+/// the "Polar" section, which edits where the radial axis starts and ends, the
+/// angle it is drawn at and where the multiplication factor goes.
 class PoXtPolarAxisEditor : public PoXtAxisEditor {
  public:
   void setPolarAxisFilter(uint32_t show, uint32_t hide);
@@ -25,13 +25,13 @@ class PoXtPolarAxisEditor : public PoXtAxisEditor {
   void updateAxisFromXtElements() override;
   int getMenuItems() const override { return PoXtAxisEditor::getMenuItems() + polarSectionCount; }
 
-  // Set by the constructor from the level's description.
+  /// Set by the constructor from the level's description.
   PoXtElementFilter polarFilter;
   int polarSectionCount = 0;
   int polarFilterBuilt = 0;
 
  private:
-  // The steps every class level shares, and this level's own members named for them.
+  /// The steps every class level shares, and this level's own members named for them.
   using Level = plivexwin::ClassLevel<PoXtPolarAxisEditor, PoXtAxisEditor>;
   friend Level;
   static constexpr PoXtLevelMembers<PoXtPolarAxisEditor> levelMembers{

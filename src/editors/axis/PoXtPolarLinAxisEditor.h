@@ -2,9 +2,9 @@
 
 #include "editors/axis/PoXtPolarAxisEditor.h"
 
-// Edits a polar linear axis (PoPolarLinAxis): the common axis sections,
-// "Polar", and "PolarLin" with the graduation step and fit and the button of
-// the numeric display format, which travels with the node.
+/// Edits a polar linear axis (PoPolarLinAxis): the common axis sections,
+/// "Polar", and "PolarLin" with the graduation step and fit and the button of
+/// the numeric display format, which travels with the node.
 class PoXtPolarLinAxisEditor : public PoXtPolarAxisEditor {
  public:
   explicit PoXtPolarLinAxisEditor(HWND parent = nullptr, const char* name = nullptr,
@@ -28,13 +28,13 @@ class PoXtPolarLinAxisEditor : public PoXtPolarAxisEditor {
     return PoXtPolarAxisEditor::getMenuItems() + polarLinSectionCount;
   }
 
-  // Set by the constructor from the level's description.
+  /// Set by the constructor from the level's description.
   PoXtElementFilter polarLinFilter;
   int polarLinSectionCount = 0;
   int polarLinFilterBuilt = 0;
 
  private:
-  // The steps every class level shares, and this level's own members named for them.
+  /// The steps every class level shares, and this level's own members named for them.
   using Level = plivexwin::ClassLevel<PoXtPolarLinAxisEditor, PoXtPolarAxisEditor>;
   friend Level;
   static constexpr PoXtLevelMembers<PoXtPolarLinAxisEditor> levelMembers{

@@ -2,9 +2,9 @@
 
 #include "editors/axis/PoXtPolarAxisEditor.h"
 
-// Edits a polar logarithmic axis (PoPolarLogAxis): the common axis sections,
-// "Polar", and "PolarLog" with how decades are chosen and labelled and how
-// powers of ten are written.
+/// Edits a polar logarithmic axis (PoPolarLogAxis): the common axis sections,
+/// "Polar", and "PolarLog" with how decades are chosen and labelled and how
+/// powers of ten are written.
 class PoXtPolarLogAxisEditor : public PoXtPolarAxisEditor {
  public:
   explicit PoXtPolarLogAxisEditor(HWND parent = nullptr, const char* name = nullptr,
@@ -28,13 +28,13 @@ class PoXtPolarLogAxisEditor : public PoXtPolarAxisEditor {
     return PoXtPolarAxisEditor::getMenuItems() + polarLogSectionCount;
   }
 
-  // Set by the constructor from the level's description.
+  /// Set by the constructor from the level's description.
   PoXtElementFilter polarLogFilter;
   int polarLogSectionCount = 0;
   int polarLogFilterBuilt = 0;
 
  private:
-  // The steps every class level shares, and this level's own members named for them.
+  /// The steps every class level shares, and this level's own members named for them.
   using Level = plivexwin::ClassLevel<PoXtPolarLogAxisEditor, PoXtPolarAxisEditor>;
   friend Level;
   static constexpr PoXtLevelMembers<PoXtPolarLogAxisEditor> levelMembers{

@@ -2,10 +2,10 @@
 
 #include "editors/framework/PoXtAxisEditor.h"
 
-// Edits a time axis (PoTimeAxis), whose graduations are dates: the common axis
-// sections and "Time" with the date range, where the axis lies, the language
-// of the date texts, the graduation fit and the period of the times. The
-// graduation texts and the date format mapping travel with the node.
+/// Edits a time axis (PoTimeAxis), whose graduations are dates: the common axis
+/// sections and "Time" with the date range, where the axis lies, the language
+/// of the date texts, the graduation fit and the period of the times. The
+/// graduation texts and the date format mapping travel with the node.
 class PoXtTimeAxisEditor : public PoXtAxisEditor {
  public:
   explicit PoXtTimeAxisEditor(HWND parent = nullptr, const char* name = nullptr,
@@ -27,13 +27,13 @@ class PoXtTimeAxisEditor : public PoXtAxisEditor {
   void updateAxisFromXtElements() override;
   int getMenuItems() const override { return PoXtAxisEditor::getMenuItems() + timeSectionCount; }
 
-  // Set by the constructor from the level's description.
+  /// Set by the constructor from the level's description.
   PoXtElementFilter timeFilter;
   int timeSectionCount = 0;
   int timeFilterBuilt = 0;
 
  private:
-  // The steps every class level shares, and this level's own members named for them.
+  /// The steps every class level shares, and this level's own members named for them.
   using Level = plivexwin::ClassLevel<PoXtTimeAxisEditor, PoXtAxisEditor>;
   friend Level;
   static constexpr PoXtLevelMembers<PoXtTimeAxisEditor> levelMembers{

@@ -12,15 +12,15 @@ template <typename Editor>
 struct LevelSteps;
 }
 
-// The abstract base of every axis editor: the editor machinery for an axis
-// node, with the eight sections common to every axis ("Graduations", "Title",
-// "Reverse Flag", "Misc. Text Attr.", "Margin", "Grid", "Arrow", "Tick") in
-// two element groups, text and geometry.
+/// The abstract base of every axis editor: the editor machinery for an axis
+/// node, with the eight sections common to every axis ("Graduations", "Title",
+/// "Reverse Flag", "Misc. Text Attr.", "Margin", "Grid", "Arrow", "Tick") in
+/// two element groups, text and geometry.
 class PoXtAxisEditor : public PoXtEditorBase<PoAxis> {
  public:
   using AxisChangedCB = void(void* userData, PoAxis* axis);
 
-  // fn(userData, working copy) runs after every change the editor applies.
+  /// fn(userData, working copy) runs after every change the editor applies.
   void addAxisChangedCallback(AxisChangedCB* fn, void* userData = nullptr) {
     addChangedCallback(fn, userData);
   }
@@ -41,16 +41,16 @@ class PoXtAxisEditor : public PoXtEditorBase<PoAxis> {
   const char* getDefaultWidgetName() const override { return "PoXtAxisEditor"; }
   const char* getDefaultTitle() const override { return "PoXtAxisEditor"; }
   const char* getDefaultIconTitle() const override { return "PoXtAxisEditor"; }
-  // Applies the stored filters.
+  /// Applies the stored filters.
   virtual void setAxisFilter();
-  // Copies every edited field of from into to.
+  /// Copies every edited field of from into to.
   virtual void copyAxisFields(PoAxis* to, PoAxis* from);
-  // Writes every element's value into the working copy.
+  /// Writes every element's value into the working copy.
   virtual void updateAxisFromXtElements();
-  // The number of sections up to this class level.
+  /// The number of sections up to this class level.
   virtual int getMenuItems() const { return 8; }
 
-  PoXtElementFilter textFilter;  // set by the constructor from the level's description
+  PoXtElementFilter textFilter;  ///< set by the constructor from the level's description
   PoXtElementFilter geomFilter;
   int textFilterBuilt = 0;
   int geomFilterBuilt = 0;

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-// The element filter of one group: an element is shown when its bit is set in
-// show and clear in hide.
+/// The element filter of one group: an element is shown when its bit is set in
+/// show and clear in hide.
 struct PoXtElementFilter {
   uint32_t show = 0;
   uint32_t hide = 0;

@@ -12,14 +12,14 @@ template <typename Editor>
 struct LevelSteps;
 }
 
-// The abstract base of every legend editor: the editor machinery for a legend
-// node, with the four sections common to every legend ("Title", "Values
-// Aspect", "Margin" and the plain "Misc.") in element group 1.
+/// The abstract base of every legend editor: the editor machinery for a legend
+/// node, with the four sections common to every legend ("Title", "Values
+/// Aspect", "Margin" and the plain "Misc.") in element group 1.
 class PoXtLegendEditor : public PoXtEditorBase<PoLegend> {
  public:
   using LegendChangedCB = void(void* userData, PoLegend* legend);
 
-  // fn(userData, working copy) runs after every change the editor applies.
+  /// fn(userData, working copy) runs after every change the editor applies.
   void addLegendChangedCallback(LegendChangedCB* fn, void* userData = nullptr) {
     addChangedCallback(fn, userData);
   }
@@ -38,16 +38,16 @@ class PoXtLegendEditor : public PoXtEditorBase<PoLegend> {
   const char* getDefaultWidgetName() const override { return "PoXtLegendEditor"; }
   const char* getDefaultTitle() const override { return "PoXtLegendEditor"; }
   const char* getDefaultIconTitle() const override { return "PoXtLegendEditor"; }
-  // Applies the stored filters.
+  /// Applies the stored filters.
   virtual void setFilter();
-  // Copies every edited field of from into to.
+  /// Copies every edited field of from into to.
   virtual void copyLegendFields(PoLegend* to, PoLegend* from);
-  // Writes every element's value into the working copy.
+  /// Writes every element's value into the working copy.
   virtual void updateLegendFromXtElements();
-  // The number of sections up to this class level.
+  /// The number of sections up to this class level.
   virtual int getMenuItems() const { return 4; }
 
-  PoXtElementFilter legendFilter;  // set by the constructor from the level's description
+  PoXtElementFilter legendFilter;  ///< set by the constructor from the level's description
   int legendFilterBuilt = 0;
 
  private:

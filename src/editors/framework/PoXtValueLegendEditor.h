@@ -2,9 +2,9 @@
 
 #include "editors/framework/PoXtLegendEditor.h"
 
-// The class level shared by the editors of value legends: the "Value" section,
-// with the texts of the values outside the legend's mapping and which of its
-// values are shown.
+/// The class level shared by the editors of value legends: the "Value" section,
+/// with the texts of the values outside the legend's mapping and which of its
+/// values are shown.
 class PoXtValueLegendEditor : public PoXtLegendEditor {
  public:
   ~PoXtValueLegendEditor() override = default;
@@ -27,13 +27,13 @@ class PoXtValueLegendEditor : public PoXtLegendEditor {
   void updateLegendFromXtElements() override;
   int getMenuItems() const override { return PoXtLegendEditor::getMenuItems() + valueSectionCount; }
 
-  // Set by the constructor from the level's description.
+  /// Set by the constructor from the level's description.
   PoXtElementFilter valueLegendFilter;
   int valueSectionCount = 0;
   int valueLegendFilterBuilt = 0;
 
  private:
-  // The steps every class level shares, and this level's own members named for them.
+  /// The steps every class level shares, and this level's own members named for them.
   using Level = plivexwin::ClassLevel<PoXtValueLegendEditor, PoXtLegendEditor>;
   friend Level;
   static constexpr PoXtLevelMembers<PoXtValueLegendEditor> levelMembers{

@@ -2,9 +2,9 @@
 
 #include "editors/framework/PoXtValueLegendEditor.h"
 
-// The class level shared by the editors of value legends laid out by
-// themselves (linear and non-linear): the "Auto Values" section, with the
-// legend's start and end corners.
+/// The class level shared by the editors of value legends laid out by
+/// themselves (linear and non-linear): the "Auto Values" section, with the
+/// legend's start and end corners.
 class PoXtAutoValueLegendEditor : public PoXtValueLegendEditor {
  public:
   ~PoXtAutoValueLegendEditor() override = default;
@@ -29,13 +29,13 @@ class PoXtAutoValueLegendEditor : public PoXtValueLegendEditor {
     return PoXtValueLegendEditor::getMenuItems() + autoValueSectionCount;
   }
 
-  // Set by the constructor from the level's description.
+  /// Set by the constructor from the level's description.
   PoXtElementFilter autoValueLegendFilter;
   int autoValueSectionCount = 0;
   int autoValueLegendFilterBuilt = 0;
 
  private:
-  // The steps every class level shares, and this level's own members named for them.
+  /// The steps every class level shares, and this level's own members named for them.
   using Level = plivexwin::ClassLevel<PoXtAutoValueLegendEditor, PoXtValueLegendEditor>;
   friend Level;
   static constexpr PoXtLevelMembers<PoXtAutoValueLegendEditor> levelMembers{

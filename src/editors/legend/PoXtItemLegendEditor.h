@@ -2,9 +2,9 @@
 
 #include "editors/framework/PoXtLegendEditor.h"
 
-// Edits an item legend (PoItemLegend): the common legend sections, and "Item"
-// with the legend's start and end corners and the visibility of the items'
-// boxes, lines and markers.
+/// Edits an item legend (PoItemLegend): the common legend sections, and "Item"
+/// with the legend's start and end corners and the visibility of the items'
+/// boxes, lines and markers.
 class PoXtItemLegendEditor : public PoXtLegendEditor {
  public:
   explicit PoXtItemLegendEditor(HWND parent = nullptr, const char* name = nullptr,
@@ -26,13 +26,13 @@ class PoXtItemLegendEditor : public PoXtLegendEditor {
   void updateLegendFromXtElements() override;
   int getMenuItems() const override { return PoXtLegendEditor::getMenuItems() + itemSectionCount; }
 
-  // Set by the constructor from the level's description.
+  /// Set by the constructor from the level's description.
   PoXtElementFilter itemLegendFilter;
   int itemSectionCount = 0;
   int itemLegendFilterBuilt = 0;
 
  private:
-  // The steps every class level shares, and this level's own members named for them.
+  /// The steps every class level shares, and this level's own members named for them.
   using Level = plivexwin::ClassLevel<PoXtItemLegendEditor, PoXtLegendEditor>;
   friend Level;
   static constexpr PoXtLevelMembers<PoXtItemLegendEditor> levelMembers{

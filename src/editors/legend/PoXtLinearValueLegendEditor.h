@@ -2,8 +2,8 @@
 
 #include "editors/legend/PoXtAutoValueLegendEditor.h"
 
-// Edits a linear value legend (PoLinearValueLegend): the value legend
-// sections, and " Linear Values" with which of the legend's values are shown.
+/// Edits a linear value legend (PoLinearValueLegend): the value legend
+/// sections, and " Linear Values" with which of the legend's values are shown.
 class PoXtLinearValueLegendEditor : public PoXtAutoValueLegendEditor {
  public:
   explicit PoXtLinearValueLegendEditor(HWND parent = nullptr, const char* name = nullptr,
@@ -27,13 +27,13 @@ class PoXtLinearValueLegendEditor : public PoXtAutoValueLegendEditor {
     return PoXtAutoValueLegendEditor::getMenuItems() + linearValueSectionCount;
   }
 
-  // Set by the constructor from the level's description.
+  /// Set by the constructor from the level's description.
   PoXtElementFilter linearValueLegendFilter;
   int linearValueSectionCount = 0;
   int linearValueLegendFilterBuilt = 0;
 
  private:
-  // The steps every class level shares, and this level's own members named for them.
+  /// The steps every class level shares, and this level's own members named for them.
   using Level = plivexwin::ClassLevel<PoXtLinearValueLegendEditor, PoXtAutoValueLegendEditor>;
   friend Level;
   static constexpr PoXtLevelMembers<PoXtLinearValueLegendEditor> levelMembers{

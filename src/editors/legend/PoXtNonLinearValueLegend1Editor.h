@@ -2,9 +2,9 @@
 
 #include "editors/legend/PoXtNonLinearValueLegendMembers.h"
 
-// Edits a non-linear value legend (PoNonLinearValueLegend1): the value legend
-// sections, and "Non Linear Values" with the texts before the first level,
-// after the last one and between the two levels of an interval.
+/// Edits a non-linear value legend (PoNonLinearValueLegend1): the value legend
+/// sections, and "Non Linear Values" with the texts before the first level,
+/// after the last one and between the two levels of an interval.
 class PoXtNonLinearValueLegend1Editor : public PoXtAutoValueLegendEditor {
  public:
   explicit PoXtNonLinearValueLegend1Editor(HWND parent = nullptr, const char* name = nullptr,
@@ -23,7 +23,7 @@ class PoXtNonLinearValueLegend1Editor : public PoXtAutoValueLegendEditor {
   PO_XT_NON_LINEAR_VALUE_LEGEND_LEVEL_MEMBERS;
 
  private:
-  // The steps every class level shares, and this level's own members named for them.
+  /// The steps every class level shares, and this level's own members named for them.
   using Level = plivexwin::ClassLevel<PoXtNonLinearValueLegend1Editor, PoXtAutoValueLegendEditor>;
   friend Level;
   static constexpr PoXtLevelMembers<PoXtNonLinearValueLegend1Editor> levelMembers{

@@ -2,9 +2,9 @@
 
 #include "editors/legend/PoXtNonLinearValueLegendMembers.h"
 
-// Edits a non-linear value legend (PoNonLinearValueLegend3): the value legend
-// sections, and "Non Linear Values", a head without elements: the legend has
-// nothing of its own to edit.
+/// Edits a non-linear value legend (PoNonLinearValueLegend3): the value legend
+/// sections, and "Non Linear Values", a head without elements: the legend has
+/// nothing of its own to edit.
 class PoXtNonLinearValueLegend3Editor : public PoXtAutoValueLegendEditor {
  public:
   explicit PoXtNonLinearValueLegend3Editor(HWND parent = nullptr, const char* name = nullptr,
@@ -23,7 +23,7 @@ class PoXtNonLinearValueLegend3Editor : public PoXtAutoValueLegendEditor {
   PO_XT_NON_LINEAR_VALUE_LEGEND_LEVEL_MEMBERS;
 
  private:
-  // The steps every class level shares, and this level's own members named for them.
+  /// The steps every class level shares, and this level's own members named for them.
   using Level = plivexwin::ClassLevel<PoXtNonLinearValueLegend3Editor, PoXtAutoValueLegendEditor>;
   friend Level;
   static constexpr PoXtLevelMembers<PoXtNonLinearValueLegend3Editor> levelMembers{
