@@ -25,6 +25,10 @@ class SceneFileFormat final : public SoFileFormat {
 
 const SceneFileFormat sceneFileFormat;
 
+std::uint64_t saturatingSum(std::uint64_t a, std::uint64_t b) {
+  return b > UINT64_MAX - a ? UINT64_MAX : a + b;
+}
+
 std::vector<const SoFileFormat*>& addedFileFormats() {
   static std::vector<const SoFileFormat*> formats;
   return formats;
@@ -101,6 +105,9 @@ void SoWriteAction::beginTraversal(SoNode* node) {
   nextSuffixes_.clear();
   bodyHasLines_.clear();
   links_.clear();
+  extent_ = Extent();
+  extent_.sceneFile = format_ == &sceneFileFormat;
+  countedBefore_.clear();
 
   const bool wasDiscarding = output_->isDiscarding();
   counting_ = true;
@@ -109,6 +116,7 @@ void SoWriteAction::beginTraversal(SoNode* node) {
   output_->setDiscard(wasDiscarding);
   counting_ = false;
   bodyHasLines_.clear();
+  if (measureOnly_) return;
   keepLinksInGraph();
 
   setTerminated(false);
@@ -117,6 +125,13 @@ void SoWriteAction::beginTraversal(SoNode* node) {
   traverse(node);
   output_->write('\n');
   writeLinks();
+}
+
+SoWriteAction::Extent SoWriteAction::measure(SoNode* node) {
+  SoWriteAction action;
+  action.measureOnly_ = true;
+  action.apply(node);
+  return action.extent_;
 }
 
 std::string SoWriteAction::fileNameOf(const SoNode* node) const {
@@ -144,7 +159,13 @@ std::string SoWriteAction::freeName(const std::string& prefix, int& number) cons
 SbBool SoWriteAction::beginNode(SoNode* node) {
   NodeInfo& info = nodes_[node];
   if (counting_) {
-    if (++info.count > 1) return FALSE;
+    if (++info.count > 1) {  // written as USE
+      extent_.expansion = saturatingSum(extent_.expansion, info.expansion);
+      return FALSE;
+    }
+    countedBefore_.push_back(extent_.expansion);
+    extent_.expansion = saturatingSum(extent_.expansion, 1);
+    extent_.depth = std::max(extent_.depth, static_cast<int>(countedBefore_.size()));
     const std::string own = fileNameOf(node);
     if (!own.empty()) ownNames_.insert(own);
     format_->getLinks(node, links_);
@@ -202,7 +223,11 @@ void SoWriteAction::startBodyLine() {
   output_->indent();
 }
 
-void SoWriteAction::endNode(SoNode*) {
+void SoWriteAction::endNode(SoNode* node) {
+  if (counting_ && !countedBefore_.empty()) {
+    nodes_[node].expansion = extent_.expansion - countedBefore_.back();
+    countedBefore_.pop_back();
+  }
   bool hadLines = false;
   if (!bodyHasLines_.empty()) {
     hadLines = bodyHasLines_.back();
