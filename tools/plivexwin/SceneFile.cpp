@@ -134,15 +134,8 @@ SoNode* findIn(SoNode* node, const SbName& name) {
 
 bool SceneFile::fitsSceneFile(std::span<SoNode* const> nodes, const std::string& path,
                               std::string& error) {
-  SoWriteAction::Extent text;
-  for (SoNode* node : nodes) {
-    const SoWriteAction::Extent extent = SoWriteAction::measure(node);
-    if (!extent.sceneFile) continue;  // another format, which the reader does not read
-    text.depth = std::max(text.depth, extent.depth);
-    text.expansion = extent.expansion > UINT64_MAX - text.expansion
-                         ? UINT64_MAX
-                         : text.expansion + extent.expansion;
-  }
+  const SoWriteAction::Extent text = SoWriteAction::measure(nodes);
+  if (!text.sceneFile) return true;  // another format, which the reader does not read
   const std::string shown = scenar::escapeControls(path);
   if (text.depth > SoInput::kMaxDepth) {
     error = shown + ": the scene nests " + std::to_string(text.depth) +
@@ -170,20 +163,20 @@ bool SceneFile::write(const std::string& path, std::string& error) const {
 
 bool SceneFile::writeNodes(std::span<SoNode* const> nodes, const std::string& path,
                            std::string& error) {
-  if (!fitsSceneFile(nodes, path, error)) return false;
   ReplacingFile file;
   return file.open(path, error) && writeNodes(nodes, file, error) && file.commit(error);
 }
 
 bool SceneFile::writeNodes(std::span<SoNode* const> nodes, ReplacingFile& file,
                            std::string& error) {
+  if (!fitsSceneFile(nodes, file.path(), error)) return false;
   SoOutput out;
   out.setFilePointer(file.stream());
   if (nodes.empty()) {
     out.write(SoOutput::getHeader());
     out.write('\n');
   }
-  for (SoNode* node : nodes) SoWriteAction(&out).apply(node);
+  SoWriteAction(&out).applyToTopLevel(nodes);
   return out.closeFile() || file.fail(errno, error);
 }
 

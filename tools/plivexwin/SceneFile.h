@@ -48,7 +48,9 @@ class SceneFile {
 
   // Writes the top-level nodes to path in the writer's layout; see writeNodes.
   bool write(const std::string& path, std::string& error) const;
-  // Writes nodes, one top-level node each, to path in the writer's layout.
+  // Writes nodes, one top-level node each, to path in the writer's layout,
+  // in one write: a node met under two of them is written once, after DEF,
+  // and USEd after, as the reader shares it.
   // The text goes to a new file beside path that is then renamed into place,
   // so that a failure leaves whatever path held as it was; false, with the
   // reason in error, on a failure. A scene file the reader would refuse

@@ -194,6 +194,29 @@ TEST_F(SoWriteActionTest, writesToFilesAndBuffersUnderOneHeader) {
   EXPECT_TRUE(out.isToBuffer());
 }
 
+TEST_F(SoWriteActionTest, topLevelNodesOfOneFileShareTheirNodes) {
+  auto* shared = new IoTestNode;
+  auto* first = add(root, new IoTestHolder);
+  auto* second = add(root, new IoTestHolder);
+  first->part = shared;
+  second->part = shared;
+  SoNode* const tops[] = {first, second};
+  SoWriteAction action;
+  action.applyToTopLevel(tops);
+  const std::string text = action.getOutput()->getBuffer();
+  EXPECT_EQ(text,
+            "#Scenar V1.0 ascii\n\nIoTestHolder {\n  part DEF _0 IoTestNode { }\n}\n\n"
+            "IoTestHolder {\n  part USE _0\n}\n");
+  EXPECT_EQ(SoWriteAction::measure(tops).expansion, 4u);
+
+  SoInput in;
+  in.setBuffer(text);
+  const SoRef<SoSeparator> all(SoDB::readAll(&in));
+  ASSERT_TRUE(all);
+  EXPECT_EQ(static_cast<IoTestHolder*>(all->getChild(0))->part.getValue(),
+            static_cast<IoTestHolder*>(all->getChild(1))->part.getValue());
+}
+
 TEST_F(SoWriteActionTest, nodeFieldTextIsTheNodeOutsideAWriteToo) {
   auto* holder = add(root, new IoTestHolder);
   SbString text;

@@ -109,10 +109,11 @@ void SoWriteAction::beginTraversal(SoNode* node) {
   extent_.sceneFile = format_ == &sceneFileFormat;
   countedBefore_.clear();
 
+  const std::span<SoNode* const> nodes = topLevel_.empty() ? std::span(&node, 1) : topLevel_;
   const bool wasDiscarding = output_->isDiscarding();
   counting_ = true;
   output_->setDiscard(true);
-  traverse(node);
+  for (SoNode* top : nodes) traverse(top);
   output_->setDiscard(wasDiscarding);
   counting_ = false;
   bodyHasLines_.clear();
@@ -120,17 +121,28 @@ void SoWriteAction::beginTraversal(SoNode* node) {
   keepLinksInGraph();
 
   setTerminated(false);
-  output_->beginTopLevelNode(format_->getHeader());
-  output_->indent();
-  traverse(node);
-  output_->write('\n');
+  for (SoNode* top : nodes) {
+    output_->beginTopLevelNode(format_->getHeader());
+    output_->indent();
+    traverse(top);
+    output_->write('\n');
+  }
   writeLinks();
 }
 
-SoWriteAction::Extent SoWriteAction::measure(SoNode* node) {
+void SoWriteAction::applyToTopLevel(std::span<SoNode* const> nodes) {
+  if (nodes.empty()) return;
+  topLevel_ = nodes;
+  apply(nodes.front());
+  topLevel_ = {};
+}
+
+SoWriteAction::Extent SoWriteAction::measure(SoNode* node) { return measure(std::span(&node, 1)); }
+
+SoWriteAction::Extent SoWriteAction::measure(std::span<SoNode* const> nodes) {
   SoWriteAction action;
   action.measureOnly_ = true;
-  action.apply(node);
+  action.applyToTopLevel(nodes);
   return action.extent_;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -70,6 +71,12 @@ class SoWriteAction : public SoAction, public SoWriteContext {
   // The extent of the text a write applied to node would give, measured by
   // the counting pass alone: nothing is written.
   static Extent measure(SoNode* node);
+  static Extent measure(std::span<SoNode* const> nodes);
+
+  // Writes nodes as the top-level nodes of one file, in the format of the
+  // first: one write, so that a node met under two of them is written once,
+  // after DEF, and USEd after. Nothing for no nodes.
+  void applyToTopLevel(std::span<SoNode* const> nodes);
 
   // Starts writing node: FALSE when it has been written already, as "USE name"
   // (in the counting pass: met already), so that its body must not be written.
@@ -120,6 +127,7 @@ class SoWriteAction : public SoAction, public SoWriteContext {
   const SoFileFormat* format_ = nullptr;  // the format of the write under way
   bool counting_ = false;
   bool measureOnly_ = false;
+  std::span<SoNode* const> topLevel_;  // during applyToTopLevel
   Extent extent_;
   std::vector<std::uint64_t> countedBefore_;  // per node counted: extent_.expansion when begun
   std::vector<SoFileFormat::Link> links_;
