@@ -173,6 +173,13 @@ TEST_F(SceneCommandTest, aSceneThatWouldNotReadBackIsNotWritten) {
   writeFile(deep, nested(997));
   ASSERT_EQ(run({deep.string(), target.string()}), 0) << err.str();
   EXPECT_EQ(run({target.string()}), 0) << err.str();
+
+  // A VRML 2.0 node first would make the file a VRML97 world.
+  const fs::path world = folder / "world.scn";
+  writeFile(world, "#Scenar V1.0 ascii\nVRMLGroup { }\n");
+  ASSERT_EQ(run({world.string()}), 0) << err.str();
+  EXPECT_EQ(run({world.string(), target.string()}), 1);
+  EXPECT_NE(err.str().find("starts with a VRMLGroup"), std::string::npos) << err.str();
 }
 
 // A path read prints on one line, its control bytes escaped, with the reason.

@@ -158,6 +158,14 @@ SoNode* SceneFile::findNode(const std::string& name) const {
 bool SceneFile::write(const std::string& path, std::string& error) const {
   std::vector<SoNode*> nodes;
   for (int i = 0; i < root_->getNumChildren(); ++i) nodes.push_back(root_->getChild(i));
+  // A first node of another format (a VRML 2.0 node) would make the file a
+  // VRML97 world, which is no scene file.
+  if (!nodes.empty() && !SoWriteAction::writesSceneFile(nodes.front())) {
+    error = scenar::escapeControls(path) + ": the scene starts with a " +
+            nodes.front()->getTypeId().getName().getString() +
+            ", which would make it a file of another format; put it in a Separator";
+    return false;
+  }
   return writeNodes(nodes, path, error);
 }
 

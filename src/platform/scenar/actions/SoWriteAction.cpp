@@ -96,6 +96,10 @@ const SoFileFormat* SoWriteAction::findFileFormat(const SoNode* root) {
   return &sceneFileFormat;
 }
 
+bool SoWriteAction::writesSceneFile(const SoNode* root) {
+  return findFileFormat(root) == &sceneFileFormat;
+}
+
 void SoWriteAction::beginTraversal(SoNode* node) {
   format_ = findFileFormat(node);
   nodes_.clear();

@@ -52,6 +52,8 @@ class SoWriteAction : public SoAction, public SoWriteContext {
   // are added as classes are set up (initClass); adding one again changes
   // nothing.
   static void addFileFormat(const SoFileFormat* format);
+  // Whether a graph with root is written as a scene file, in no added format.
+  static bool writesSceneFile(const SoNode* root);
   // Whether this is the first pass, that only counts the nodes.
   SbBool isCounting() const { return counting_; }
 
