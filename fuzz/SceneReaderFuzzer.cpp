@@ -1,7 +1,8 @@
 // Feeds the scene reader any bytes. What does not read must fail with a
 // "<buffer>:LINE: reason" message and leave no node alive; what reads is
-// written, read back and written again: both texts must be the same, and the
-// graph read back must render as the graph read first.
+// written, unless its text would be more than the reader takes, read back and
+// written again: both texts must be the same, and the graph read back must
+// render as the graph read first.
 
 #include <cstddef>
 #include <cstdint>
@@ -57,7 +58,8 @@ SoNode* readBack(const std::string& text) {
 
 // How many nodes a traversal of root meets, counting shared nodes each time
 // they are met, up to kMaxVisits. A few kilobytes of USE can make a graph whose
-// traversal meets 2^30 nodes: rendering that is slow by nature, not a fault.
+// traversal meets millions of nodes (up to the reader's bound): rendering that
+// is slow by nature, not a fault.
 constexpr long kMaxVisits = 200000;
 
 long visits(SoNode* node, std::unordered_map<SoNode*, long>& known) {
@@ -132,6 +134,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   root->ref();
   in.closeFile();
 
+  // A scene whose text would nest deeper or expand further than the reader
+  // takes is one the writer's callers refuse to write (the root separator
+  // written around the nodes read adds a level); any other must read back.
+  const SoWriteAction::Extent extent = SoWriteAction::measure(root);
+  if (extent.depth > SoInput::kMaxDepth || extent.expansion > SoInput::kMaxExpansion) {
+    root->unref();
+    if (SoBase::getLiveCount() != live) fail("nodes outlive their last reference");
+    return 0;
+  }
   const std::string first = write(root);
   SoNode* back = readBack(first);
   const std::string second = write(back);

@@ -5,12 +5,13 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
+#include <unordered_set>
 
 #include "platform/plivex/PoBase.h"
 #include "platform/plivex/PoConvertGuts.h"
 #include "platform/plivex/PoConvertGutsVRML2.h"
+#include "platform/scenar/actions/SoCallbackAction.h"
 #include "platform/scenar/actions/SoEnabledElementsList.h"
-#include "platform/scenar/actions/SoGetBoundingBoxAction.h"
 #include "platform/scenar/basic/SoDebugError.h"
 #include "platform/scenar/basic/SoRef.h"
 #include "platform/scenar/nodekits/SoBaseKit.h"
@@ -52,6 +53,22 @@ bool isFinite(const SbMatrix& m) {
     for (int column = 0; column < 4; ++column)
       if (!std::isfinite(m[row][column])) return false;
   return true;
+}
+
+// Has the plotting nodes below node bring their geometry up to date before
+// it is frozen: a traversal reaches each of them, no node twice, as what a
+// plotting node builds does not depend on where it is met.
+void updatePlots(SoNode* node) {
+  std::unordered_set<const SoNode*> met;
+  SoCallbackAction action;
+  action.addPreCallback(
+      SoNode::getClassTypeId(),
+      [](void* data, SoCallbackAction*, const SoNode* node) {
+        auto* seen = static_cast<std::unordered_set<const SoNode*>*>(data);
+        return seen->insert(node).second ? SoCallbackAction::CONTINUE : SoCallbackAction::PRUNE;
+      },
+      &met);
+  action.apply(node);
 }
 
 // What places a view's scene in the world: the camera it is seen through (a
@@ -226,8 +243,7 @@ void PoToVRML2Action::apply(const SoPathList& paths, SbBool obeysRules) {
 }
 
 void PoToVRML2Action::apply(SoNode* node) {
-  // Plotting nodes bring their geometry up to date before it is frozen.
-  SoGetBoundingBoxAction(SbViewportRegion()).apply(node);
+  updatePlots(node);
   const RebuildBlock block;
 
   SoToVRMLAction::apply(node);

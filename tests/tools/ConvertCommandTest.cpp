@@ -151,4 +151,30 @@ TEST_F(ConvertCommandTest, demoWritesIntoTheCurrentFolderAndRefusesWhatItCannotW
   EXPECT_EQ(entries(), 4) << "demo.scn, demo.wrl, demo.png and the file";
 }
 
+// Whatever keeps one of the demo's files from being written, none of the three
+// is replaced: a folder in the way is refused before anything is written, a
+// link into a missing folder fails once the files are made.
+TEST_F(ConvertCommandTest, demoReplacesAllItsFilesOrNone) {
+  for (const bool folderInTheWay : {true, false}) {
+    const fs::path demoFolder = folder / (folderInTheWay ? "folder" : "link");
+    fs::create_directories(demoFolder);
+    std::ofstream(demoFolder / "demo.scn", std::ios::binary) << "kept scene";
+    std::ofstream(demoFolder / "demo.wrl", std::ios::binary) << "kept world";
+    const fs::path picture = demoFolder / "demo.png";
+    if (folderInTheWay)
+      fs::create_directories(picture);
+    else
+      fs::create_symlink(folder / "none" / "demo.png", picture);
+    EXPECT_EQ(demo({demoFolder.string()}), folderInTheWay ? 2 : 1);
+    EXPECT_EQ(err.str().rfind("plivexwin: " + picture.string() + ": ", 0), 0u) << err.str();
+    EXPECT_EQ(err.str().find('\n'), err.str().size() - 1) << "one line";
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(contentsOf(demoFolder / "demo.scn"), "kept scene");
+    EXPECT_EQ(contentsOf(demoFolder / "demo.wrl"), "kept world");
+    int left = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(demoFolder)) ++left;
+    EXPECT_EQ(left, 3) << "no new file left beside them";
+  }
+}
+
 }  // namespace

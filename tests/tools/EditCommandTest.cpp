@@ -1,6 +1,12 @@
 #include "plivexwin/EditCommand.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <utility>
+
 #include "CommandTestSupport.h"
+#include "plivexwin/InputLines.h"
 
 namespace {
 
@@ -35,6 +41,15 @@ class EditCommandTest : public CommandTest {
   }
   int runOn(const std::string& node, const std::string& script = "") {
     return run({"--file", scene.string(), "--node", node}, script);
+  }
+  // Runs `plivexwin edit KIND` with the file at input as its standard input.
+  int runReading(const std::string& input, std::vector<std::string> words) {
+    const int descriptor = open(input.c_str(), O_RDONLY | O_CLOEXEC);
+    EXPECT_GE(descriptor, 0) << input;
+    plivexwin::cli::DescriptorInput in(descriptor);
+    const int status = plivexwin::cli::runEdit(argsOf(words), in, out, err);
+    close(descriptor);
+    return status;
   }
 
   fs::path scene;
@@ -79,6 +94,27 @@ TEST_F(EditCommandTest, filesAndNamesThatCannotBeEditedAreRefused) {
 
   EXPECT_EQ(run({"--file", scene.string()}), 2);
   EXPECT_EQ(run({"--file", scene.string(), "--file", scene.string()}), 2);
+}
+
+// Standard input that cannot be read, or that never ends its line, ends the
+// session at once with one line that says why.
+TEST_F(EditCommandTest, unreadableOrEndlessInputEndsTheSessionInOneLine) {
+  alarm(60);  // a hang kills the tests rather than stalling them
+  for (const auto& [input, reason] : std::vector<std::pair<std::string, std::string>>{
+           {folder.string(), "Is a directory"},
+           {"/dev/zero", "a line holds more than 1048576 bytes"}}) {
+    EXPECT_EQ(runReading(input, {"linear"}), 1) << input;
+    EXPECT_EQ(err.str(), "plivexwin: standard input: " + reason + "\n");
+  }
+  alarm(0);
+
+  // A script read the same way runs as before, its last line without '\n'.
+  const fs::path script = folder / "script.txt";
+  std::ofstream(script, std::ios::binary) << "app step 3\r\nnode";
+  EXPECT_EQ(runReading(script.string(), {"linear"}), 0) << err.str();
+  EXPECT_NE(out.str().find("> app step 3\n> node\n"), std::string::npos) << out.str();
+  EXPECT_NE(out.str().find("\nstep 3\n"), std::string::npos) << out.str();
+  EXPECT_EQ(err.str(), "");
 }
 
 TEST_F(EditCommandTest, aFailedSaveIsAnErrorLineAndLeavesTheFile) {

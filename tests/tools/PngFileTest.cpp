@@ -1,11 +1,16 @@
 #include "plivexwin/PngFile.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "CommandTestSupport.h"
+#include "plivexwin/ReplacingFile.h"
 
 namespace {
 
 using plivexwin::cli::PngWriter;
 using plivexwin::cli::readPng;
+using plivexwin::cli::ReplacingFile;
 
 class PngFileTest : public CommandTest {
  protected:
@@ -22,6 +27,11 @@ class PngFileTest : public CommandTest {
       if (!writer.writeRow(rgba.data() + std::size_t(row) * width * 4, error)) return false;
     return true;
   }
+  // Opens writer on a new file for path, which file holds.
+  bool open(ReplacingFile& file, PngWriter& writer, const std::string& path, int width,
+            int height) {
+    return file.open(path, error) && writer.open(file.stream(), path, width, height, error);
+  }
 
   std::string error;  // why the last call failed
 };
@@ -29,11 +39,13 @@ class PngFileTest : public CommandTest {
 TEST_F(PngFileTest, rowsWrittenReadBackAsTheyWere) {
   const std::string path = (folder / "picture.png").string();
   const std::vector<unsigned char> rgba = pattern(7, 5);
+  ReplacingFile file;
   PngWriter writer;
-  ASSERT_TRUE(writer.open(path, 7, 5, error)) << error;
+  ASSERT_TRUE(open(file, writer, path, 7, 5)) << error;
   ASSERT_TRUE(writeRows(writer, rgba, 7, 5)) << error;
-  EXPECT_FALSE(fs::exists(path)) << "in place only once finished";
   ASSERT_TRUE(writer.finish(error)) << error;
+  EXPECT_FALSE(fs::exists(path)) << "in place only once committed";
+  ASSERT_TRUE(file.commit(error)) << error;
 
   const auto picture = readPng(path, error);
   ASSERT_TRUE(picture) << error;
@@ -48,13 +60,16 @@ TEST_F(PngFileTest, failedOrUnfinishedPicturesLeaveThePathAsItWas) {
   const fs::path kept = folder / "kept.png";
   std::ofstream(kept, std::ios::binary) << "kept";
   {
+    ReplacingFile file;
     PngWriter writer;
-    ASSERT_TRUE(writer.open(kept.string(), 4, 3, error));
+    ASSERT_TRUE(open(file, writer, kept.string(), 4, 3));
     ASSERT_TRUE(writeRows(writer, rgba, 4, 3));
-  }  // gone before finish()
+    ASSERT_TRUE(writer.finish(error));
+  }  // gone before commit()
   {
+    ReplacingFile file;
     PngWriter writer;
-    ASSERT_TRUE(writer.open(kept.string(), 4, 3, error));
+    ASSERT_TRUE(open(file, writer, kept.string(), 4, 3));
     ASSERT_TRUE(writeRows(writer, rgba, 4, 2));
     EXPECT_FALSE(writer.finish(error));
     EXPECT_EQ(error, kept.string() + ": the picture ended after 2 of 3 rows");
@@ -63,17 +78,19 @@ TEST_F(PngFileTest, failedOrUnfinishedPicturesLeaveThePathAsItWas) {
   }
   EXPECT_EQ(contentsOf(kept), "kept");
 
+  ReplacingFile file;
   PngWriter writer;
   const std::string missing = (folder / "none" / "x.png").string();
-  EXPECT_FALSE(writer.open(missing, 4, 3, error));
+  EXPECT_FALSE(open(file, writer, missing, 4, 3));
   EXPECT_EQ(error.rfind(missing + ": ", 0), 0u) << error;
   const std::string empty = (folder / "empty.png").string();
-  EXPECT_FALSE(writer.open(empty, 0, 3, error));
+  EXPECT_FALSE(open(file, writer, empty, 0, 3));
   EXPECT_EQ(error, empty + ": a PNG cannot be 0x3");
+  file.discard();
 
   const fs::path taken = folder / "taken";  // a folder is not replaced by the picture
   fs::create_directories(taken);
-  EXPECT_FALSE(writer.open(taken.string(), 4, 3, error));
+  EXPECT_FALSE(open(file, writer, taken.string(), 4, 3));
   EXPECT_EQ(error, taken.string() + ": is a folder; only regular files are written");
   EXPECT_TRUE(fs::is_directory(taken));
   EXPECT_EQ(entries(), 2) << "the kept file and the folder, no temporary file";
@@ -81,10 +98,12 @@ TEST_F(PngFileTest, failedOrUnfinishedPicturesLeaveThePathAsItWas) {
 
 TEST_F(PngFileTest, filesThatAreNoWholePngAreRefused) {
   const std::string path = (folder / "picture.png").string();
+  ReplacingFile file;
   PngWriter writer;
-  ASSERT_TRUE(writer.open(path, 64, 64, error));
+  ASSERT_TRUE(open(file, writer, path, 64, 64));
   ASSERT_TRUE(writeRows(writer, pattern(64, 64), 64, 64));
   ASSERT_TRUE(writer.finish(error));
+  ASSERT_TRUE(file.commit(error));
   const std::string whole = contentsOf(path);
 
   const std::string text = (folder / "text.png").string();
@@ -95,6 +114,18 @@ TEST_F(PngFileTest, filesThatAreNoWholePngAreRefused) {
     EXPECT_FALSE(readPng(bad, error)) << bad;
     EXPECT_EQ(error.rfind(bad + ": ", 0), 0u) << error;
   }
+}
+
+// A write that fails tells the system's reason, not libpng's bare one.
+TEST_F(PngFileTest, aFullDiskIsToldWithTheName) {
+  std::FILE* full = std::fopen("/dev/full", "wb");
+  if (!full) GTEST_SKIP() << "no /dev/full";
+  PngWriter writer;
+  const bool written = writer.open(full, "full\t.png", 64, 64, error) &&
+                       writeRows(writer, pattern(64, 64), 64, 64) && writer.finish(error);
+  std::fclose(full);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(error, std::string("full\\t.png: ") + std::strerror(ENOSPC));
 }
 
 }  // namespace

@@ -79,6 +79,63 @@ TEST_F(RenderCommandTest, tiledPicturesEqualTheWholeOne) {
   }
 }
 
+// A band of tiles above the renderer's band limit is drawn a strip of rows at
+// a time: the rows of a strip go out before the next strip is drawn, and the
+// picture is the whole one.
+TEST_F(RenderCommandTest, bandsAboveTheLimitAreDrawnInStripsOfTheSamePicture) {
+  std::string error;
+  const auto scene = plivexwin::cli::SceneFile::read(kThreeViews, error);
+  ASSERT_TRUE(scene) << error;
+  SoOffscreenRenderer whole(SbViewportRegion(64, 48));
+  ASSERT_TRUE(whole.render(scene->getRoot()));
+
+  SoOffscreenRenderer strips(SbViewportRegion(64, 48));
+  strips.setTiles(4, 1);
+  strips.setBandPixelLimit(64 * 5);  // strips of 5 rows at most: 10 of them
+  std::vector<unsigned char> rgba(64 * 48 * 4);
+  int drawn = 0, total = 0, rows = 0;
+  std::vector<int> drawnAtRow;  // pieces drawn when each row went out
+  ASSERT_TRUE(strips.render(
+      scene->getRoot(),
+      [&](int row, const unsigned char* pixels) {
+        EXPECT_EQ(row, rows++);
+        drawnAtRow.push_back(drawn);
+        std::memcpy(rgba.data() + row * 64 * 4, pixels, 64 * 4);
+        return true;
+      },
+      [&](int done, int of) {
+        drawn = done;
+        total = of;
+      }));
+  EXPECT_EQ(total, 40);
+  EXPECT_EQ(drawn, 40);
+  EXPECT_EQ(drawnAtRow.front(), 4) << "the top strip's four pieces, no more";
+  EXPECT_TRUE(std::equal(rgba.begin(), rgba.end(), whole.getBuffer()));
+}
+
+// A view so far off that its pixels lie beyond int's range draws nothing,
+// whole or in tiles.
+TEST_F(RenderCommandTest, aViewFarOffDrawsNothingWholeOrInTiles) {
+  const std::string nearView =
+      "PoSceneView { viewportOrigin 0.25 0.25 viewportSize 0.5 0.5 isBackgroundVisible TRUE }\n";
+  const fs::path nearScene = folder / "near.scn", farScene = folder / "far.scn";
+  std::ofstream(nearScene, std::ios::binary) << "#Scenar V1.0 ascii\n" << nearView;
+  std::ofstream(farScene, std::ios::binary) << "#Scenar V1.0 ascii\n"
+                                               "PoSceneView {\n"
+                                               "  viewportOrigin -3e7 -3e7 viewportSize 0.5 0.5\n"
+                                               "  isBackgroundVisible TRUE isBorderVisible TRUE\n"
+                                               "  scene Group { Cube { } }\n"
+                                               "}\n"
+                                            << nearView;
+  const fs::path expected = folder / "expected.png", tiled = folder / "tiled.png";
+  ASSERT_EQ(render({nearScene.string(), expected.string(), "--size", "96x64"}), 0) << err.str();
+  for (const char* tiles : {"1x1", "2x1", "2x2"}) {
+    ASSERT_EQ(render({farScene.string(), tiled.string(), "--size", "96x64", "--tiles", tiles}), 0)
+        << err.str();
+    EXPECT_EQ(picture(tiled).rgba, picture(expected).rgba) << tiles;
+  }
+}
+
 TEST_F(RenderCommandTest, refusedRendersLeaveNoFile) {
   const fs::path target = folder / "out.png";
   std::ofstream(target, std::ios::binary) << "kept";

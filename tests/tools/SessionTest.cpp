@@ -177,6 +177,8 @@ TEST_F(SessionTest, BadCommandsPrintOneErrorLineAndChangeNothing) {
       {"app nosuch 1", "the node has no field 'nosuch'"},
       {"app step abc", "bad value for field 'step': "},
       {"app step", "missing value for field 'step'"},
+      {"app gradVisibility 7",
+       "bad value for field 'gradVisibility': 7 is not a value of this field"},
   };
   std::ostringstream before, after;
   dialog().print(before);

@@ -1,7 +1,9 @@
 #include "plivexwin/ConvertCommand.h"
 
+#include <array>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string_view>
 #include <system_error>
@@ -9,11 +11,13 @@
 
 #include "platform/scenar/actions/SoSearchAction.h"
 #include "platform/scenar/basic/SoRef.h"
+#include "platform/scenar/basic/TextReader.h"
 #include "platform/scenar/nodes/SoGroup.h"
 #include "platform/scenar/vrml/SoVRMLBackground.h"
 #include "platform/scenar/vrml/SoVRMLGroup.h"
 #include "platform/scenar/vrml/SoVRMLProximitySensor.h"
 #include "platform/scenar/vrml/SoVRMLViewpoint.h"
+#include "plivexwin/CommandLine.h"
 #include "plivexwin/DemoScene.h"
 #include "plivexwin/PictureFile.h"
 #include "plivexwin/ReplacingFile.h"
@@ -64,12 +68,39 @@ int placedViewsIn(SoNode* world) {
   return count;
 }
 
+// Says on out that world was written to path.
+void tellWorldWritten(SoNode* world, const std::string& path, std::ostream& out) {
+  const int views = placedViewsIn(world);
+  out << "wrote " << scenar::escapeControls(path) << " (" << views << " scene view"
+      << (views == 1 ? "" : "s") << " placed)\n";
+}
+
 // Writes world to path and says so on out; false, with the reason in error.
 bool writeWorld(SoNode* world, const std::string& path, std::ostream& out, std::string& error) {
   if (!SceneFile::writeNodes(std::span(&world, 1), path, error)) return false;
-  const int views = placedViewsIn(world);
-  out << "wrote " << path << " (" << views << " scene view" << (views == 1 ? "" : "s")
-      << " placed)\n";
+  tellWorldWritten(world, path, out);
+  return true;
+}
+
+// The demo's three files, each written into its new file; then, once all
+// three are written and stored, each takes its place. False, with the reason
+// in error and every path as it was, when one cannot be written.
+bool writeDemoFiles(const SceneFile& scene, SoNode* world, const std::array<std::string, 3>& paths,
+                    std::string& error) {
+  std::array<ReplacingFile, 3> files;
+  for (std::size_t i = 0; i < files.size(); ++i)
+    if (!files[i].open(paths[i], error)) return false;
+  std::vector<SoNode*> nodes;
+  for (int i = 0; i < scene.getRoot()->getNumChildren(); ++i)
+    nodes.push_back(scene.getRoot()->getChild(i));
+  if (!SceneFile::writeNodes(nodes, files[0], error) ||
+      !SceneFile::writeNodes(std::span(&world, 1), files[1], error) ||
+      !writePicture(scene.getRoot(), kDemoPicture, files[2], {}, error))
+    return false;
+  for (ReplacingFile& file : files)
+    if (!file.finish(error)) return false;
+  for (ReplacingFile& file : files)
+    if (!file.commit(error)) return false;
   return true;
 }
 
@@ -77,6 +108,7 @@ bool writeWorld(SoNode* world, const std::string& path, std::ostream& out, std::
 
 std::string convertUsage() {
   return "usage: plivexwin convert IN.scn OUT.wrl [--navigable-first-view]\n"
+         "                         [--max-input-bytes N]\n"
          "       plivexwin convert --help\n"
          "\n"
          "Reads the scene file IN.scn (as 'plivexwin scene' does), converts it to a\n"
@@ -95,7 +127,8 @@ std::string convertUsage() {
          "Options:\n"
          "  --navigable-first-view\n"
          "                the first scene view is the part of the world the user\n"
-         "                moves through instead, with a viewpoint made from its camera\n"
+         "                moves through instead, with a viewpoint made from its camera\n" +
+         maxInputBytesHelp("IN.scn") +
          "\n"
          "OUT.wrl is written through a new file beside it, renamed into place, so\n"
          "that a failure leaves OUT.wrl as it was. A file that cannot be read\n"
@@ -111,24 +144,21 @@ int runConvert(std::span<char* const> args, std::ostream& out, std::ostream& err
     out << convertUsage();
     return 0;
   }
-  bool navigable = false;
-  std::vector<std::string> files;
-  for (std::string_view arg : args) {
-    if (arg == kNavigableOption)
-      navigable = true;
-    else if (isOption(arg))
-      return usageError(err, "unknown option '" + std::string(arg) + "'", convertUsage());
-    else
-      files.emplace_back(arg);
-  }
+  std::string problem;
+  const std::optional<CommandLine> line =
+      parseCommandLine(args, {kMaxInputBytesOption}, {kNavigableOption}, problem);
+  if (!line) return usageError(err, problem, convertUsage());
+  const std::vector<std::string>& files = line->files;
   if (files.size() != 2) return usageError(err, "convert takes IN.scn and OUT.wrl", convertUsage());
+  const std::optional<std::uintmax_t> mostBytes = maxInputBytes(*line, problem);
+  if (!mostBytes) return usageError(err, problem, convertUsage());
 
   std::string error;
   if (!canWriteOutput(files[1], std::span(files.data(), 1), error))
     return outputRefused(err, error);
-  const std::unique_ptr<SceneFile> scene = SceneFile::read(files[0], error);
+  const std::unique_ptr<SceneFile> scene = SceneFile::read(files[0], error, *mostBytes);
   if (!scene) return commandFailed(err, error);
-  const SoRef world = worldOf(scene->getRoot(), navigable);
+  const SoRef world = worldOf(scene->getRoot(), line->has(kNavigableOption));
   if (!writeWorld(world.get(), files[1], out, error)) return commandFailed(err, error);
   return 0;
 }
@@ -156,9 +186,12 @@ std::string demoUsage() {
          "OUTDIR/demo.scn OUTDIR/demo.wrl' converts the edited scene and 'plivexwin\n"
          "render OUTDIR/demo.scn OUTDIR/demo.png' renders it again.\n"
          "\n"
-         "Each file is written through a new file beside it, renamed into place. A\n"
-         "folder that cannot be made or a file that cannot be written prints one\n"
-         "line \"plivexwin: PATH: reason\" to standard error and exits with status 1.\n";
+         "Each file is written through a new file beside it; the three are renamed\n"
+         "into place only once all are written, so that a failure leaves all three\n"
+         "as they were. A folder that cannot be made or a file that cannot be\n"
+         "written prints one line \"plivexwin: PATH: reason\" to standard error and\n"
+         "exits with status 1; a file in the way that is not a regular file is\n"
+         "refused with one line and status 2.\n";
 }
 
 int runDemo(std::span<char* const> args, std::ostream& out, std::ostream& err) {
@@ -174,21 +207,23 @@ int runDemo(std::span<char* const> args, std::ostream& out, std::ostream& err) {
   std::error_code failure;
   std::filesystem::create_directories(folder, failure);
   if (failure)
-    return commandFailed(err, folder.string() + ": cannot make the folder: " + failure.message());
+    return commandFailed(err, scenar::escapeControls(folder.string()) +
+                                  ": cannot make the folder: " + failure.message());
   std::string error;
-  const std::string scenePath = (folder / "demo.scn").string();
-  const std::string worldPath = (folder / "demo.wrl").string();
-  const std::string picturePath = (folder / "demo.png").string();
-  for (const std::string& path : {scenePath, worldPath, picturePath})
+  const std::array<std::string, 3> paths = {(folder / "demo.scn").string(),
+                                            (folder / "demo.wrl").string(),
+                                            (folder / "demo.png").string()};
+  for (const std::string& path : paths)
     if (!canWriteOutput(path, {}, error)) return outputRefused(err, error);
   const std::unique_ptr<SceneFile> scene = SceneFile::readText(demoScene(), error);
   if (!scene) return commandFailed(err, "the demo's scene: " + error);
   const SoRef world = worldOf(scene->getRoot(), false);
-  if (!scene->write(scenePath, error)) return commandFailed(err, error);
+  if (!writeDemoFiles(*scene, world.get(), paths, error)) return commandFailed(err, error);
+  const std::string scenePath = scenar::escapeControls(paths[0]);
+  const std::string worldPath = scenar::escapeControls(paths[1]);
+  const std::string picturePath = scenar::escapeControls(paths[2]);
   out << "wrote " << scenePath << '\n';
-  if (!writeWorld(world.get(), worldPath, out, error)) return commandFailed(err, error);
-  if (!writePicture(scene->getRoot(), kDemoPicture, picturePath, {}, error))
-    return commandFailed(err, error);
+  tellWorldWritten(world.get(), paths[1], out);
   out << "wrote " << picturePath << " (" << kDemoPicture.width << 'x' << kDemoPicture.height
       << ")\n";
   out << "Open " << worldPath

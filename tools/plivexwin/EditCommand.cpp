@@ -2,11 +2,14 @@
 
 #include <istream>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 
+#include "platform/scenar/basic/TextReader.h"
 #include "platform/scenar/nodes/SoNode.h"
+#include "plivexwin/CommandLine.h"
 #include "plivexwin/EditorHarness.h"
 #include "plivexwin/SceneFile.h"
 #include "plivexwin/Session.h"
@@ -16,35 +19,44 @@ namespace plivexwin::cli {
 
 namespace {
 
-// plivexwin edit --file PLOT.scn --node NAME: the options in any order.
-int runEditOfFile(std::span<char* const> args, std::istream& in, std::ostream& out,
-                  std::ostream& err) {
-  std::string_view path, name;
-  for (std::size_t i = 0; i + 1 < args.size(); i += 2) {
-    const std::string_view option = args[i];
-    std::string_view* value = option == "--file" ? &path : option == "--node" ? &name : nullptr;
-    if (!value || !value->empty())
-      return usageError(err, "unexpected '" + std::string(option) + "'", editUsage());
-    *value = args[i + 1];
-  }
-  if (args.size() != 4 || path.empty() || name.empty())
-    return usageError(err, "edit takes --file PLOT.scn and --node NAME", editUsage());
-
-  std::string error;
-  const std::unique_ptr<SceneFile> scene = SceneFile::read(std::string(path), error);
-  if (!scene) return commandFailed(err, error);
-  SoNode* node = scene->findNode(std::string(name));
-  if (!node)
-    return commandFailed(err, std::string(path) + ": no node named '" + std::string(name) + "'");
-  std::unique_ptr<EditorHarness> harness = openEditorOn(*node);
-  if (!harness)
-    return commandFailed(err, "node '" + std::string(name) + "' is a " +
-                                  node->getTypeId().getName().getString() +
-                                  ", which no editor edits");
-  return Session(*harness, in, out, scene.get()).run();
+// Runs session, then tells on err why the input could not be read, if it
+// could not.
+int runSession(Session&& session, std::ostream& err) {
+  const int status = session.run();
+  if (!session.inputError().empty())
+    return commandFailed(err, "standard input: " + session.inputError());
+  return status;
 }
 
-// plivexwin edit KIND, or a node of a scene file.
+// plivexwin edit --file PLOT.scn --node NAME [--max-input-bytes N]: the
+// options in any order.
+int runEditOfFile(std::span<char* const> args, std::istream& in, std::ostream& out,
+                  std::ostream& err) {
+  std::string problem;
+  const std::optional<CommandLine> line =
+      parseCommandLine(args, {"--file", "--node", kMaxInputBytesOption}, {}, problem);
+  if (!line) return usageError(err, problem, editUsage());
+  const std::optional<std::string> path = line->value("--file"), name = line->value("--node");
+  if (!line->files.empty() || !path || path->empty() || !name || name->empty())
+    return usageError(err, "edit takes --file PLOT.scn and --node NAME", editUsage());
+  const std::optional<std::uintmax_t> mostBytes = maxInputBytes(*line, problem);
+  if (!mostBytes) return usageError(err, problem, editUsage());
+
+  std::string error;
+  const std::unique_ptr<SceneFile> scene = SceneFile::read(*path, error, *mostBytes);
+  if (!scene) return commandFailed(err, error);
+  SoNode* node = scene->findNode(*name);
+  const std::string quotedName = "'" + scenar::escapeControls(*name) + "'";
+  if (!node)
+    return commandFailed(err, scenar::escapeControls(*path) + ": no node named " + quotedName);
+  std::unique_ptr<EditorHarness> harness = openEditorOn(*node);
+  if (!harness)
+    return commandFailed(err, "node " + quotedName + " is a " +
+                                  node->getTypeId().getName().getString() +
+                                  ", which no editor edits");
+  return runSession(Session(*harness, in, out, scene.get()), err);
+}
+
 }  // namespace
 
 int runEdit(std::span<char* const> args, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -57,8 +69,9 @@ int runEdit(std::span<char* const> args, std::istream& in, std::ostream& out, st
   if (args.size() != 1) return usageError(err, "edit takes one KIND", editUsage());
   std::unique_ptr<EditorHarness> harness = openEditor(args[0]);
   if (!harness)
-    return usageError(err, "unknown editor kind '" + std::string(args[0]) + "'", editUsage());
-  return Session(*harness, in, out).run();
+    return usageError(err, "unknown editor kind '" + scenar::escapeControls(args[0]) + "'",
+                      editUsage());
+  return runSession(Session(*harness, in, out), err);
 }
 
 }  // namespace plivexwin::cli

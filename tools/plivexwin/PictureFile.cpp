@@ -1,8 +1,10 @@
 #include "plivexwin/PictureFile.h"
 
 #include "platform/scenar/SoDB.h"
+#include "platform/scenar/basic/TextReader.h"
 #include "platform/scenar/rendering/SoOffscreenRenderer.h"
 #include "plivexwin/PngFile.h"
+#include "plivexwin/ReplacingFile.h"
 
 namespace plivexwin::cli {
 
@@ -55,10 +57,23 @@ bool canRender(const PictureSettings& settings, std::string& error) {
 bool writePicture(SoNode* scene, const PictureSettings& settings, const std::string& path,
                   const TileProgress& progress, std::string& error) {
   if (!canRender(settings, error)) return false;
+  ReplacingFile file;
+  return file.open(path, error) && writePicture(scene, settings, file, progress, error) &&
+         file.commit(error);
+}
+
+bool writePicture(SoNode* scene, const PictureSettings& settings, ReplacingFile& file,
+                  const TileProgress& progress, std::string& error) {
+  const auto failed = [&file] {
+    file.discard();
+    return false;
+  };
+  if (!canRender(settings, error)) return failed();
   SoOffscreenRenderer renderer = rendererFor(settings);
   const RenderUnitMode mode(settings.renderUnit);
   PngWriter png;
-  if (!png.open(path, settings.width, settings.height, error)) return false;
+  if (!png.open(file.stream(), file.path(), settings.width, settings.height, error))
+    return failed();
   std::string rowError;  // why the writer stopped the render, if it did
   const bool rendered = renderer.render(
       scene,
@@ -67,10 +82,12 @@ bool writePicture(SoNode* scene, const PictureSettings& settings, const std::str
       },
       progress);
   if (!rendered) {
-    error = rowError.empty() ? path + ": the scene could not be rendered" : rowError;
-    return false;
+    error = rowError.empty()
+                ? scenar::escapeControls(file.path()) + ": the scene could not be rendered"
+                : rowError;
+    return failed();
   }
-  return png.finish(error);
+  return png.finish(error) || failed();
 }
 
 }  // namespace plivexwin::cli

@@ -9,6 +9,8 @@ class SoNode;
 
 namespace plivexwin::cli {
 
+class ReplacingFile;
+
 // The paper plots lie on: what a picture shows outside every view, and the
 // background of a converted world.
 inline const SbColor kPaperColor(1.0f, 1.0f, 1.0f);
@@ -35,6 +37,10 @@ bool canRender(const PictureSettings& settings, std::string& error);
 // reason in error and path as it was, when the settings are refused or the
 // file cannot be written. SoDB's render-unit mode is as before afterwards.
 bool writePicture(SoNode* scene, const PictureSettings& settings, const std::string& path,
+                  const TileProgress& progress, std::string& error);
+// Renders scene into file, open, as the other writePicture does, and leaves
+// it to be committed; on a failure file is discarded.
+bool writePicture(SoNode* scene, const PictureSettings& settings, ReplacingFile& file,
                   const TileProgress& progress, std::string& error);
 
 }  // namespace plivexwin::cli

@@ -12,6 +12,7 @@
 #include <csetjmp>
 #include <cstring>
 
+#include "platform/scenar/basic/TextReader.h"
 #include "platform/scenar/rendering/SoOffscreenRenderer.h"
 
 namespace plivexwin::cli {
@@ -36,12 +37,24 @@ std::string reasonOf(const Failure& failure) {
   return failure.message[0] ? failure.message : "an error in libpng";
 }
 
+// libpng's writes into the stream: a failure reports the system's reason
+// (libpng's own functions would say only "Write Error").
+void writeData(png_structp png, png_bytep data, std::size_t length) {
+  auto* stream = static_cast<std::FILE*>(png_get_io_ptr(png));
+  if (std::fwrite(data, 1, length, stream) != length) png_error(png, std::strerror(errno));
+}
+
+void flushData(png_structp png) {
+  if (std::fflush(static_cast<std::FILE*>(png_get_io_ptr(png))) != 0)
+    png_error(png, std::strerror(errno));
+}
+
 // The guarded calls: false when libpng reported an error.
 
 bool startWriting(png_structp png, png_infop info, std::FILE* stream, png_uint_32 width,
                   png_uint_32 height) {
   if (setjmp(png_jmpbuf(png))) return false;
-  png_init_io(png, stream);
+  png_set_write_fn(png, stream, writeData, flushData);
   png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
@@ -114,43 +127,36 @@ struct PngState {
 
 PngWriter::PngWriter() = default;
 
-PngWriter::~PngWriter() { close(); }
-
-void PngWriter::close() {
-  png_.reset();
-  if (stream_) std::fclose(stream_);
-  stream_ = nullptr;
-  file_.discard();
-}
+PngWriter::~PngWriter() = default;
 
 bool PngWriter::fail(const std::string& reason, std::string& error) {
-  error = path_ + ": " + reason;
-  close();
+  error = scenar::escapeControls(name_) + ": " + reason;
+  png_.reset();
+  stream_ = nullptr;
   return false;
 }
 
-bool PngWriter::open(const std::string& path, int width, int height, std::string& error) {
-  close();
-  path_ = path;
+bool PngWriter::open(std::FILE* stream, const std::string& name, int width, int height,
+                     std::string& error) {
+  png_.reset();
+  name_ = name;
+  stream_ = stream;
   height_ = height;
   rows_ = 0;
   if (width < 1 || height < 1 || width > int(PNG_USER_WIDTH_MAX / 4) ||
       height > int(PNG_USER_HEIGHT_MAX))
     return fail("a PNG cannot be " + std::to_string(width) + "x" + std::to_string(height), error);
-  if (!file_.open(path, error)) return false;
-  stream_ = std::fopen(file_.temporaryPath().c_str(), "wb");
-  if (!stream_)
-    return fail("cannot write " + file_.temporaryPath() + ": " + std::strerror(errno), error);
+  if (!stream) return fail("no file to write the picture into", error);
   png_ = std::make_unique<PngState>(false);
   if (!png_->info) return fail("libpng cannot start a picture", error);
-  if (!startWriting(png_->png, png_->info, stream_, png_uint_32(width), png_uint_32(height)))
+  if (!startWriting(png_->png, png_->info, stream, png_uint_32(width), png_uint_32(height)))
     return fail(reasonOf(png_->failure), error);
   return true;
 }
 
 bool PngWriter::writeRow(const unsigned char* rgba, std::string& error) {
   if (!png_) {
-    error = path_ + ": no picture is open";
+    error = scenar::escapeControls(name_) + ": no picture is open";
     return false;
   }
   if (rows_ == height_) return fail("more than " + std::to_string(height_) + " rows", error);
@@ -161,7 +167,7 @@ bool PngWriter::writeRow(const unsigned char* rgba, std::string& error) {
 
 bool PngWriter::finish(std::string& error) {
   if (!png_) {
-    error = path_ + ": no picture is open";
+    error = scenar::escapeControls(name_) + ": no picture is open";
     return false;
   }
   if (rows_ != height_)
@@ -169,16 +175,10 @@ bool PngWriter::finish(std::string& error) {
                     std::to_string(height_) + " rows",
                 error);
   if (!endWriting(png_->png, png_->info)) return fail(reasonOf(png_->failure), error);
+  if (std::fflush(stream_) != 0) return fail(std::strerror(errno), error);
   png_.reset();
-  std::FILE* stream = stream_;
   stream_ = nullptr;
-  const bool flushed = std::fflush(stream) == 0 && !std::ferror(stream);
-  const int savedErrno = errno;
-  if (std::fclose(stream) != 0 || !flushed) {
-    if (!flushed) errno = savedErrno;  // the first failure's reason
-    return fail("cannot write " + file_.temporaryPath() + ": " + std::strerror(errno), error);
-  }
-  return file_.commit(error);
+  return true;
 }
 
 namespace {
@@ -192,22 +192,22 @@ struct ClosedFile {
 std::optional<PngPicture> readPng(const std::string& path, std::string& error) {
   const std::unique_ptr<std::FILE, ClosedFile> stream(std::fopen(path.c_str(), "rb"));
   if (!stream) {
-    error = path + ": cannot open it: " + std::strerror(errno);
+    error = scenar::escapeControls(path) + ": cannot open it: " + std::strerror(errno);
     return std::nullopt;
   }
   PngState reading(true);
   if (!reading.info) {
-    error = path + ": libpng cannot start reading";
+    error = scenar::escapeControls(path) + ": libpng cannot start reading";
     return std::nullopt;
   }
   png_uint_32 width = 0, height = 0;
   std::size_t rowBytes = 0;
   if (!startReading(reading.png, reading.info, stream.get(), &width, &height, &rowBytes)) {
-    error = path + ": " + reasonOf(reading.failure);
+    error = scenar::escapeControls(path) + ": " + reasonOf(reading.failure);
     return std::nullopt;
   }
   if (rowBytes != std::size_t(width) * 4) {
-    error = path + ": its pixels do not read as 8-bit RGBA";
+    error = scenar::escapeControls(path) + ": its pixels do not read as 8-bit RGBA";
     return std::nullopt;
   }
   PngPicture picture;
@@ -218,7 +218,7 @@ std::optional<PngPicture> readPng(const std::string& path, std::string& error) {
   for (png_uint_32 row = 0; row < height; ++row)
     rows[row] = picture.rgba.data() + std::size_t(row) * width * 4;
   if (!readRows(reading.png, rows.data())) {
-    error = path + ": " + reasonOf(reading.failure);
+    error = scenar::escapeControls(path) + ": " + reasonOf(reading.failure);
     return std::nullopt;
   }
   return picture;

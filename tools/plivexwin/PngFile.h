@@ -6,17 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "plivexwin/ReplacingFile.h"
-
 namespace plivexwin::cli {
 
 struct PngState;  // libpng's
 
-// Writes a PNG picture of 8-bit RGBA pixels a row at a time, top row first, so
-// that the picture never has to be in memory whole. The rows go to a new file
-// beside the path, renamed into place by finish(); a writer that fails, or
-// that goes before finish(), removes it and leaves the path as it was. A
-// failure's reason, told in error, starts with the path.
+// Writes a PNG picture of 8-bit RGBA pixels a row at a time, top row first,
+// into an open stream, so that the picture never has to be in memory whole.
+// The stream stays its owner's: the writer writes and flushes it, never
+// closes it. A failure's reason, told in error, starts with the name the
+// stream was given (its control bytes escaped); a failed write into the
+// stream tells the system's reason (no space left on device, say).
 class PngWriter {
  public:
   PngWriter();
@@ -24,25 +23,24 @@ class PngWriter {
   PngWriter(const PngWriter&) = delete;
   PngWriter& operator=(const PngWriter&) = delete;
 
-  // Starts a width x height picture bound for path; false, with the reason
-  // in error, when the file cannot be made or the size is not a PNG's.
-  bool open(const std::string& path, int width, int height, std::string& error);
+  // Starts a width x height picture written into stream, named name in
+  // messages; false, with the reason in error, when the size is not a PNG's
+  // or the start cannot be written.
+  bool open(std::FILE* stream, const std::string& name, int width, int height, std::string& error);
   // Writes the next row, width * 4 bytes; false, with the reason in error,
   // when it cannot (then nothing more is written).
   bool writeRow(const unsigned char* rgba, std::string& error);
-  // Ends the picture, which must have all its rows, and puts it in place;
+  // Ends the picture, which must have all its rows, and flushes the stream;
   // false, with the reason in error, when it cannot.
   bool finish(std::string& error);
 
   int rowsWritten() const { return rows_; }
 
  private:
-  // Gives up the picture: false, with "PATH: reason" in error.
+  // Gives up the picture: false, with "NAME: reason" in error.
   bool fail(const std::string& reason, std::string& error);
-  void close();
 
-  std::string path_;
-  ReplacingFile file_;
+  std::string name_;
   std::FILE* stream_ = nullptr;
   std::unique_ptr<PngState> png_;
   int height_ = 0;

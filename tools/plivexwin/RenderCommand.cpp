@@ -8,7 +8,9 @@
 #include <utility>
 #include <vector>
 
+#include "platform/scenar/basic/TextReader.h"
 #include "platform/scenar/nodes/SoGroup.h"
+#include "plivexwin/CommandLine.h"
 #include "plivexwin/PictureFile.h"
 #include "plivexwin/ReplacingFile.h"
 #include "plivexwin/SceneFile.h"
@@ -39,25 +41,19 @@ bool readTimes(const std::optional<std::string>& text, std::string_view option,
   if (!text) return true;
   const std::optional<std::pair<int, int>> pair = parseTimes(*text);
   if (!pair) {
-    error =
-        std::string(option) + " '" + *text + "': not two whole numbers as " + std::string(example);
+    error = std::string(option) + " '" + scenar::escapeControls(*text) +
+            "': not two whole numbers as " + std::string(example);
     return false;
   }
   std::tie(a, b) = *pair;
   return true;
 }
 
-// The command line, once its words are sorted out.
-struct RenderArguments {
-  std::vector<std::string> files;
-  std::optional<std::string> size, tiles;  // the options' values
-  bool renderUnit = false;
-};
-
 }  // namespace
 
 std::string renderUsage() {
   return "usage: plivexwin render IN.scn OUT.png [--size WxH] [--tiles CxR] [--render-unit]\n"
+         "                        [--max-input-bytes N]\n"
          "       plivexwin render --help\n"
          "\n"
          "Reads the scene file IN.scn (as 'plivexwin scene' does), renders it offscreen\n"
@@ -65,7 +61,9 @@ std::string renderUsage() {
          "prints\n"
          "  wrote OUT.png (WxH, CxR tiles)\n"
          "The rows go to the file as they are drawn: a tiled picture is never in\n"
-         "memory whole, only one band of tiles at a time.\n"
+         "memory whole, only one band of tiles at a time, and of a band of more than\n"
+         "16M pixels (4096x4096) one strip of rows at a time, with its tiles cut to\n"
+         "the strip.\n"
          "\n"
          "Options:\n"
          "  --size WxH    the picture's width and height in pixels, 1 to 16384 each\n"
@@ -73,10 +71,12 @@ std::string renderUsage() {
          "  --tiles CxR   draw the picture in C columns by R rows of tiles, each seeing\n"
          "                its part of the scene (1x1, whole, by default); at least one\n"
          "                pixel a tile. Where standard error is a terminal, \"tile K/N\"\n"
-         "                shows how far the render is\n"
+         "                shows how far the render is, a tile cut into strips\n"
+         "                counting once a strip\n"
          "  --render-unit\n"
          "                the views narrow the render to the tiles in render-unit mode\n"
-         "                instead of the classic way; the picture is the same\n"
+         "                instead of the classic way; the picture is the same\n" +
+         maxInputBytesHelp("IN.scn") +
          "\n"
          "OUT.png is written through a new file beside it, renamed into place. A size\n"
          "or tiles that cannot render, a file that cannot be read (\"plivexwin:\n"
@@ -93,37 +93,26 @@ int runRender(std::span<char* const> args, std::ostream& out, std::ostream& err,
     out << renderUsage();
     return 0;
   }
-  RenderArguments given;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string_view arg = args[i];
-    std::optional<std::string>* value = arg == "--size"    ? &given.size
-                                        : arg == "--tiles" ? &given.tiles
-                                                           : nullptr;
-    if (value) {
-      if (i + 1 == args.size())
-        return usageError(err, std::string(arg) + " takes a value", renderUsage());
-      *value = args[++i];
-    } else if (arg == "--render-unit") {
-      given.renderUnit = true;
-    } else if (isOption(arg)) {
-      return usageError(err, "unknown option '" + std::string(arg) + "'", renderUsage());
-    } else {
-      given.files.emplace_back(arg);
-    }
-  }
-  if (given.files.size() != 2)
-    return usageError(err, "render takes IN.scn and OUT.png", renderUsage());
+  std::string problem;
+  const std::optional<CommandLine> line = parseCommandLine(
+      args, {"--size", "--tiles", kMaxInputBytesOption}, {"--render-unit"}, problem);
+  if (!line) return usageError(err, problem, renderUsage());
+  const std::vector<std::string>& files = line->files;
+  if (files.size() != 2) return usageError(err, "render takes IN.scn and OUT.png", renderUsage());
+  const std::optional<std::uintmax_t> mostBytes = maxInputBytes(*line, problem);
+  if (!mostBytes) return usageError(err, problem, renderUsage());
 
   PictureSettings settings;
-  settings.renderUnit = given.renderUnit;
+  settings.renderUnit = line->has("--render-unit");
   std::string error;
-  if (!canWriteOutput(given.files[1], std::span(given.files.data(), 1), error))
+  if (!canWriteOutput(files[1], std::span(files.data(), 1), error))
     return outputRefused(err, error);
   std::unique_ptr<SceneFile> scene;
-  if (readTimes(given.size, "--size", "800x600", settings.width, settings.height, error) &&
-      readTimes(given.tiles, "--tiles", "3x2", settings.columns, settings.rows, error) &&
+  if (readTimes(line->value("--size"), "--size", "800x600", settings.width, settings.height,
+                error) &&
+      readTimes(line->value("--tiles"), "--tiles", "3x2", settings.columns, settings.rows, error) &&
       canRender(settings, error))
-    scene = SceneFile::read(given.files[0], error);
+    scene = SceneFile::read(files[0], error, *mostBytes);
   if (!scene) return commandFailed(err, error);
 
   bool shown = false;  // a progress line waits for its end
@@ -133,12 +122,11 @@ int runRender(std::span<char* const> args, std::ostream& out, std::ostream& err,
       err << "\rtile " << done << '/' << total << std::flush;
       shown = true;
     };
-  const std::string& path = given.files[1];
-  const bool written = writePicture(scene->getRoot(), settings, path, progress, error);
+  const bool written = writePicture(scene->getRoot(), settings, files[1], progress, error);
   if (shown) err << '\n';
   if (!written) return commandFailed(err, error);
-  out << "wrote " << path << " (" << settings.width << 'x' << settings.height << ", "
-      << settings.columns << 'x' << settings.rows << " tiles"
+  out << "wrote " << scenar::escapeControls(files[1]) << " (" << settings.width << 'x'
+      << settings.height << ", " << settings.columns << 'x' << settings.rows << " tiles"
       << (settings.renderUnit ? ", render-unit mode" : "") << ")\n";
   return 0;
 }

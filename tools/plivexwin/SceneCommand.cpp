@@ -1,11 +1,16 @@
 #include "plivexwin/SceneCommand.h"
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 #include <ostream>
+#include <vector>
 
 #include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/actions/SoSearchAction.h"
+#include "platform/scenar/basic/TextReader.h"
 #include "platform/scenar/nodes/SoGroup.h"
+#include "plivexwin/CommandLine.h"
 #include "plivexwin/ReplacingFile.h"
 #include "plivexwin/SceneFile.h"
 #include "plivexwin/Usage.h"
@@ -26,10 +31,11 @@ std::string textOf(const SoField& field) {
 }
 
 // "TYPE NAME origin X Y size W H", then for scene views whether their
-// background and border are on.
-void printView(PoBaseView* view, std::ostream& out) {
+// background and border are on; indent blanks before it.
+void printView(PoBaseView* view, std::size_t indent, std::ostream& out) {
   const std::string name = view->getName().getString();
-  out << view->getTypeId().getName().getString() << ' ' << (name.empty() ? "-" : name) << " origin "
+  out << std::string(indent, ' ') << view->getTypeId().getName().getString() << ' '
+      << (name.empty() ? "-" : scenar::escapeControls(name)) << " origin "
       << textOf(view->viewportOrigin) << " size " << textOf(view->viewportSize);
   if (auto* scene = dynamic_cast<PoSceneView*>(view))
     out << " background " << (scene->isBackgroundVisible.getValue() ? "on" : "off") << " border "
@@ -37,10 +43,32 @@ void printView(PoBaseView* view, std::ostream& out) {
   out << '\n';
 }
 
+// Prints a line per view under root in the order a traversal meets them,
+// each scene view followed by the views of its scene, two blanks further in.
+// enclosing: the scene views whose scenes hold root, which a scene that
+// holds its own view does not enter again.
+void printViews(SoNode* root, std::vector<const SoNode*>& enclosing, std::ostream& out) {
+  SoSearchAction search;
+  search.setType(PoBaseView::getClassTypeId(), TRUE);
+  search.setInterest(SoSearchAction::ALL);
+  search.apply(root);
+  const SoPathList& views = search.getPaths();
+  for (int i = 0; i < views.getLength(); ++i) {
+    auto* view = static_cast<PoBaseView*>(views[i]->getTail());
+    printView(view, 2 * enclosing.size(), out);
+    auto* sceneView = dynamic_cast<PoSceneView*>(view);
+    SoNode* scene = sceneView ? sceneView->scene.getValue() : nullptr;
+    if (!scene || std::find(enclosing.begin(), enclosing.end(), view) != enclosing.end()) continue;
+    enclosing.push_back(view);
+    printViews(scene, enclosing, out);
+    enclosing.pop_back();
+  }
+}
+
 }  // namespace
 
 std::string sceneUsage() {
-  return "usage: plivexwin scene IN.scn [OUT.scn]\n"
+  return "usage: plivexwin scene IN.scn [OUT.scn] [--max-input-bytes N]\n"
          "       plivexwin scene --help\n"
          "\n"
          "Reads the scene file IN.scn and prints one line per view, in the order a\n"
@@ -48,18 +76,22 @@ std::string sceneUsage() {
          "  TYPE NAME origin X Y size W H [background on|off border on|off]\n"
          "with NAME the view's DEF name or \"-\", the rectangle in normalized window\n"
          "coordinates, and for scene views whether background and border are shown.\n"
+         "The views in a scene view's scene follow its line, two blanks further in.\n"
          "Then renders the scene once into a 400x300 window and prints\n"
          "  rendered N shapes\n"
          "With OUT.scn it writes the scene there in the writer's layout (through a\n"
          "new file renamed into place, so that a failed write leaves OUT.scn as it\n"
          "was) and prints \"wrote OUT.scn\".\n"
          "\n"
+         "Options:\n" +
+         maxInputBytesHelp("IN.scn") +
+         "\n"
          "A file that cannot be read prints one line \"plivexwin: FILE:LINE: reason\"\n"
          "(\"plivexwin: FILE: reason\" when it cannot be opened) to standard error,\n"
          "writes nothing and exits with status 1; so does a failed write. Only\n"
-         "regular files of at most 1 GiB are read. An OUT.scn that is IN.scn or exists\n"
-         "and is not a regular file is refused with one line and status 2; a link\n"
-         "is written through.\n";
+         "regular files are read. An OUT.scn that is IN.scn or exists and is not a\n"
+         "regular file is refused with one line and status 2; a link is written\n"
+         "through. Control characters in a path print escaped, as \\n.\n";
 }
 
 int runScene(std::span<char* const> args, std::ostream& out, std::ostream& err) {
@@ -67,31 +99,32 @@ int runScene(std::span<char* const> args, std::ostream& out, std::ostream& err) 
     out << sceneUsage();
     return 0;
   }
-  if (args.empty() || args.size() > 2)
+  std::string problem;
+  const std::optional<CommandLine> line =
+      parseCommandLine(args, {kMaxInputBytesOption}, {}, problem);
+  if (!line) return usageError(err, problem, sceneUsage());
+  const std::vector<std::string>& files = line->files;
+  if (files.empty() || files.size() > 2)
     return usageError(err, "scene takes IN.scn and at most OUT.scn", sceneUsage());
+  const std::optional<std::uintmax_t> mostBytes = maxInputBytes(*line, problem);
+  if (!mostBytes) return usageError(err, problem, sceneUsage());
 
   std::string error;
-  const std::string input = args[0];
-  if (args.size() == 2 && !canWriteOutput(args[1], std::span(&input, 1), error))
+  if (files.size() == 2 && !canWriteOutput(files[1], std::span(files.data(), 1), error))
     return outputRefused(err, error);
-  const std::unique_ptr<SceneFile> file = SceneFile::read(input, error);
+  const std::unique_ptr<SceneFile> file = SceneFile::read(files[0], error, *mostBytes);
   if (!file) return commandFailed(err, error);
 
-  SoSearchAction search;
-  search.setType(PoBaseView::getClassTypeId(), TRUE);
-  search.setInterest(SoSearchAction::ALL);
-  search.apply(file->getRoot());
-  const SoPathList& views = search.getPaths();
-  for (int i = 0; i < views.getLength(); ++i)
-    printView(static_cast<PoBaseView*>(views[i]->getTail()), out);
+  std::vector<const SoNode*> enclosing;
+  printViews(file->getRoot(), enclosing, out);
 
   SoGLRenderAction render(SbViewportRegion(kWindowWidth, kWindowHeight));
   render.apply(file->getRoot());
   out << "rendered " << render.getRenderLog().size() << " shapes\n";
 
-  if (args.size() == 2) {
-    if (!file->write(args[1], error)) return commandFailed(err, error);
-    out << "wrote " << args[1] << '\n';
+  if (files.size() == 2) {
+    if (!file->write(files[1], error)) return commandFailed(err, error);
+    out << "wrote " << scenar::escapeControls(files[1]) << '\n';
   }
   return 0;
 }

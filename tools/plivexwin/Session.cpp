@@ -5,11 +5,13 @@
 #include <ostream>
 #include <utility>
 
+#include "platform/scenar/basic/TextReader.h"
 #include "platform/scenar/fields/SoFieldData.h"
 #include "platform/scenar/nodes/SoNode.h"
 #include "platform/scenarwin/PoXtDialog.h"
 #include "platform/scenarwin/SoWinComponent.h"
 #include "plivexwin/EditorHarness.h"
+#include "plivexwin/InputLines.h"
 #include "plivexwin/SceneFile.h"
 #include "plivexwin/TextParsing.h"
 
@@ -221,10 +223,11 @@ Session::Session(EditorHarness& harness, std::istream& in, std::ostream& out,
 int Session::run() {
   harness_.dialog().print(out_);
   std::string line;
-  while (std::getline(in_, line))
+  LineRead read;
+  while ((read = readLine(in_, line, inputError_)) == LineRead::Line)
     if (!execute(line)) break;
   out_.flush();
-  return failed_ ? 1 : 0;
+  return failed_ || read == LineRead::Failed ? 1 : 0;
 }
 
 bool Session::execute(std::string_view line) {
@@ -405,7 +408,7 @@ bool Session::save(std::string_view args, std::string& error) {
   const bool written =
       scene_ ? scene_->write(path, error) : SceneFile::writeNodes(std::span(&node, 1), path, error);
   if (!written) return fail(error, oneLine(error));
-  out_ << "wrote " << path << '\n';
+  out_ << "wrote " << scenar::escapeControls(path) << '\n';
   return true;
 }
 

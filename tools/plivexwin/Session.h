@@ -23,8 +23,12 @@ class Session {
           const SceneFile* scene = nullptr);
 
   // Prints the dialog, then runs the commands until "quit" or the end of the
-  // input. Returns the program's exit status: 1 when a command failed, else 0.
+  // input. Returns the program's exit status: 1 when a command failed or the
+  // input could not be read (see inputError), else 0.
   int run();
+  // Why run stopped before the end of the input: it could not be read, or a
+  // line was longer than kMostLineBytes. Empty when it could be read.
+  const std::string& inputError() const { return inputError_; }
   // Runs one command line; false once the session should end.
   bool execute(std::string_view line);
 
@@ -61,6 +65,7 @@ class Session {
   const SceneFile* scene_;
   bool ended_ = false;
   bool failed_ = false;  // a command printed an error line
+  std::string inputError_;
 };
 
 }  // namespace plivexwin::cli

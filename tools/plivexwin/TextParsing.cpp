@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 #include "platform/scenar/basic/SbString.h"
 
@@ -50,6 +51,27 @@ std::optional<uint32_t> parseMask(std::string_view word) {
   if (word.size() > 2 && word[0] == '0' && (word[1] == 'x' || word[1] == 'X'))
     return parseWhole<uint32_t>(word.substr(2), 16);
   return parseWhole<uint32_t>(word, 10);
+}
+
+std::optional<std::uint64_t> parseByteCount(std::string_view word) {
+  struct Suffix {
+    char letter;
+    int shift;
+  };
+  static constexpr Suffix kSuffixes[] = {{'K', 10}, {'M', 20}, {'G', 30}};
+  int shift = 0;
+  for (const Suffix& suffix : kSuffixes)
+    if (!word.empty() && word.back() == suffix.letter) {
+      shift = suffix.shift;
+      word.remove_suffix(1);
+      break;
+    }
+  // Digits only: from_chars would take a '-' too.
+  if (word.empty() || word.find_first_not_of("0123456789") != std::string_view::npos)
+    return std::nullopt;
+  const std::optional<std::uint64_t> count = parseWhole<std::uint64_t>(word, 10);
+  if (!count || *count > (std::numeric_limits<std::uint64_t>::max() >> shift)) return std::nullopt;
+  return *count << shift;
 }
 
 std::string formatNumber(double value) { return SbString::fromDouble(value).str(); }

@@ -24,6 +24,10 @@ std::optional<int> parseInt(std::string_view word);
 std::optional<float> parseReal(std::string_view word);
 // A whole word as an unsigned 32-bit mask, decimal or hexadecimal with 0x.
 std::optional<uint32_t> parseMask(std::string_view word);
+// A whole word as a number of bytes: decimal digits, then optionally K, M or
+// G for 2^10, 2^20 or 2^30 of them ("4096", "64M"); nothing when it does not
+// fit in 64 bits.
+std::optional<std::uint64_t> parseByteCount(std::string_view word);
 
 // A number as the dialog prints it.
 std::string formatNumber(double value);

@@ -2,7 +2,9 @@
 
 #include <ostream>
 
+#include "plivexwin/CommandLine.h"
 #include "plivexwin/EditorHarness.h"
+#include "plivexwin/InputLines.h"
 #include "plivexwin/Session.h"
 
 namespace plivexwin::cli {
@@ -58,7 +60,7 @@ std::string programUsage() {
 std::string editUsage() {
   std::string text =
       "usage: plivexwin edit KIND < SCRIPT\n"
-      "       plivexwin edit --file PLOT.scn --node NAME < SCRIPT\n"
+      "       plivexwin edit --file PLOT.scn --node NAME [--max-input-bytes N] < SCRIPT\n"
       "       plivexwin edit --help\n"
       "\n"
       "Opens an editor of KIND with no parent, named \"plivexwin\", attaches a fresh\n"
@@ -77,7 +79,14 @@ std::string editUsage() {
       "one line \"error: ...\" to standard output and the session goes on. Blank\n"
       "lines and lines starting with '#' are skipped. The session ends at \"quit\"\n"
       "or at the end of the input; the exit status is then 1 if any command\n"
-      "printed an error line, else 0.\n"
+      "printed an error line, else 0. Standard input that cannot be read (a\n"
+      "folder), or a line of more than " +
+      std::to_string(kMostLineBytes) +
+      " bytes, ends the session with one\n"
+      "line \"plivexwin: standard input: reason\" on standard error and status 1.\n"
+      "\n"
+      "Options:\n" +
+      maxInputBytesHelp("PLOT.scn") +
       "\n"
       "Kinds:\n";
   for (const EditorKind& kind : editorKinds()) {

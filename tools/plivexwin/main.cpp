@@ -11,6 +11,8 @@
 #include <string_view>
 
 #include "plivexwin/EditCommand.h"
+#include "plivexwin/InputLines.h"
+#include "plivexwin/ReplacingFile.h"
 #include "plivexwin/Usage.h"
 #ifndef PLIVEXWIN_EDITORS_ONLY
 #include "plivexwin/ConvertCommand.h"
@@ -22,9 +24,11 @@ namespace {
 
 using namespace plivexwin::cli;
 
-// plivexwin edit KIND, or edit --file PLOT.scn --node NAME
+// plivexwin edit KIND, or edit --file PLOT.scn --node NAME, reading standard
+// input so that a failed read is told with its reason
 int runEditCommand(std::span<char* const> args) {
-  return runEdit(args, std::cin, std::cout, std::cerr);
+  DescriptorInput in(STDIN_FILENO);
+  return runEdit(args, in, std::cout, std::cerr);
 }
 
 struct Subcommand {
@@ -71,6 +75,8 @@ int run(std::span<char* const> args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Interrupted, the program removes the new files it was writing.
+  ReplacingFile::handleSignals();
   std::span<char* const> args(argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0));
   // Memory running out is a failed command like any other, never a crash.
   try {

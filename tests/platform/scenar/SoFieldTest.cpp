@@ -223,8 +223,18 @@ TEST(SoFieldTextTest, enumsReadNamesAndNumbers) {
   ASSERT_TRUE(field.set("2"));
   EXPECT_EQ(field.getValue(), 2);
   EXPECT_EQ(textOf(field), "CENTER");
-  ASSERT_TRUE(field.set("7"));  // numbers without a name are kept and written as numbers
-  EXPECT_EQ(textOf(field), "7");
+  // numbers that are none of the values are refused, the value kept
+  SbString error;
+  for (const char* number : {"7", "-1", "0x10", "2147483647"}) {
+    EXPECT_FALSE(field.set(number, &error)) << number;
+    EXPECT_EQ(error,
+              std::to_string(std::stoll(number, nullptr, 0)) + " is not a value of this field");
+    EXPECT_EQ(field.getValue(), 2);
+  }
+  // a field that knows no values takes any number
+  SoSFEnum open;
+  ASSERT_TRUE(open.set("7"));
+  EXPECT_EQ(textOf(open), "7");
 
   SoSFEnum back;
   back.setEnums(kAlignments, 3);
@@ -232,7 +242,6 @@ TEST(SoFieldTextTest, enumsReadNamesAndNumbers) {
   ASSERT_TRUE(back.set(textOf(field).c_str()));
   EXPECT_EQ(back.getValue(), 0);
 
-  SbString error;
   EXPECT_FALSE(field.set("UP", &error));
   EXPECT_NE(error.str().find("UP"), std::string::npos) << error.str();
   EXPECT_EQ(field.getValue(), 0);

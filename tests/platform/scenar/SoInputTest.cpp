@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -93,6 +94,7 @@ TEST_F(SoInputTest, errorsTellFileLineAndReasonAndLeakNothing) {
       {"IoTestNode {\n  position 1 2 x\n}", "<buffer>:3: field 'position': 'x' is not a number"},
       {"IoTestNode { style DOTTED }",
        "<buffer>:2: field 'style': 'DOTTED' is not a value of this field"},
+      {"IoTestNode {\n  style 7\n}", "<buffer>:3: field 'style': 7 is not a value of this field"},
       {"IoTestNode {\n  label \"open\n}\n",
        "<buffer>:5: field 'label': string opened on line 3 is not closed"},
       {"Separator {\n  IoTestNode { }\n", "<buffer>:4: missing '}' for Separator opened on line 2"},
@@ -198,6 +200,40 @@ TEST_F(SoInputTest, nestingDepthIsLimited) {
   EXPECT_EQ(error, "<buffer>:1002: nesting deeper than 1000 levels");
 }
 
+TEST_F(SoInputTest, expansionCountsChildrenPartsFieldsAndUsesUpToTheBound) {
+  // text, what it expands to
+  const std::pair<std::string, std::uint64_t> cases[] = {
+      // each group uses the one before twice: 1 + 3 + 7
+      {scene("DEF g0 Group { }\nDEF g1 Group { USE g0 USE g0 }\nDEF g2 Group { USE g1 USE g1 }"),
+       11},
+      // parts and nodes in fields count, NULL counts none
+      {scene("DEF a IoTestNode { }\nIoTestHolder { part USE a other IoTestHolder { part USE a } }"),
+       5},
+      {scene("IoTestHolder { part NULL }"), 1},
+      // top-level nodes add up
+      {scene("DEF a Group { Group { } }\nDEF b Group { USE a USE a }\n"
+             "Separator { USE b USE b USE a }"),
+       2 + 5 + 13},
+  };
+  for (const auto& [text, nodes] : cases) {
+    SCOPED_TRACE(text);
+    SoInput in;
+    in.setMaxExpansion(nodes);
+    in.setBuffer(text);
+    SoSeparator* all = SoDB::readAll(&in);
+    ASSERT_NE(all, nullptr) << in.getErrorMessage().str();
+    SoRef held(all);
+    EXPECT_EQ(in.getExpansion(), nodes);
+    in.setMaxExpansion(nodes - 1);  // one less and it is refused
+    in.setBuffer(text);
+    EXPECT_EQ(SoDB::readAll(&in), nullptr);
+    EXPECT_NE(in.getErrorMessage().str().find(": the scene expands to more than " +
+                                              std::to_string(nodes - 1) + " nodes"),
+              std::string::npos)
+        << in.getErrorMessage().str();
+  }
+}
+
 TEST_F(SoInputTest, readsTopLevelNodesOneByOneOrAll) {
   const std::string text = scene("DEF a IoTestNode { }\nNULL\nGroup { USE a }\n");
   SoInput in;
@@ -278,11 +314,41 @@ TEST_F(SoInputTest, readsFilesAndNamesThemInErrors) {
   EXPECT_FALSE(SoDB::read(&in, root));
   EXPECT_EQ(in.getErrorMessage().str(), bad + ":3: unknown node type 'PoVew'");
 
+  // what cannot be read says why
   const std::string missing = (dir / "none" / "none.scn").string();
-  EXPECT_FALSE(in.openFile(missing.c_str()));
-  EXPECT_EQ(in.getErrorMessage().str(), missing + ": cannot open file");
+  const std::string loop = (dir / "loop").string();
+  std::filesystem::create_symlink(loop, loop);
+  for (const auto& [path, reason] :
+       {std::pair{missing, "cannot open file: No such file or directory"},
+        std::pair{dir.string(), "cannot read file: Is a directory"},
+        std::pair{loop, "cannot open file: Too many levels of symbolic links"}}) {
+    EXPECT_FALSE(in.openFile(path.c_str()));
+    EXPECT_EQ(in.getErrorMessage().str(), path + ": " + reason);
+    EXPECT_FALSE(SoDB::read(&in, root));
+  }
+}
+
+TEST_F(SoInputTest, readsAnOpenFileAndEscapesItsPathInMessages) {
+  const TestFolder folder("scenar");
+  const std::string path = (folder.path() / "a\nb\x01.scn").string();
+  const std::string shown = (folder.path() / "a\\nb\\x01.scn").string();
+  const std::string text = scene("Group {\n  Bogus { }\n}\n");
+  std::FILE* file = std::fopen(path.c_str(), "w+b");
+  ASSERT_NE(file, nullptr);
+  std::fwrite(text.data(), 1, text.size(), file);
+  std::rewind(file);
+
+  SoInput in;
+  EXPECT_FALSE(in.setFilePointer(file, path.c_str(), text.size() - 1));
+  EXPECT_EQ(in.getErrorMessage().str(),
+            shown + ": holds more than " + std::to_string(text.size() - 1) + " bytes");
+  std::rewind(file);
+  ASSERT_TRUE(in.setFilePointer(file, path.c_str(), text.size()));
+  EXPECT_EQ(in.getFileName().str(), path);
+  SoNode* root = nullptr;
   EXPECT_FALSE(SoDB::read(&in, root));
-  EXPECT_FALSE(in.openFile(dir.string().c_str()));  // a directory
+  EXPECT_EQ(in.getErrorMessage().str(), shown + ":3: unknown node type 'Bogus'");
+  EXPECT_EQ(std::fclose(file), 0) << "the file stays open, the caller's";
 }
 
 TEST_F(SoInputTest, readsNodeKitParts) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -78,6 +79,18 @@ std::vector<SbMatrix> toolkitShapes(SoNode* scene) {
   return out;
 }
 
+// Expects the shapes of the action's result where the toolkit draws those of
+// root, the scene it converted; returns how many the result has.
+std::size_t expectShapesWhereDrawn(const SoToVRML2Action& action, SoNode* root) {
+  std::vector<SbMatrix> converted;
+  collectVRMLShapes(action.getVRML2SceneGraph(), SbMatrix(), converted);
+  const std::vector<SbMatrix> drawn = toolkitShapes(root);
+  EXPECT_EQ(drawn.size(), converted.size());
+  for (std::size_t i = 0; i < std::min(drawn.size(), converted.size()); ++i)
+    EXPECT_TRUE(converted[i].equals(drawn[i], 1e-5f)) << "shape " << i;
+  return converted.size();
+}
+
 TEST_F(SoToVRML2ActionTest, everyToolkitClassBecomesWhatStandsForItInVRML) {
   int calls = 0;
   const SoRef root(makeEveryClassScene(new IoTestNode, &calls));
@@ -138,13 +151,7 @@ TEST_F(SoToVRML2ActionTest, shapesLandWhereTheToolkitDrawsThemWhateverGroupsTheT
   const SoRef root(makeTransformScene());
   SoToVRML2Action action;
   action.apply(root.get());
-  std::vector<SbMatrix> converted;
-  collectVRMLShapes(action.getVRML2SceneGraph(), SbMatrix(), converted);
-  const std::vector<SbMatrix> drawn = toolkitShapes(root.get());
-  ASSERT_EQ(converted.size(), 5u);
-  ASSERT_EQ(drawn.size(), converted.size());
-  for (std::size_t i = 0; i < drawn.size(); ++i)
-    EXPECT_TRUE(converted[i].equals(drawn[i], 1e-5f)) << "shape " << i;
+  EXPECT_EQ(expectShapesWhereDrawn(action, root.get()), 5u);
 }
 
 TEST_F(SoToVRML2ActionTest, theWorldsTwoLeadingNodesComeFromTheSettingsAndNothingElseIsAhead) {
@@ -242,6 +249,103 @@ TEST_F(SoToVRML2ActionTest, theClassesRegisterAgainAfterExitClassAndConvertAsBef
   SoToVRML2Action action;
   action.apply(box.get());
   EXPECT_TRUE(childAs<SoVRMLShape>(convertedScene(action), 2));
+}
+
+// A separator met again stands for the group made the first time while
+// what it inherits converts alike; shapes still land where the toolkit draws
+// them, and a separator holding a callback node is converted at each meeting.
+TEST_F(SoToVRML2ActionTest, aSeparatorMetAgainAsBeforeIsOneGroupAndUnderAnotherColourAnother) {
+  //   root: shared, move, shared, red, shared, calling, calling
+  const SoRef root(new SoSeparator);
+  auto* shared = new SoSeparator;
+  auto* up = new SoTranslation;
+  up->translation.setValue(0, 1, 0);
+  shared->addChild(up);
+  shared->addChild(makeCube(1, 1, 1));
+  auto* move = new SoTranslation;
+  move->translation.setValue(2, 0, 0);
+  int calls = 0;
+  auto* calling = new SoSeparator;
+  auto* callback = new SoCallback;
+  callback->setCallback([](void* count, SoAction*) { ++*static_cast<int*>(count); }, &calls);
+  calling->addChild(callback);
+  for (SoNode* node : std::vector<SoNode*>{shared, move, shared, makeMaterial(SbColor(1, 0, 0)),
+                                           shared, calling, calling})
+    root->addChild(node);
+
+  SoToVRML2Action action;
+  action.apply(root.get());
+  EXPECT_EQ(calls, 2);
+  EXPECT_EQ(expectShapesWhereDrawn(action, root.get()), 3u);
+
+  //   scene: first, Transform (first, red, calling, calling)
+  SoVRMLGroup* scene = convertedRoot(action);
+  auto* first = childAs<SoVRMLGroup>(scene, 0);
+  auto* moved = childAs<SoVRMLTransform>(scene, 1);
+  ASSERT_TRUE(first && moved && moved->getNumChildren() == 4);
+  auto* red = childAs<SoVRMLGroup>(moved, 1);
+  EXPECT_EQ(moved->getChild(0), first);
+  EXPECT_NE(red, first);
+  EXPECT_NE(moved->getChild(2), moved->getChild(3));
+  auto colourIn = [](SoVRMLGroup* holder) {
+    return materialOf(childAs<SoVRMLShape>(childAs<SoVRMLTransform>(holder, 0), 0))
+        ->diffuseColor.getValue();
+  };
+  EXPECT_EQ(colourIn(first), SbColor(0.8f, 0.8f, 0.8f));
+  EXPECT_EQ(colourIn(red), SbColor(1, 0, 0));
+
+  // Without sharing, every meeting has a group of its own.
+  action.setShareNodes(FALSE);
+  action.apply(root.get());
+  scene = convertedRoot(action);
+  EXPECT_NE(scene->getChild(0), childAs<SoVRMLGroup>(scene, 1)->getChild(0));
+}
+
+// What a separator inherits counts by value, for each part of the state its
+// shapes are made with.
+TEST_F(SoToVRML2ActionTest, aSeparatorIsSharedWhenTheStateItsShapesReadIsEqual) {
+  auto font = [](const char* name, float size) {
+    auto* node = new SoFont;
+    node->name = name;
+    node->size = size;
+    return node;
+  };
+  auto* unlit = new SoLightModel;
+  unlit->model = SoLightModel::BASE_COLOR;
+  auto* points = new SoCoordinate3;
+  points->point.setValue(SbVec3f(0, 0, 0));
+  const struct {
+    const char* between;
+    SoNode* before;  // nothing when nullptr
+    SoNode* node;
+    bool shared;
+  } cases[] = {
+      {"colours clamped alike", makeMaterial(SbColor(1, 0, 0)), makeMaterial(SbColor(2, -1, NAN)),
+       true},
+      {"font sizes that are not numbers", font("a", NAN), font("a", NAN), true},
+      {"another light model", nullptr, unlit, false},
+      {"another font name", font("Serif", 1), font("Mono", 1), false},
+      {"other coordinates", nullptr, points, false},
+  };
+  for (const auto& row : cases) {
+    //   root: coordinates, before, shared (faces, text), between, shared
+    const SoRef root(new SoSeparator);
+    auto* base = new SoCoordinate3;
+    base->point.setValues(0, 3, std::vector<SbVec3f>{{0, 0, 0}, {2, 0, 0}, {0, 2, 0}}.data());
+    auto* shared = new SoSeparator;
+    shared->addChild(new SoFaceSet);
+    auto* text = new SoText3;
+    text->string.setValue("x");
+    shared->addChild(text);
+    for (SoNode* node : {static_cast<SoNode*>(base), row.before, static_cast<SoNode*>(shared),
+                         row.node, static_cast<SoNode*>(shared)})
+      if (node) root->addChild(node);
+    SoToVRML2Action action;
+    action.apply(root.get());
+    SoVRMLGroup* scene = convertedRoot(action);
+    ASSERT_EQ(scene->getNumChildren(), 2) << row.between;
+    EXPECT_EQ(scene->getChild(0) == scene->getChild(1), row.shared) << row.between;
+  }
 }
 
 // A worker that also converts IoTestNode, as a cube, and counts its

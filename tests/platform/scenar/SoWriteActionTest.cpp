@@ -13,6 +13,7 @@
 #include "platform/scenar/files/SoInput.h"
 #include "platform/scenar/nodes/SoGroup.h"
 #include "platform/scenar/nodes/SoPath.h"
+#include "platform/scenar/vrml/SoVRMLGroup.h"
 #include "support/TestFolder.h"
 
 namespace {
@@ -193,6 +194,29 @@ TEST_F(SoWriteActionTest, writesToFilesAndBuffersUnderOneHeader) {
   EXPECT_TRUE(out.isToBuffer());
 }
 
+TEST_F(SoWriteActionTest, topLevelNodesOfOneFileShareTheirNodes) {
+  auto* shared = new IoTestNode;
+  auto* first = add(root, new IoTestHolder);
+  auto* second = add(root, new IoTestHolder);
+  first->part = shared;
+  second->part = shared;
+  SoNode* const tops[] = {first, second};
+  SoWriteAction action;
+  action.applyToTopLevel(tops);
+  const std::string text = action.getOutput()->getBuffer();
+  EXPECT_EQ(text,
+            "#Scenar V1.0 ascii\n\nIoTestHolder {\n  part DEF _0 IoTestNode { }\n}\n\n"
+            "IoTestHolder {\n  part USE _0\n}\n");
+  EXPECT_EQ(SoWriteAction::measure(tops).expansion, 4u);
+
+  SoInput in;
+  in.setBuffer(text);
+  const SoRef<SoSeparator> all(SoDB::readAll(&in));
+  ASSERT_TRUE(all);
+  EXPECT_EQ(static_cast<IoTestHolder*>(all->getChild(0))->part.getValue(),
+            static_cast<IoTestHolder*>(all->getChild(1))->part.getValue());
+}
+
 TEST_F(SoWriteActionTest, nodeFieldTextIsTheNodeOutsideAWriteToo) {
   auto* holder = add(root, new IoTestHolder);
   SbString text;
@@ -235,5 +259,46 @@ TEST_F(SoWriteActionTest, deepestReadableSceneRoundTrips) {
     deep = parent;
   }
   root->addChild(deep);
+  EXPECT_EQ(SoWriteAction::measure(deep).depth, SoInput::kMaxDepth);
   EXPECT_TRUE(readBack(write(deep)));
+
+  // one level more is what the reader refuses, and what measure tells
+  auto* deeper = add(root, new SoGroup);
+  deeper->addChild(deep);
+  EXPECT_EQ(SoWriteAction::measure(deeper).depth, SoInput::kMaxDepth + 1);
+  SoInput in;
+  in.setBuffer(write(deeper));
+  EXPECT_EQ(SoDB::readAll(&in), nullptr);
+  EXPECT_NE(in.getErrorMessage().str().find("nesting deeper than 1000 levels"), std::string::npos);
+}
+
+// What measure tells of a graph read is what the reader counts of its text.
+TEST_F(SoWriteActionTest, measuresTheExtentTheReaderCountsOfItsText) {
+  const std::pair<const char*, int> cases[] = {
+      {"Group { Group { IoTestNode { } } }", 3},
+      // a node used again adds what it expands to, but no depth
+      {"Separator { DEF a Group { Group { } } USE a Group { USE a IoTestNode { } } }", 3},
+      {"Separator { Group { DEF a Group { } } Group { Group { Group { USE a } } } }", 4},
+      // parts count; NULL does not
+      {"IoTestHolder { part IoTestHolder { part IoTestNode { } other NULL } }", 3},
+  };
+  for (const auto& [body, depth] : cases) {
+    SCOPED_TRACE(body);
+    SoInput in;
+    in.setBuffer(std::string("#Scenar V1.0 ascii\n") + body);
+    SoNode* node = nullptr;
+    ASSERT_TRUE(SoDB::read(&in, node));
+    const SoRef held(node);
+    const SoWriteAction::Extent extent = SoWriteAction::measure(node);
+    EXPECT_EQ(extent.depth, depth);
+    EXPECT_EQ(extent.expansion, in.getExpansion());
+    SoWriteAction action;  // a write finds the same
+    action.apply(node);
+    EXPECT_EQ(action.getExtent().depth, depth);
+    EXPECT_EQ(action.getExtent().expansion, in.getExpansion());
+  }
+  // a graph written in another format is no scene file
+  EXPECT_TRUE(SoWriteAction::measure(root).sceneFile);
+  const SoRef<SoNode> world(new SoVRMLGroup);
+  EXPECT_FALSE(SoWriteAction::measure(world.get()).sceneFile);
 }

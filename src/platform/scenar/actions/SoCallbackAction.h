@@ -38,6 +38,8 @@ class SoCallbackAction : public SoAction {
   // were added, up to the first that does not answer CONTINUE.
   void addPreCallback(SoType type, Callback* callback, void* userData);
   void addPostCallback(SoType type, Callback* callback, void* userData);
+  // Whether any function was added, before or after nodes.
+  bool hasCallbacks() const { return !pre_.empty() || !post_.empty(); }
 
   // The state where the traversal stands.
   const SbMatrix& getModelMatrix();

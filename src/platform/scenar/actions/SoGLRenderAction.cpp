@@ -1,6 +1,9 @@
 #include "platform/scenar/actions/SoGLRenderAction.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include "platform/gl/GL.h"
 
 #include "platform/scenar/actions/SoDiffuseColorElement.h"
@@ -71,6 +74,13 @@ SoGLRenderAction::PixelRect viewportPixels(const SbViewportRegion& region) {
 
 bool isWholeVolume(const SbVec4f& portion) { return portion == SbVec4f(0.0f, 0.0f, 1.0f, 1.0f); }
 
+// frame - tile, computed in 64 bits and held to GL's range: a frame that far
+// off shows nothing in the tile either way.
+GLint fromTile(int32_t frame, int32_t tile) {
+  return static_cast<GLint>(std::clamp<int64_t>(
+      int64_t{frame} - tile, std::numeric_limits<GLint>::min(), std::numeric_limits<GLint>::max()));
+}
+
 }  // namespace
 
 SoGLRenderAction::PixelRect SoGLRenderAction::getImageFrame() {
@@ -108,7 +118,7 @@ bool SoGLRenderAction::beginShapeDrawing() {
   // GL would still put lines along it.
   if (frame.width <= 0 || frame.height <= 0) return false;
   const SbVec2i32 tile = getTileOrigin();
-  glViewport(frame.x - tile[0], frame.y - tile[1], frame.width, frame.height);
+  glViewport(fromTile(frame.x, tile[0]), fromTile(frame.y, tile[1]), frame.width, frame.height);
 
   const auto& full = SoFullViewVolumeElement::get(state);
   const SbViewVolume& volume = full ? *full : SoViewVolumeElement::get(state);

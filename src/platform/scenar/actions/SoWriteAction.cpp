@@ -25,6 +25,10 @@ class SceneFileFormat final : public SoFileFormat {
 
 const SceneFileFormat sceneFileFormat;
 
+std::uint64_t saturatingSum(std::uint64_t a, std::uint64_t b) {
+  return b > UINT64_MAX - a ? UINT64_MAX : a + b;
+}
+
 std::vector<const SoFileFormat*>& addedFileFormats() {
   static std::vector<const SoFileFormat*> formats;
   return formats;
@@ -92,6 +96,10 @@ const SoFileFormat* SoWriteAction::findFileFormat(const SoNode* root) {
   return &sceneFileFormat;
 }
 
+bool SoWriteAction::writesSceneFile(const SoNode* root) {
+  return findFileFormat(root) == &sceneFileFormat;
+}
+
 void SoWriteAction::beginTraversal(SoNode* node) {
   format_ = findFileFormat(node);
   nodes_.clear();
@@ -101,22 +109,45 @@ void SoWriteAction::beginTraversal(SoNode* node) {
   nextSuffixes_.clear();
   bodyHasLines_.clear();
   links_.clear();
+  extent_ = Extent();
+  extent_.sceneFile = format_ == &sceneFileFormat;
+  countedBefore_.clear();
 
+  const std::span<SoNode* const> nodes = topLevel_.empty() ? std::span(&node, 1) : topLevel_;
   const bool wasDiscarding = output_->isDiscarding();
   counting_ = true;
   output_->setDiscard(true);
-  traverse(node);
+  for (SoNode* top : nodes) traverse(top);
   output_->setDiscard(wasDiscarding);
   counting_ = false;
   bodyHasLines_.clear();
+  if (measureOnly_) return;
   keepLinksInGraph();
 
   setTerminated(false);
-  output_->beginTopLevelNode(format_->getHeader());
-  output_->indent();
-  traverse(node);
-  output_->write('\n');
+  for (SoNode* top : nodes) {
+    output_->beginTopLevelNode(format_->getHeader());
+    output_->indent();
+    traverse(top);
+    output_->write('\n');
+  }
   writeLinks();
+}
+
+void SoWriteAction::applyToTopLevel(std::span<SoNode* const> nodes) {
+  if (nodes.empty()) return;
+  topLevel_ = nodes;
+  apply(nodes.front());
+  topLevel_ = {};
+}
+
+SoWriteAction::Extent SoWriteAction::measure(SoNode* node) { return measure(std::span(&node, 1)); }
+
+SoWriteAction::Extent SoWriteAction::measure(std::span<SoNode* const> nodes) {
+  SoWriteAction action;
+  action.measureOnly_ = true;
+  action.applyToTopLevel(nodes);
+  return action.extent_;
 }
 
 std::string SoWriteAction::fileNameOf(const SoNode* node) const {
@@ -144,7 +175,13 @@ std::string SoWriteAction::freeName(const std::string& prefix, int& number) cons
 SbBool SoWriteAction::beginNode(SoNode* node) {
   NodeInfo& info = nodes_[node];
   if (counting_) {
-    if (++info.count > 1) return FALSE;
+    if (++info.count > 1) {  // written as USE
+      extent_.expansion = saturatingSum(extent_.expansion, info.expansion);
+      return FALSE;
+    }
+    countedBefore_.push_back(extent_.expansion);
+    extent_.expansion = saturatingSum(extent_.expansion, 1);
+    extent_.depth = std::max(extent_.depth, static_cast<int>(countedBefore_.size()));
     const std::string own = fileNameOf(node);
     if (!own.empty()) ownNames_.insert(own);
     format_->getLinks(node, links_);
@@ -202,7 +239,11 @@ void SoWriteAction::startBodyLine() {
   output_->indent();
 }
 
-void SoWriteAction::endNode(SoNode*) {
+void SoWriteAction::endNode(SoNode* node) {
+  if (counting_ && !countedBefore_.empty()) {
+    nodes_[node].expansion = extent_.expansion - countedBefore_.back();
+    countedBefore_.pop_back();
+  }
   bool hadLines = false;
   if (!bodyHasLines_.empty()) {
     hadLines = bodyHasLines_.back();

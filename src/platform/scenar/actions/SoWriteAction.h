@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -30,6 +32,10 @@
 // names, and after the root, at the top level, a statement per link between
 // two nodes of the graph; the nodes at either end of a link are DEF-named even
 // when met once. The VRML 2.0 nodes add VRML97 files so (see SoVRMLNode).
+//
+// The counting pass also measures what the text asks of a reader (getExtent,
+// or measure alone before writing), as SoInput counts it, so that a caller can
+// refuse to write a scene file that would not read back.
 class SoWriteAction : public SoAction, public SoWriteContext {
   SO_ACTION_HEADER(SoWriteAction);
 
@@ -46,8 +52,33 @@ class SoWriteAction : public SoAction, public SoWriteContext {
   // are added as classes are set up (initClass); adding one again changes
   // nothing.
   static void addFileFormat(const SoFileFormat* format);
+  // Whether a graph with root is written as a scene file, in no added format.
+  static bool writesSceneFile(const SoNode* root);
   // Whether this is the first pass, that only counts the nodes.
   SbBool isCounting() const { return counting_; }
+
+  // What the text of a write asks of a reader, counted as SoInput counts:
+  // depth, how deep the nodes written in full nest (a top-level node is
+  // 1 deep; USE and NULL add none), and expansion, how many nodes a
+  // traversal of what reads back visits, each USE counting what its node
+  // expands to (saturating). sceneFile tells whether the text is a scene
+  // file, which SoInput reads, rather than another format's.
+  struct Extent {
+    int depth = 0;
+    std::uint64_t expansion = 0;
+    bool sceneFile = true;
+  };
+  // The extent of the text written by the last apply.
+  const Extent& getExtent() const { return extent_; }
+  // The extent of the text a write applied to node would give, measured by
+  // the counting pass alone: nothing is written.
+  static Extent measure(SoNode* node);
+  static Extent measure(std::span<SoNode* const> nodes);
+
+  // Writes nodes as the top-level nodes of one file, in the format of the
+  // first: one write, so that a node met under two of them is written once,
+  // after DEF, and USEd after. Nothing for no nodes.
+  void applyToTopLevel(std::span<SoNode* const> nodes);
 
   // Starts writing node: FALSE when it has been written already, as "USE name"
   // (in the counting pass: met already), so that its body must not be written.
@@ -75,6 +106,7 @@ class SoWriteAction : public SoAction, public SoWriteContext {
  private:
   struct NodeInfo {
     int count = 0;
+    std::uint64_t expansion = 0;  // once its body was counted
     bool written = false;
     bool linked = false;  // at an end of a link written
     std::string name;     // the DEF name, empty if none
@@ -96,6 +128,10 @@ class SoWriteAction : public SoAction, public SoWriteContext {
   SoOutput* output_;
   const SoFileFormat* format_ = nullptr;  // the format of the write under way
   bool counting_ = false;
+  bool measureOnly_ = false;
+  std::span<SoNode* const> topLevel_;  // during applyToTopLevel
+  Extent extent_;
+  std::vector<std::uint64_t> countedBefore_;  // per node counted: extent_.expansion when begun
   std::vector<SoFileFormat::Link> links_;
   std::unordered_map<const SoNode*, NodeInfo> nodes_;
   std::unordered_set<std::string> ownNames_;   // valid names of the nodes met

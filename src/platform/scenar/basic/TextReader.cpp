@@ -181,41 +181,47 @@ void appendQuoted(std::string& out, std::string_view value) {
   out.push_back('"');
 }
 
+std::string escapeControls(std::string_view text) {
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    switch (c) {
+      case '\0':
+        escaped += "\\0";
+        break;
+      case '\t':
+        escaped += "\\t";
+        break;
+      case '\n':
+        escaped += "\\n";
+        break;
+      case '\r':
+        escaped += "\\r";
+        break;
+      case '\\':
+        escaped += "\\\\";
+        break;
+      default:
+        if (byte < 0x20 || byte == 0x7f) {
+          static constexpr char kHex[] = "0123456789abcdef";
+          escaped += "\\x";
+          escaped += kHex[byte >> 4];
+          escaped += kHex[byte & 0xf];
+        } else {
+          escaped += c;
+        }
+    }
+  }
+  return escaped;
+}
+
 std::string quoteInput(std::string_view text) {
   std::size_t length = std::min(text.size(), kQuotedLength);
   // Cut before a UTF-8 sequence that would be split, not inside it.
   if (length < text.size())
     while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xc0) == 0x80) --length;
-  std::string quoted(1, '\'');
-  for (const char c : text.substr(0, length)) {
-    const auto byte = static_cast<unsigned char>(c);
-    switch (c) {
-      case '\0':
-        quoted += "\\0";
-        break;
-      case '\t':
-        quoted += "\\t";
-        break;
-      case '\n':
-        quoted += "\\n";
-        break;
-      case '\r':
-        quoted += "\\r";
-        break;
-      case '\\':
-        quoted += "\\\\";
-        break;
-      default:
-        if (byte < 0x20 || byte == 0x7f) {
-          static constexpr char kHex[] = "0123456789abcdef";
-          quoted += "\\x";
-          quoted += kHex[byte >> 4];
-          quoted += kHex[byte & 0xf];
-        } else {
-          quoted += c;
-        }
-    }
-  }
+  std::string quoted = '\'' + escapeControls(text.substr(0, length));
   if (length < text.size()) quoted += "...";
   quoted += '\'';
   return quoted;

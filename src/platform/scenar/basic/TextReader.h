@@ -60,5 +60,8 @@ void appendQuoted(std::string& out, std::string_view value);
 // of bounded length even for a file of binary junk.
 constexpr std::size_t kQuotedLength = 60;
 std::string quoteInput(std::string_view text);
+// text with control bytes and '\' escaped as quoteInput escapes them, whole:
+// how a message prints a file's path.
+std::string escapeControls(std::string_view text);
 
 }  // namespace scenar

@@ -77,7 +77,8 @@ struct SoEnumEntry {
 };
 
 // An integer naming one of a set of choices. When the field knows the names of
-// its values it writes them, and it reads names as well as integers.
+// its values it writes them, and it reads names as well as integers, but only
+// the integers that are its values.
 class SoSFEnum : public SoSFieldOf<int32_t> {
  public:
   using SoSFieldOf::operator=;

@@ -1,7 +1,9 @@
 #include "platform/scenar/files/SoInput.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <unordered_set>
 
 #include "platform/scenar/fields/SoField.h"
@@ -23,6 +25,46 @@ std::string typeNameOf(const SoNode* node) { return node->getTypeId().getName().
 
 using scenar::quoteInput;
 
+std::string systemReason(const char* what, int error) {
+  return std::string(what) + ": " + std::strerror(error);
+}
+
+// How many bytes file holds from where it is on, when it can seek; -1 when
+// it cannot tell.
+long long bytesLeft(std::FILE* file) {
+  const long here = std::ftell(file);
+  if (here < 0 || std::fseek(file, 0, SEEK_END) != 0) return -1;
+  const long end = std::ftell(file);
+  if (std::fseek(file, here, SEEK_SET) != 0 || end < here) return -1;
+  return end - here;
+}
+
+// Reads what is left of file into text; the reason when that fails or the
+// file holds more than mostBytes, else empty. Once a file proved readable by
+// a full first chunk, one that can seek tells its size: one that is too large
+// is refused at once, and the text of any other is allocated once, at its
+// size, instead of growing.
+std::string readRest(std::FILE* file, std::uintmax_t mostBytes, std::string& text) {
+  const std::string tooLarge = "holds more than " + std::to_string(mostBytes) + " bytes";
+  char chunk[65536];
+  std::size_t got;
+  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+    if (got > mostBytes - text.size()) return tooLarge;
+    if (text.empty() && got == sizeof chunk) {
+      const long long left = bytesLeft(file);
+      if (left > 0 && static_cast<std::uintmax_t>(left) > mostBytes - got) return tooLarge;
+      if (left > 0) text.reserve(got + static_cast<std::size_t>(left));
+    }
+    text.append(chunk, got);
+  }
+  const int error = errno;
+  return std::ferror(file) ? systemReason("cannot read file", error) : std::string();
+}
+
+std::uint64_t saturatingSum(std::uint64_t a, std::uint64_t b) {
+  return b > UINT64_MAX - a ? UINT64_MAX : a + b;
+}
+
 }  // namespace
 
 SoInput::SoInput() : TextReader(std::string_view()), fileName_(kBufferName) {}
@@ -43,6 +85,8 @@ void SoInput::closeFile() {
   failed_ = false;
   errorMessage_.makeEmpty();
   depth_ = 0;
+  expansion_ = 0;
+  defExpansions_.clear();
 }
 
 void SoInput::restart(std::string text, SbString fileName) {
@@ -55,23 +99,30 @@ void SoInput::restart(std::string text, SbString fileName) {
 void SoInput::setBuffer(std::string_view text) { restart(std::string(text), kBufferName); }
 
 SbBool SoInput::openFile(const char* path) {
-  const std::string name = path ? path : "";
+  std::FILE* file = std::fopen(path ? path : "", "rb");
+  if (!file) {
+    const int error = errno;
+    return fail(path, systemReason("cannot open file", error));
+  }
+  const SbBool ok = setFilePointer(file, path);
+  std::fclose(file);
+  return ok;
+}
+
+SbBool SoInput::setFilePointer(std::FILE* file, const char* path, std::uintmax_t mostBytes) {
   std::string text;
-  bool ok = false;
-  if (std::FILE* file = name.empty() ? nullptr : std::fopen(name.c_str(), "rb")) {
-    char chunk[16384];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) text.append(chunk, got);
-    ok = !std::ferror(file);
-    std::fclose(file);
-  }
-  restart(ok ? std::move(text) : std::string(), name);
-  if (!ok) {
-    failed_ = true;
-    errorMessage_ = name + ": cannot open file";
-    setError("cannot open file");
-  }
-  return ok ? TRUE : FALSE;
+  const std::string reason = file ? readRest(file, mostBytes, text) : "no file to read";
+  if (!reason.empty()) return fail(path, reason);
+  restart(std::move(text), path ? path : "");
+  return TRUE;
+}
+
+SbBool SoInput::fail(const char* path, const std::string& reason) {
+  restart(std::string(), path ? path : "");
+  failed_ = true;
+  errorMessage_ = scenar::escapeControls(fileName_.str()) + ": " + reason;
+  setError(reason);
+  return FALSE;
 }
 
 SbBool SoInput::isValidFile() const {
@@ -92,7 +143,8 @@ bool SoInput::checkHeader() {
 SbBool SoInput::reportError(const std::string& reason) {
   if (!failed_) {
     failed_ = true;
-    errorMessage_ = fileName_.str() + ":" + std::to_string(line()) + ": " + reason;
+    errorMessage_ =
+        scenar::escapeControls(fileName_.str()) + ":" + std::to_string(line()) + ": " + reason;
     setError(reason);
   }
   return FALSE;
@@ -131,7 +183,19 @@ void SoInput::releaseSince(std::size_t mark) {
   held_.resize(mark);
   const std::unordered_set<SoNode*> gone(released.begin(), released.end());
   std::erase_if(names_, [&](const auto& entry) { return gone.count(entry.second) > 0; });
+  for (SoNode* node : released) defExpansions_.erase(node);
   for (SoNode* node : released) node->unref();
+}
+
+bool SoInput::addExpansion(std::uint64_t nodes) {
+  expansion_ = saturatingSum(expansion_, nodes);
+  if (expansion_ <= maxExpansion_) return true;
+  return reportError("the scene expands to more than " + std::to_string(maxExpansion_) + " nodes");
+}
+
+std::uint64_t SoInput::expansionOf(const SoNode* node) const {
+  const auto found = defExpansions_.find(node);
+  return found == defExpansions_.end() ? 1 : found->second;
 }
 
 std::string SoInput::describeNext() {
@@ -191,7 +255,7 @@ SbBool SoInput::readNodeBody(const std::string& firstWord, SoNode*& node) {
     if (!expectWord(name, "a name after USE")) return FALSE;
     node = findReference(nameOf(name));
     if (!node) return reportError("USE of undefined name " + quoteInput(name));
-    return TRUE;
+    return addExpansion(expansionOf(node)) ? TRUE : FALSE;
   }
 
   std::string typeName = firstWord;
@@ -213,6 +277,8 @@ SbBool SoInput::readNodeBody(const std::string& firstWord, SoNode*& node) {
   const int openLine = line();
   if (!consume('{'))
     return reportError("expected '{' after " + typeName + ", found " + describeNext());
+  const std::uint64_t before = expansion_;
+  if (!addExpansion(1)) return FALSE;
   auto* made = static_cast<SoNode*>(type.createInstance());
   if (!made) return reportError(quoteInput(typeName) + " cannot be created");
   made->ref();
@@ -238,6 +304,7 @@ SbBool SoInput::readNodeBody(const std::string& firstWord, SoNode*& node) {
     // ancestor, so what is read is never a cycle.
     made->setName(SbName(defName.c_str()));
     addReference(SbName(defName.c_str()), made);
+    defExpansions_[made] = expansion_ - before;
   }
   made->unrefNoDelete();
   node = made;

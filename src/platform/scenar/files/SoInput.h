@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <cstdio>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -24,6 +27,15 @@ class SoNode;
 // are read by the fields themselves, so an SoInput can be handed to
 // SoField::read.
 //
+// What a text may ask of a traversal is bounded: nodes nest at most kMaxDepth
+// deep, and a text expands to at most getMaxExpansion() nodes (kMaxExpansion
+// by default), counted as a traversal of what is read visits them: a node is
+// 1 plus what its children, parts and nodes in fields expand to, a USE counts
+// what its node expands to each time, and the top-level nodes of a text add
+// up. A few bytes of DEF/USE that double a group per level would otherwise
+// make every traversal run for ages. Counting is memoised per DEF'd node, so
+// it takes time in proportion to the text.
+//
 // The first error stops the reading for good: it is kept as "file:LINE: reason"
 // and every later read fails with it until a new text is set. Nodes made by a
 // read that fails are released before the read returns.
@@ -31,6 +43,8 @@ class SoInput : public scenar::TextReader {
  public:
   // Nodes nest at most this deep, so that a hostile file cannot exhaust the stack.
   static constexpr int kMaxDepth = 1000;
+  // The most nodes a text expands to by default.
+  static constexpr std::uint64_t kMaxExpansion = 10'000'000;
 
   SoInput();
   ~SoInput() override;
@@ -41,13 +55,21 @@ class SoInput : public scenar::TextReader {
   static const char* getHeader() { return "#Scenar V1.0 ascii"; }
 
   // Reads from the file at path from now on. FALSE, with the reason in
-  // getErrorMessage, when it cannot be read.
+  // getErrorMessage ("PATH: cannot open file: No such file or directory"),
+  // when it cannot be read.
   SbBool openFile(const char* path);
+  // Reads what is left of file, open for reading, from now on: the whole of
+  // it at once, the file staying its owner's to close. path names it in
+  // messages. FALSE, with the reason in getErrorMessage, when reading fails
+  // or the file holds more than mostBytes.
+  SbBool setFilePointer(std::FILE* file, const char* path,
+                        std::uintmax_t mostBytes = std::numeric_limits<std::uintmax_t>::max());
   // Reads from a copy of text from now on.
   void setBuffer(std::string_view text);
   // Forgets the text, the DEF'd names (releasing their references) and the error.
   void closeFile();
-  // The path opened, or "<buffer>"; what error messages start with.
+  // The path opened, or "<buffer>"; error messages start with it, control
+  // bytes escaped (scenar::escapeControls) so that they stay one line.
   const SbString& getFileName() const { return fileName_; }
   // Whether the text starts with the header line.
   SbBool isValidFile() const;
@@ -81,6 +103,11 @@ class SoInput : public scenar::TextReader {
   const SbString& getErrorMessage() const { return errorMessage_; }
   // Nesting of the nodes being read now; 0 between reads.
   int getDepth() const { return depth_; }
+  // The bound on what a text expands to; it stays for every later text.
+  void setMaxExpansion(std::uint64_t most) { maxExpansion_ = most; }
+  std::uint64_t getMaxExpansion() const { return maxExpansion_; }
+  // What the nodes read from the text so far expand to.
+  std::uint64_t getExpansion() const { return expansion_; }
 
   // The input that reader is, or nullptr when reader is a plain TextReader.
   static SoInput* fromReader(scenar::TextReader& reader);
@@ -106,6 +133,12 @@ class SoInput : public scenar::TextReader {
   std::string describeNext();
   bool expectWord(std::string& word, const std::string& what);
   SbBool readNodeBody(const std::string& firstWord, SoNode*& node);
+  SbBool fail(const char* path, const std::string& reason);
+  // Counts nodes more visits of the text so far; FALSE with the error set
+  // when that passes the bound.
+  bool addExpansion(std::uint64_t nodes);
+  // What node, read or USE'd, expands to; 1 for a node the DEF table was handed.
+  std::uint64_t expansionOf(const SoNode* node) const;
 
   std::string buffer_;
   SbString fileName_;
@@ -115,4 +148,9 @@ class SoInput : public scenar::TextReader {
   int depth_ = 0;
   std::unordered_map<std::string, SoNode*> names_;
   std::vector<SoNode*> held_;  // one reference each, in the order added
+  std::uint64_t maxExpansion_ = kMaxExpansion;
+  // Every node begun counts 1, every USE what its node expands to: what a
+  // node expands to is the growth of this count while it is read.
+  std::uint64_t expansion_ = 0;
+  std::unordered_map<const SoNode*, std::uint64_t> defExpansions_;  // of DEF'd nodes read
 };

@@ -1,5 +1,7 @@
 #include "platform/scenar/files/SoOutput.h"
 
+#include <cerrno>
+
 SoOutput::~SoOutput() { closeFile(); }
 
 void SoOutput::reset() {
@@ -19,17 +21,28 @@ SbBool SoOutput::openFile(const char* path) {
   setBuffer();
   if (!path || !*path) return FALSE;
   file_ = std::fopen(path, "wb");
-  fileFailed_ = false;
+  ownsFile_ = file_ != nullptr;
   return file_ ? TRUE : FALSE;
+}
+
+void SoOutput::setFilePointer(std::FILE* stream) {
+  setBuffer();
+  file_ = stream;
 }
 
 SbBool SoOutput::closeFile() {
   if (!file_) return TRUE;
-  bool ok = !fileFailed_ && !std::ferror(file_);
-  if (std::fclose(file_) != 0) ok = false;
+  int failure = fileError_;
+  if (std::fflush(file_) != 0 && failure == 0) failure = errno;
+  if (std::ferror(file_) && failure == 0) failure = EIO;  // a failure without a reason
+  if (ownsFile_ && std::fclose(file_) != 0 && failure == 0) failure = errno;
   file_ = nullptr;
+  ownsFile_ = false;
+  fileError_ = 0;
   reset();
-  return ok ? TRUE : FALSE;
+  if (failure == 0) return TRUE;
+  errno = failure;
+  return FALSE;
 }
 
 void SoOutput::write(std::string_view text) {
@@ -37,7 +50,9 @@ void SoOutput::write(std::string_view text) {
   if (capture_) {
     capture_->append(text);
   } else if (file_) {
-    if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) fileFailed_ = true;
+    errno = 0;  // a short write without a reason is told as EIO
+    if (std::fwrite(text.data(), 1, text.size(), file_) != text.size() && fileError_ == 0)
+      fileError_ = errno != 0 ? errno : EIO;
   } else {
     buffer_.append(text);
   }

@@ -25,8 +25,12 @@ class SoOutput {
   // Writes into the file at path from now on, replacing what it held. FALSE
   // when it cannot be opened; the output then writes into the buffer.
   SbBool openFile(const char* path);
-  // Finishes the file and writes into the buffer from now on. FALSE when
-  // writing the file failed.
+  // Writes into stream from now on, an open file that stays its owner's: the
+  // output never closes it. nullptr writes into the buffer.
+  void setFilePointer(std::FILE* stream);
+  // Finishes the file, closed if openFile opened it, flushed if it was given,
+  // and writes into the buffer from now on. FALSE when writing the file
+  // failed; errno then tells why (the first failure's reason).
   SbBool closeFile();
   SbBool isToBuffer() const { return file_ == nullptr; }
 
@@ -65,7 +69,8 @@ class SoOutput {
 
   std::string buffer_;
   std::FILE* file_ = nullptr;
-  bool fileFailed_ = false;
+  bool ownsFile_ = false;
+  int fileError_ = 0;  // errno of the first failed write, 0 while none failed
   std::string* capture_ = nullptr;
   bool discard_ = false;
   SbBool headerEnabled_ = TRUE;

@@ -53,50 +53,76 @@ bool SoOffscreenRenderer::render(SoNode* scene, const RowSink& sink, const Progr
   const int width = region_.getWindowSize()[0];
   const int height = region_.getWindowSize()[1];
   const auto rowBytes = static_cast<std::size_t>(width) * 4;
+  // A whole render stays one piece; a tiled one cuts its bands into strips of
+  // at most this many rows.
+  const int stripRows = columns_ * rows_ == 1
+                            ? height
+                            : static_cast<int>(std::clamp<std::size_t>(
+                                  bandPixelLimit_ / static_cast<std::size_t>(width), 1,
+                                  static_cast<std::size_t>(height)));
+  const auto stripsOf = [&](int row) {
+    const int rowsInBand = cut(row + 1, height, rows_) - cut(row, height, rows_);
+    return (rowsInBand + stripRows - 1) / stripRows;
+  };
+  int total = 0;
+  for (int row = 0; row < rows_; ++row) total += stripsOf(row) * columns_;
 
   SoGLRenderAction action(region_);
   action.setRenderLogEnabled(false);
   action.setLogicalViewportRegion(SbViewportRegion(region_.getWindowSize()));
-  std::vector<unsigned char> band;
-  std::vector<unsigned char> tile;
+  std::vector<unsigned char> strip;
+  std::vector<unsigned char> piece;
   int done = 0;
-  // The top band first: the picture's rows go out top row first.
+  // The top band first, and its top strip first: the picture's rows go out
+  // top row first.
   for (int row = rows_ - 1; row >= 0; --row) {
-    const int y0 = cut(row, height, rows_);
-    const int y1 = cut(row + 1, height, rows_);
-    band.resize(rowBytes * static_cast<std::size_t>(y1 - y0));
-    for (int column = 0; column < columns_; ++column) {
-      const int x0 = cut(column, width, columns_);
-      const int x1 = cut(column + 1, width, columns_);
-      glstandin::Framebuffer framebuffer(x1 - x0, y1 - y0);
-      {
-        const Binding binding(&framebuffer);
-        glDisable(GL_SCISSOR_TEST);
-        glClearColor(background_[0], background_[1], background_[2], 1.0f);
-        glClearDepth(1.0);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        action.setViewportRegion(
-            SbViewportRegion(static_cast<short>(x1 - x0), static_cast<short>(y1 - y0)));
-        action.setVVPortion(SbVec4f(static_cast<float>(x0) / static_cast<float>(width),
-                                    static_cast<float>(y0) / static_cast<float>(height),
-                                    static_cast<float>(x1) / static_cast<float>(width),
-                                    static_cast<float>(y1) / static_cast<float>(height)));
-        action.apply(scene);
-        tile.resize(static_cast<std::size_t>(x1 - x0) * 4 * static_cast<std::size_t>(y1 - y0));
-        glReadPixels(0, 0, x1 - x0, y1 - y0, GL_RGBA, GL_UNSIGNED_BYTE, tile.data());
+    const int band0 = cut(row, height, rows_);
+    const int bandRows = cut(row + 1, height, rows_) - band0;
+    const int strips = stripsOf(row);
+    for (int part = strips - 1; part >= 0; --part) {
+      const int y0 = band0 + cut(part, bandRows, strips);
+      const int y1 = band0 + cut(part + 1, bandRows, strips);
+      strip.resize(rowBytes * static_cast<std::size_t>(y1 - y0));
+      for (int column = 0; column < columns_; ++column) {
+        const int x0 = cut(column, width, columns_);
+        const int x1 = cut(column + 1, width, columns_);
+        drawPiece(action, scene, {x0, y0, x1, y1}, piece);
+        const auto pieceRowBytes = static_cast<std::size_t>(x1 - x0) * 4;
+        for (int y = 0; y < y1 - y0; ++y)
+          std::memcpy(strip.data() + rowBytes * static_cast<std::size_t>(y) +
+                          static_cast<std::size_t>(x0) * 4,
+                      piece.data() + pieceRowBytes * static_cast<std::size_t>(y), pieceRowBytes);
+        if (progress) progress(++done, total);
       }
-      const auto tileRowBytes = static_cast<std::size_t>(x1 - x0) * 4;
-      for (int y = 0; y < y1 - y0; ++y)
-        std::memcpy(
-            band.data() + rowBytes * static_cast<std::size_t>(y) + static_cast<std::size_t>(x0) * 4,
-            tile.data() + tileRowBytes * static_cast<std::size_t>(y), tileRowBytes);
-      if (progress) progress(++done, columns_ * rows_);
+      for (int y = y1 - 1; y >= y0; --y)
+        if (!sink(height - 1 - y, strip.data() + rowBytes * static_cast<std::size_t>(y - y0)))
+          return false;
     }
-    for (int y = y1 - 1; y >= y0; --y)
-      if (!sink(height - 1 - y, band.data() + rowBytes * static_cast<std::size_t>(y - y0)))
-        return false;
   }
   return true;
+}
+
+void SoOffscreenRenderer::drawPiece(SoGLRenderAction& action, SoNode* scene, const Piece& rect,
+                                    std::vector<unsigned char>& pixels) const {
+  const int width = region_.getWindowSize()[0];
+  const int height = region_.getWindowSize()[1];
+  const int pieceWidth = rect.x1 - rect.x0;
+  const int pieceHeight = rect.y1 - rect.y0;
+  glstandin::Framebuffer framebuffer(pieceWidth, pieceHeight);
+  const Binding binding(&framebuffer);
+  glDisable(GL_SCISSOR_TEST);
+  glClearColor(background_[0], background_[1], background_[2], 1.0f);
+  glClearDepth(1.0);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  action.setViewportRegion(
+      SbViewportRegion(static_cast<short>(pieceWidth), static_cast<short>(pieceHeight)));
+  action.setVVPortion(SbVec4f(static_cast<float>(rect.x0) / static_cast<float>(width),
+                              static_cast<float>(rect.y0) / static_cast<float>(height),
+                              static_cast<float>(rect.x1) / static_cast<float>(width),
+                              static_cast<float>(rect.y1) / static_cast<float>(height)));
+  action.apply(scene);
+  pixels.resize(static_cast<std::size_t>(pieceWidth) * 4 * static_cast<std::size_t>(pieceHeight));
+  glReadPixels(0, 0, pieceWidth, pieceHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
 }
 
 bool SoOffscreenRenderer::render(SoNode* scene) {

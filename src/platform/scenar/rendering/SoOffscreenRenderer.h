@@ -7,6 +7,7 @@
 #include "platform/scenar/basic/SbLinear.h"
 #include "platform/scenar/basic/SbViewportRegion.h"
 
+class SoGLRenderAction;
 class SoNode;
 
 // Renders a scene into the GL stand-in's software framebuffer, whole or in
@@ -17,9 +18,13 @@ class SoNode;
 // tile's part of the view volume and the whole picture as logical viewport);
 // the views narrow each tile to their rectangles, in classic mode or in
 // render-unit mode, whichever SoDB is in. Tiles are drawn a band of one tile
-// row at a time, top band first: memory holds one tile and one band, never the
-// whole picture, so that a picture far larger than memory streams to its
-// writer. A whole render (1 x 1) holds the picture once.
+// row at a time, top band first, and a band of more pixels than the band
+// limit (a 4096 x 4096 square by default) a strip of rows at a time, each
+// strip cut into the band's columns: memory holds one strip of at most the
+// limit and one tile of it, never the whole picture, whatever the tiles, so
+// that a picture far larger than memory streams to its writer. The pieces
+// stitch as the tiles do, so the picture is the same. A whole render (1 x 1)
+// holds the picture once.
 //
 // The tiles cut the picture at whole pixels: column i of C spans the pixels
 // [floor(i * width / C), floor((i + 1) * width / C)), rows alike.
@@ -27,11 +32,15 @@ class SoOffscreenRenderer {
  public:
   // The largest picture side, in pixels.
   static constexpr int kMaximumSide = 16384;
+  // The most pixels of the picture a tiled render holds at once, by default:
+  // 64 MiB of RGBA.
+  static constexpr std::size_t kBandPixelLimit = std::size_t{1} << 24;
 
   // Receives row (0 the top row) of the picture: width * 4 bytes. Returning
   // false stops the render, which then fails.
   using RowSink = std::function<bool(int row, const unsigned char* rgba)>;
-  // Told after each tile: how many tiles are done, out of how many.
+  // Told after each piece drawn, how many are done out of how many: a piece
+  // is a tile, or a strip of one where a band is cut into strips.
   using Progress = std::function<void(int done, int total)>;
 
   // The picture's size is the region's window size.
@@ -46,6 +55,10 @@ class SoOffscreenRenderer {
   void setTiles(int columns, int rows);
   int getTileColumns() const { return columns_; }
   int getTileRows() const { return rows_; }
+  // The most pixels a strip of a tiled render holds (kBandPixelLimit by
+  // default); a strip has one row at least.
+  void setBandPixelLimit(std::size_t pixels) { bandPixelLimit_ = pixels; }
+  std::size_t getBandPixelLimit() const { return bandPixelLimit_; }
 
   // Why the settings cannot render, or nullptr: a side of 0 or above
   // kMaximumSide, fewer than one tile, or more tiles than pixels on an axis.
@@ -59,9 +72,20 @@ class SoOffscreenRenderer {
   const unsigned char* getBuffer() const { return buffer_.empty() ? nullptr : buffer_.data(); }
 
  private:
+  // Pixels [x0, x1) x [y0, y1) of the picture, (0, 0) its lower left corner.
+  struct Piece {
+    int x0, y0, x1, y1;
+  };
+  // Draws scene's piece rect of the picture with action into a framebuffer of
+  // its own, cleared to the background, and reads it into pixels, bottom row
+  // first.
+  void drawPiece(SoGLRenderAction& action, SoNode* scene, const Piece& rect,
+                 std::vector<unsigned char>& pixels) const;
+
   SbViewportRegion region_;
   SbColor background_{0.0f, 0.0f, 0.0f};
   int columns_ = 1;
   int rows_ = 1;
+  std::size_t bandPixelLimit_ = kBandPixelLimit;
   std::vector<unsigned char> buffer_;
 };

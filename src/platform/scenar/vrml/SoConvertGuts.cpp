@@ -1,5 +1,8 @@
 #include "platform/scenar/vrml/SoConvertGuts.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "platform/scenar/nodekits/SoBaseKit.h"
 #include "platform/scenar/nodes/SoCallback.h"
 #include "platform/scenar/nodes/SoCamera.h"
@@ -80,15 +83,36 @@ SoConvertGuts::Converter SoConvertGuts::findConverter(SoType type) const {
 }
 
 void SoConvertGuts::beginConversion(SoSeparator* root) {
-  output_.clear();
+  endConversion();
   if (root) output_.push_back(root);
 }
 
-void SoConvertGuts::endConversion() { output_.clear(); }
+void SoConvertGuts::endConversion() {
+  output_.clear();
+  separators_.clear();
+  unshareable_ = 0;
+}
 
 void SoConvertGuts::convert(SoToVRMLAction* action, SoNode* node) {
   if (output_.empty() || !node) return;
-  if (Converter converter = findConverter(node->getTypeId())) converter(this, action, node);
+  Converter converter = findConverter(node->getTypeId());
+  if (!converter) return;
+  if (dependsOnMeeting(converter, node)) ++unshareable_;
+  converter(this, action, node);
+}
+
+bool SoConvertGuts::dependsOnMeeting(Converter converter, const SoNode* node) {
+  static constexpr Converter kOwn[] = {convertToGroup, convertToSeparator, convertToCopy,
+                                       convertToNothing, convertToEmptyGroup};
+  return std::find(std::begin(kOwn), std::end(kOwn), converter) == std::end(kOwn) ||
+         node->isOfType(SoCallback::getClassTypeId());
+}
+
+bool SoConvertGuts::mayShare(const SoToVRMLAction* action) {
+  int childIndex = -1;
+  const SoAction::PathCode code = action->getPathCode(childIndex);
+  return (code == SoAction::NO_PATH || code == SoAction::BELOW_PATH) &&
+         action->getSettings().shareNodes && !action->hasCallbacks();
 }
 
 void SoConvertGuts::addToOutput(SoNode* node) {
@@ -120,7 +144,15 @@ void SoConvertGuts::convertToGroup(SoConvertGuts* guts, SoToVRMLAction* action, 
 }
 
 void SoConvertGuts::convertToSeparator(SoConvertGuts* guts, SoToVRMLAction* action, SoNode* node) {
-  guts->convertInto(new SoSeparator, action, node);
+  const bool shares = mayShare(action);
+  if (shares) {
+    const auto found = guts->separators_.find(node);
+    if (found != guts->separators_.end()) return guts->addToOutput(found->second);
+  }
+  auto* separator = new SoSeparator;
+  const int unshareable = guts->unshareable_;
+  if (guts->convertInto(separator, action, node) && shares && guts->unshareable_ == unshareable)
+    guts->separators_.emplace(node, separator);
 }
 
 void SoConvertGuts::convertToCopy(SoConvertGuts* guts, SoToVRMLAction* action, SoNode* node) {

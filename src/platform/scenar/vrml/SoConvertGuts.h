@@ -1,5 +1,6 @@
 #pragma once
 
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -32,6 +33,17 @@ class SoToVRMLAction;
 // Beside the paths of a path apply, groups and shapes add nothing, while
 // property nodes are still copied: they act on what the paths lead to.
 // What stands for a node (a group, a copy, an empty group) bears its name.
+//
+// With the setting shareNodes, a separator met again in a node apply (or
+// below the paths of a path apply) stands for what it stood for the first
+// time: the separator made then, added again, its children not traversed
+// again. What a separator holds does not depend on where it is met, unless
+// a node in it was converted by a converter that is not the toolkit's own
+// (a library's may depend on the state, or be called for every meeting) or
+// a callback node calls its function in it: such a separator, and those
+// around it, are converted at each meeting. No separator is shared while
+// the action has callbacks of its own: they would miss what is not
+// traversed again.
 //
 // A library has the conversion know its node classes by registering their
 // converters with setClassConverter when it sets them up; a subclass gives
@@ -84,7 +96,14 @@ class SoConvertGuts {
 
  private:
   Converter findConverter(SoType type) const;
+  // Whether what node converts to may depend on where it is met.
+  static bool dependsOnMeeting(Converter converter, const SoNode* node);
+  // Whether a separator met where action stands may be shared.
+  static bool mayShare(const SoToVRMLAction* action);
 
   std::vector<std::pair<int, Converter>> converters_;  // by type key
   std::vector<SoGroup*> output_;                       // the groups being filled, innermost last
+  // The separators made, by the node they stand for; the output holds them.
+  std::unordered_map<const SoNode*, SoSeparator*> separators_;
+  int unshareable_ = 0;  // nodes met whose conversion depends on the meeting
 };

@@ -1,8 +1,13 @@
 #include "platform/scenar/vrml/SoConvertGutsVRML2.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/scenar/actions/SoCallbackAction.h"
@@ -34,6 +39,78 @@ namespace {
 using Response = SoCallbackAction::Response;
 
 float unitClamped(float value) { return value > 0.0f ? std::fmin(value, 1.0f) : 0.0f; }
+
+std::size_t mixHash(std::size_t seed, std::size_t value) {
+  return seed ^ (value + 0x9e3779b9u + (seed << 6) + (seed >> 2));
+}
+std::size_t hashOf(float value) { return std::bit_cast<std::uint32_t>(value); }
+std::size_t hashOf(const void* pointer) { return std::hash<const void*>()(pointer); }
+
+// The colour and transparency of a material, clamped to [0, 1]: neither NaN
+// nor -0 is left, so equal values have equal bits.
+struct Tint {
+  SbColor color;
+  float transparency;
+
+  Tint(const SbColor& c, float t)
+      : color(unitClamped(c[0]), unitClamped(c[1]), unitClamped(c[2])),
+        transparency(unitClamped(t)) {}
+  bool operator==(const Tint& other) const {
+    return color == other.color && transparency == other.transparency;
+  }
+  std::size_t hash() const {
+    std::size_t seed = hashOf(transparency);
+    for (int i = 0; i < 3; ++i) seed = mixHash(seed, hashOf(color[i]));
+    return seed;
+  }
+};
+
+// What an Appearance is made of.
+struct Look {
+  Tint tint;
+  bool emissive;
+
+  bool operator==(const Look&) const = default;
+  std::size_t hash() const { return mixHash(tint.hash(), emissive); }
+};
+
+// Coordinates, by where their points lie: the graph converted holds them
+// for the length of the conversion.
+struct Points {
+  const SbVec3f* points;
+  int num;
+
+  bool operator==(const Points&) const = default;
+  std::size_t hash() const { return mixHash(hashOf(points), static_cast<std::size_t>(num)); }
+};
+
+// A separator met with the state it inherits, as far as what it converts to
+// depends on it: the coordinates, the colour, the light model and the font.
+// The matrix is not part of it: transforms nest inside the group.
+struct Meeting {
+  const SoNode* separator;
+  Points points;
+  Tint tint;
+  int lightModel;
+  std::uint32_t fontSize;  // bits: NaN meets NaN
+  std::string fontName;
+
+  bool operator==(const Meeting&) const = default;
+  std::size_t hash() const {
+    std::size_t seed = mixHash(hashOf(separator), points.hash());
+    seed = mixHash(seed, tint.hash());
+    seed = mixHash(seed, static_cast<std::size_t>(lightModel));
+    seed = mixHash(seed, fontSize);
+    return mixHash(seed, std::hash<std::string_view>()(fontName));
+  }
+};
+
+struct HashOf {
+  template <typename Key>
+  std::size_t operator()(const Key& key) const {
+    return key.hash();
+  }
+};
 
 // The corners of a box of half extents x, y, z and its faces,
 // counterclockwise seen from outside.
@@ -79,18 +156,6 @@ class SoConvertGutsVRML2::Builder {
     SbMatrix matrix;
     bool isTransform() const { return from == nullptr; }
   };
-  struct SharedAppearance {
-    SbColor color;
-    float transparency;
-    bool emissive;
-    SoVRMLAppearance* appearance;
-  };
-  struct SharedCoordinates {
-    const SbVec3f* points;
-    int num;
-    SoVRMLCoordinate* coordinate;
-  };
-
   const SoVRMLConversionSettings& settings() const { return guts_->settings_; }
 
   // Adds node to the group being filled, in the transform that waits for
@@ -125,15 +190,36 @@ class SoConvertGutsVRML2::Builder {
     return true;
   }
 
-  static Response beginGroup(void* data, SoCallbackAction*, const SoNode* node) {
+  static Response beginGroup(void* data, SoCallbackAction* action, const SoNode* node) {
     auto* self = static_cast<Builder*>(data);
     if (node == self->root_) return SoCallbackAction::CONTINUE;
+    const bool confines = node->isOfType(SoSeparator::getClassTypeId());
+    // A separator met again as it was met before stands for the same group.
+    std::optional<Meeting> meeting;
+    if (confines && self->settings().shareNodes) {
+      meeting = meetingOf(action, node);
+      const auto found = self->separators_.find(*meeting);
+      if (found != self->separators_.end()) {
+        self->add(found->second);
+        return SoCallbackAction::PRUNE;
+      }
+    }
     auto* group = new SoVRMLGroup;
     group->setName(node->getName());
     self->add(group);
     self->guts_->groupConverted(node, group);
-    self->open_.push_back({group, node, node->isOfType(SoSeparator::getClassTypeId()), {}});
+    self->open_.push_back({group, node, confines, {}});
+    if (meeting) self->separators_.emplace(std::move(*meeting), group);
     return SoCallbackAction::CONTINUE;
+  }
+
+  static Meeting meetingOf(SoCallbackAction* action, const SoNode* separator) {
+    return {separator,
+            {action->getCoordinates(), action->getNumCoordinates()},
+            {action->getDiffuseColor(), action->getTransparency()},
+            action->getLightModel(),
+            std::bit_cast<std::uint32_t>(action->getFontSize()),
+            action->getFontName().getString()};
   }
 
   static Response endGroup(void* data, SoCallbackAction*, const SoNode* node) {
@@ -259,22 +345,22 @@ class SoConvertGutsVRML2::Builder {
   }
 
   SoVRMLCoordinate* coordinatesOf(const SbVec3f* points, int num) {
+    const Points key{points, num};
     if (settings().shareNodes)
-      for (const SharedCoordinates& shared : coordinates_)
-        if (shared.points == points && shared.num == num) return shared.coordinate;
+      if (const auto found = coordinates_.find(key); found != coordinates_.end())
+        return found->second;
     auto* coordinate = new SoVRMLCoordinate;
     coordinate->point.setValues(0, num, points);
-    if (settings().shareNodes) coordinates_.push_back({points, num, coordinate});
+    if (settings().shareNodes) coordinates_.emplace(key, coordinate);
     return coordinate;
   }
 
   SoVRMLAppearance* appearanceOf(const SbColor& color, float transparency, bool emissive) {
-    const SbColor c(unitClamped(color[0]), unitClamped(color[1]), unitClamped(color[2]));
-    const float t = unitClamped(transparency);
+    const Look look{Tint(color, transparency), emissive};
     if (settings().shareNodes)
-      for (const SharedAppearance& shared : appearances_)
-        if (shared.color == c && shared.transparency == t && shared.emissive == emissive)
-          return shared.appearance;
+      if (const auto found = appearances_.find(look); found != appearances_.end())
+        return found->second;
+    const SbColor& c = look.tint.color;
     auto* material = new SoVRMLMaterial;
     if (emissive) {
       material->diffuseColor = SbColor(0, 0, 0);
@@ -282,10 +368,10 @@ class SoConvertGutsVRML2::Builder {
     } else {
       material->diffuseColor = c;
     }
-    if (t != 0.0f) material->transparency = t;
+    if (look.tint.transparency != 0.0f) material->transparency = look.tint.transparency;
     auto* appearance = new SoVRMLAppearance;
     appearance->material = material;
-    if (settings().shareNodes) appearances_.push_back({c, t, emissive, appearance});
+    if (settings().shareNodes) appearances_.emplace(look, appearance);
     return appearance;
   }
 
@@ -295,8 +381,9 @@ class SoConvertGutsVRML2::Builder {
   SoVRMLTransform* pending_ = nullptr;  // waiting to be added, referenced
   SbMatrix pendingMatrix_;
   // Nodes made in this conversion for sharing; the graph holds them.
-  std::vector<SharedCoordinates> coordinates_;
-  std::vector<SharedAppearance> appearances_;
+  std::unordered_map<Points, SoVRMLCoordinate*, HashOf> coordinates_;
+  std::unordered_map<Look, SoVRMLAppearance*, HashOf> appearances_;
+  std::unordered_map<Meeting, SoVRMLGroup*, HashOf> separators_;
 };
 
 void SoConvertGutsVRML2::groupConverted(const SoNode*, SoVRMLGroup*) {}

@@ -36,6 +36,13 @@ class SoVRMLGroup;
 //
 // What stands for a named group, transform or shape bears its name.
 //
+// With the setting shareNodes, a separator met again with the state it
+// inherited when first met (the coordinates, the clamped colour and
+// transparency, the light model, the font's name and size) is the Group
+// made then, added again; its children are not traversed again, nor is
+// groupConverted called for the groups below it. Its transforms are inside
+// the Group: the matrix it inherits does not count.
+//
 // The settings decide the world's WorldInfo and NavigationInfo, the faces'
 // solid and creaseAngle, and whether nodes are shared.
 class SoConvertGutsVRML2 {

@@ -19,7 +19,8 @@ struct SoVRMLConversionSettings {
   // Faces meeting at a smaller angle (radians, 0 to pi) look smooth across
   // their edge (IndexedFaceSet creaseAngle); 0 keeps every edge sharp.
   float creaseAngle = 0.0f;
-  // Whether shapes over the same coordinates share one Coordinate node, and
-  // shapes that look alike one Appearance (DEF and USE in a file).
+  // Whether shapes over the same coordinates share one Coordinate node,
+  // shapes that look alike one Appearance, and a separator met again where
+  // it converts alike one Group (DEF and USE in a file).
   SbBool shareNodes = TRUE;
 };
