@@ -77,6 +77,44 @@ TEST_F(ReplacingFileTest, aFullDiskIsToldWithThePathAndLeavesItAsItWas) {
   close(full);
 }
 
+// A step of commit() that fails before the rename leaves the path whole and
+// no new file; once the file is renamed into place, the folder not stored
+// changes nothing.
+TEST_F(ReplacingFileTest, aFailedStepBeforeTheRenameLeavesThePathWhole) {
+  using Step = ReplacingFile::Step;
+  struct Failure {
+    Naming naming;
+    Step step;
+    const char* told;  // before the system's reason
+  };
+  const Failure failures[] = {{Naming::Late, Step::flush, ""},
+                              {Naming::Late, Step::syncFile, ""},
+                              {Naming::Late, Step::name, "cannot make a file beside it: "},
+                              {Naming::Late, Step::rename, "cannot replace it: "},
+                              {Naming::AtOnce, Step::syncFile, ""},
+                              {Naming::AtOnce, Step::rename, "cannot replace it: "}};
+  const bool unnamed = unnamedFilesWork();
+  for (const Failure& failure : failures) {
+    if (failure.step == Step::name && !unnamed) continue;  // named at once anyway
+    ReplacingFile file(failure.naming);
+    openAndWrite(file, kept, "new");
+    ReplacingFile::failStepForTesting(failure.step, EIO);
+    std::string error;
+    EXPECT_FALSE(file.commit(error)) << int(failure.step);
+    ReplacingFile::failStepForTesting(failure.step, 0);
+    EXPECT_EQ(error, kept.string() + ": " + failure.told + std::strerror(EIO));
+    EXPECT_EQ(contentsOf(kept), "kept") << int(failure.step);
+    EXPECT_EQ(entries(), 1) << int(failure.step);
+  }
+  ReplacingFile file;
+  openAndWrite(file, kept, "new");
+  ReplacingFile::failStepForTesting(Step::syncFolder, EIO);
+  std::string error;
+  EXPECT_TRUE(file.commit(error)) << error;
+  ReplacingFile::failStepForTesting(Step::syncFolder, 0);
+  EXPECT_EQ(contentsOf(kept), "new");
+}
+
 // Killed or interrupted before commit(), a program leaves the paths as they
 // were and no new file beside them, however many it was writing.
 struct Interruption {

@@ -107,18 +107,35 @@ std::string uniqueTail() {
   return tail;
 }
 
+// The step made to fail, and with what errno; code 0 when none.
+struct InjectedFailure {
+  ReplacingFile::Step step;
+  int code = 0;
+};
+InjectedFailure injected;
+
+// Whether step is to fail: then -1, with errno its code; result otherwise,
+// the step's own.
+int unlessInjected(ReplacingFile::Step step, int result) {
+  if (injected.code == 0 || injected.step != step) return result;
+  errno = injected.code;
+  return -1;
+}
+
 // Has the system store the entries of folder, a renamed file among them. A
 // folder that cannot be synced is left as it is: the rename is done.
 void syncFolder(const std::string& folder) {
   const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (descriptor < 0) return;
-  fsync(descriptor);
+  unlessInjected(ReplacingFile::Step::syncFolder, fsync(descriptor));
   close(descriptor);
 }
 
 }  // namespace
 
 ReplacingFile::~ReplacingFile() { discard(); }
+
+void ReplacingFile::failStepForTesting(Step step, int code) { injected = {step, code}; }
 
 void ReplacingFile::handleSignals() { removeKeptNamesOnSignals(); }
 
@@ -153,9 +170,9 @@ bool ReplacingFile::finish(std::string& error) {
     return false;
   }
   if (finished_) return true;
-  if (std::fflush(stream_) != 0) return fail(errno, error);
+  if (unlessInjected(Step::flush, std::fflush(stream_)) != 0) return fail(errno, error);
   if (std::ferror(stream_)) return fail(EIO, error);
-  if (fsync(descriptor_) != 0) return fail(errno, error);
+  if (unlessInjected(Step::syncFile, fsync(descriptor_)) != 0) return fail(errno, error);
   finished_ = true;
   return true;
 }
@@ -167,7 +184,8 @@ bool ReplacingFile::name(std::string& error) {
   for (int attempt = 0; attempt < kAttempts && code == EEXIST; ++attempt) {
     std::string name = target_ + "." + uniqueTail();
     const SignalsHeld held;
-    if (linkat(AT_FDCWD, link.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+    if (unlessInjected(Step::name, linkat(AT_FDCWD, link.c_str(), AT_FDCWD, name.c_str(),
+                                          AT_SYMLINK_FOLLOW)) == 0) {
       temporary_ = std::move(name);
       keepNameForSignals(temporary_.c_str());
       return true;
@@ -181,7 +199,7 @@ bool ReplacingFile::commit(std::string& error) {
   if (!finish(error) || (!isNamed() && !name(error))) return false;
   {
     const SignalsHeld held;
-    if (std::rename(temporary_.c_str(), target_.c_str()) != 0)
+    if (unlessInjected(Step::rename, std::rename(temporary_.c_str(), target_.c_str())) != 0)
       return failWith("cannot replace it: ", errno, error);
     forgetNameForSignals(temporary_.c_str());
     temporary_.clear();

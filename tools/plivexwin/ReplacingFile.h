@@ -54,6 +54,14 @@ class ReplacingFile {
   // Removes the new file, if any.
   void discard();
 
+  // The steps of commit(), in their order: the stream flushed, the file
+  // stored, named beside the target (when it has no name yet), renamed over
+  // the target, and the folder stored.
+  enum class Step { flush, syncFile, name, rename, syncFolder };
+  // For tests: has step fail with errno code in the next commits, until it
+  // is called with code 0.
+  static void failStepForTesting(Step step, int code);
+
   // Has SIGINT and SIGTERM remove every named new file and end the program
   // with status 128 + the signal (signals ignored stay ignored). The program
   // calls it once, first thing.
