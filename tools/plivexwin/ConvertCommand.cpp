@@ -39,21 +39,6 @@ constexpr PictureSettings kDemoPicture{800, 800};
 constexpr const char* kDemoAxes =
     "linearX, linearY, decadesX, valuesY, radius, angles, days, events";
 
-// The VRML97 world of root: what the action makes of it, on white paper as
-// `render` draws it. The paper is the program's, not the conversion's: it
-// goes beside the action's result, in a group of its own.
-SoRef<SoVRMLGroup> worldOf(SoNode* root, bool navigableFirstView) {
-  PoToVRML2Action action;
-  action.setFirstSceneViewSensitive(navigableFirstView ? 1 : 0);
-  action.apply(root);
-  auto* paper = new SoVRMLBackground;
-  paper->skyColor.setValue(kPaperColor);
-  SoRef world(new SoVRMLGroup);
-  world->addChild(paper);
-  world->addChild(action.getVRML2SceneGraph());
-  return world;
-}
-
 // How many scene views the world shows: each placed view has a proximity
 // sensor or, the navigable one, a viewpoint.
 int placedViewsIn(SoNode* world) {
@@ -105,6 +90,20 @@ bool writeDemoFiles(const SceneFile& scene, SoNode* world, const std::array<std:
 }
 
 }  // namespace
+
+// The paper is the program's, not the conversion's: it goes beside the
+// action's result, in a group of its own.
+SoRef<SoVRMLGroup> worldOf(SoNode* root, bool navigableFirstView) {
+  PoToVRML2Action action;
+  action.setFirstSceneViewSensitive(navigableFirstView ? 1 : 0);
+  action.apply(root);
+  auto* paper = new SoVRMLBackground;
+  paper->skyColor.setValue(kPaperColor);
+  SoRef world(new SoVRMLGroup);
+  world->addChild(paper);
+  world->addChild(action.getVRML2SceneGraph());
+  return world;
+}
 
 std::string convertUsage() {
   return "usage: plivexwin convert IN.scn OUT.wrl [--navigable-first-view]\n"

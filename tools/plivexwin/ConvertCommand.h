@@ -4,7 +4,17 @@
 #include <span>
 #include <string>
 
+#include "platform/scenar/basic/SoRef.h"
+
+class SoNode;
+class SoVRMLGroup;
+
 namespace plivexwin::cli {
+
+// The VRML97 world of root: what PoToVRML2Action makes of it, on white paper
+// as `render` draws it; with navigableFirstView, the first scene view can be
+// walked through.
+SoRef<SoVRMLGroup> worldOf(SoNode* root, bool navigableFirstView);
 
 // plivexwin convert IN.scn OUT.wrl [--navigable-first-view]: reads a scene
 // file, converts it to a VRML97 world and writes it to OUT. Returns the exit

@@ -31,10 +31,13 @@ std::span<const EditorKind> editorKinds() { return PoXtEditorKinds::all(); }
 
 // An editor bears the name of the node class it edits with PoXt in place of Po
 // and Editor appended.
-std::string summaryOf(const EditorKind& kind) {
+std::string editorClassOf(const EditorKind& kind) {
   PoBase::initClasses();
-  const std::string node = kind.nodeType().getName().getString();
-  return "PoXt" + node.substr(2) + "Editor editing a " + node;
+  return "PoXt" + std::string(kind.nodeType().getName().getString()).substr(2) + "Editor";
+}
+
+std::string summaryOf(const EditorKind& kind) {
+  return editorClassOf(kind) + " editing a " + kind.nodeType().getName().getString();
 }
 
 std::unique_ptr<EditorHarness> openEditor(std::string_view name) {

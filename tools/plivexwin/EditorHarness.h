@@ -49,6 +49,8 @@ class EditorHarness {
 };
 
 std::span<const EditorKind> editorKinds();
+// The class of the editor a kind opens: "PoXtLinearAxisEditor".
+std::string editorClassOf(const EditorKind& kind);
 // What a kind opens: "PoXtLinearAxisEditor editing a PoLinearAxis".
 std::string summaryOf(const EditorKind& kind);
 // Initialises the node classes and opens an editor of kind; nullptr for an

@@ -11,6 +11,8 @@
 #include "platform/scenarwin/PoXtDialog.h"
 #include "platform/scenarwin/SoWinComponent.h"
 #include "plivexwin/EditorHarness.h"
+#include "plivexwin/ElementValue.h"
+#include "plivexwin/FieldValue.h"
 #include "plivexwin/InputLines.h"
 #include "plivexwin/SceneFile.h"
 #include "plivexwin/TextParsing.h"
@@ -101,59 +103,11 @@ std::optional<uint32_t> requireMask(std::string_view& args, std::string_view wha
   return mask;
 }
 
-// Choices, sliders and toggles: the elements whose value a user picks.
-bool holdsPickedValue(const PoXtElementData& element) {
-  return dynamic_cast<const PoXtChoiceButtonData*>(&element) ||
-         dynamic_cast<const PoXtRealSliderData*>(&element) ||
-         dynamic_cast<const PoXtIntSliderData*>(&element) ||
-         dynamic_cast<const PoXtToggleButtonData*>(&element);
-}
-
-// Gives the element the value word names, as a user can pick it; false, with
-// the reason in error, when the element cannot take it.
-bool setPickedValue(PoXtElementData& element, std::string_view word, std::string& error) {
-  if (auto* choice = dynamic_cast<PoXtChoiceButtonData*>(&element)) {
-    std::optional<int> item = parseInt(word);
-    if (!item) return fail(error, quote(word) + " is not an item index");
-    if (*item < 0 || *item >= choice->getNumItems())
-      return fail(error, "no item " + std::string(word) + " (items 0 to " +
-                             std::to_string(choice->getNumItems() - 1) + ")");
-    choice->setSelectedItem(*item);
-  } else if (auto* real = dynamic_cast<PoXtRealSliderData*>(&element)) {
-    std::optional<float> value = parseReal(word);
-    if (!value) return fail(error, quote(word) + " is not a number");
-    float min, max;
-    real->getLimit(min, max);
-    if (*value < min || *value > max)
-      return fail(error, std::string(word) + " is outside the slider's limits [" +
-                             formatNumber(min) + ", " + formatNumber(max) + "]");
-    real->setValue(*value);
-  } else if (auto* integer = dynamic_cast<PoXtIntSliderData*>(&element)) {
-    std::optional<int> value = parseInt(word);
-    if (!value) return fail(error, quote(word) + " is not an integer");
-    int min, max;
-    integer->getLimit(min, max);
-    if (*value < min || *value > max)
-      return fail(error, std::string(word) + " is outside the slider's limits [" +
-                             std::to_string(min) + ", " + std::to_string(max) + "]");
-    integer->setValue(*value);
-  } else if (auto* toggle = dynamic_cast<PoXtToggleButtonData*>(&element)) {
-    if (word != "0" && word != "1") return fail(error, quote(word) + " is not 0 or 1");
-    toggle->setState(word == "1");
-  }
-  return true;
-}
-
 // Replaces line breaks so that a message stays on its error line.
 std::string oneLine(std::string text) {
   for (char& c : text)
     if (c == '\n' || c == '\r') c = ' ';
   return text;
-}
-
-bool isPressable(const PoXtElementData& element) {
-  return dynamic_cast<const PoXtTriggerButtonData*>(&element) ||
-         dynamic_cast<const PoXtSectionToggleData*>(&element);
 }
 
 }  // namespace
@@ -289,21 +243,21 @@ bool Session::set(std::string_view args, std::string& error) {
   const std::optional<int> index = elementIndex(args, error);
   if (!index) return false;
   PoXtElementData& element = *harness_.dialog().get1Value(*index);
-  if (auto* text = dynamic_cast<PoXtEditTextData*>(&element)) {
+  std::string_view value;
+  if (dynamic_cast<PoXtEditTextData*>(&element)) {
     // args starts with the blank after INDEX; all after that blank is the text.
     if (args.empty()) return fail(error, "missing text");
-    std::string value(args.substr(1));
-    if (int limit = text->getNumCharToRead(); limit >= 0 && value.size() > std::size_t(limit))
-      value.resize(std::size_t(limit));
-    text->setString(SbString(std::move(value)));
+    value = args.substr(1);
   } else if (holdsPickedValue(element)) {
     const std::optional<std::string_view> word = requireWord(args, "value", error);
-    if (!word || !requireEnd(args, error) || !setPickedValue(element, *word, error)) return false;
+    if (!word || !requireEnd(args, error)) return false;
+    value = *word;
   } else {
     std::string cannot =
         indexed(*index) + " is a " + element.getKindName() + ", which cannot be set";
     return fail(error, isPressable(element) ? cannot + "; use 'press'" : cannot);
   }
+  if (!setElementValue(element, value, error)) return false;
   harness_.dialog().userChanged(*index);
   return true;
 }
@@ -359,23 +313,7 @@ bool Session::filter(std::string_view args, std::string& error) {
 
 bool Session::app(std::string_view args, std::string& error) {
   const std::optional<std::string_view> name = requireWord(args, "field name", error);
-  if (!name) return false;
-  SoNode& node = harness_.node();
-  const SoFieldData* fields = node.getFieldData();
-  const std::string wanted(*name);
-  SoField* field = nullptr;
-  for (int i = 0; fields && i < fields->getNumFields() && !field; ++i)
-    if (fields->getFieldName(i) == wanted.c_str()) field = fields->getField(&node, i);
-  if (!field) return fail(error, "the node has no field " + quote(*name));
-  std::string value(trimBlanks(args));
-  if (value.empty()) return fail(error, "missing value for field " + quote(*name));
-  SbString reason;
-  if (!field->set(value.c_str(), &reason)) {
-    std::string message = "bad value for field " + quote(*name);
-    if (!reason.isEmpty()) message += ": " + oneLine(reason.str());
-    return fail(error, message);
-  }
-  return true;
+  return name && setNodeField(harness_.node(), *name, args, error);
 }
 
 bool Session::hide(std::string_view, std::string&) {

@@ -6,6 +6,9 @@
 #include "plivexwin/EditorHarness.h"
 #include "plivexwin/InputLines.h"
 #include "plivexwin/Session.h"
+#ifndef PLIVEXWIN_EDITORS_ONLY
+#include "plivexwin/serve/ServeCommand.h"
+#endif
 
 namespace plivexwin::cli {
 
@@ -48,6 +51,12 @@ std::string programUsage() {
          "  demo [OUTDIR]\n"
          "                write a scene of four plots, its VRML97 world and its\n"
          "                picture; see 'plivexwin demo --help'\n"
+         "  serve PLOT.scn\n"
+         "                edit a scene file live in a web browser; see\n"
+         "                'plivexwin serve --help'\n" +
+         std::string(serve::serveMissingReason().empty()
+                         ? ""
+                         : "                (" + std::string(serve::serveMissingReason()) + ")\n") +
 #endif
          "\n"
          "Options:\n"

@@ -18,6 +18,7 @@
 #include "plivexwin/ConvertCommand.h"
 #include "plivexwin/RenderCommand.h"
 #include "plivexwin/SceneCommand.h"
+#include "plivexwin/serve/ServeCommand.h"
 #endif
 
 namespace {
@@ -55,8 +56,11 @@ int runDemoCommand(std::span<char* const> args) { return runDemo(args, std::cout
 constexpr Subcommand kSubcommands[] = {
     {"edit", runEditCommand},
 #ifndef PLIVEXWIN_EDITORS_ONLY
-    {"scene", runSceneCommand},   {"convert", runConvertCommand},
-    {"render", runRenderCommand}, {"demo", runDemoCommand},
+    {"scene", runSceneCommand},
+    {"convert", runConvertCommand},
+    {"render", runRenderCommand},
+    {"demo", runDemoCommand},
+    {"serve", plivexwin::serve::runServeCommand},
 #endif
 };
 

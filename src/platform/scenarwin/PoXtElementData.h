@@ -117,6 +117,8 @@ class PoXtToggleButtonData : public PoXtElementData {
       : PoXtElementData(label), state_(state ? 1 : 0), text0_(text0), text1_(text1) {}
   int getState() const { return state_; }
   void setState(int state) { state_ = state ? 1 : 0; }
+  // The text shown for state (0 or 1).
+  const SbString& getStateText(int state) const { return state ? text1_ : text0_; }
   const char* getKindName() const override { return "toggle"; }
   void printValue(std::string& out) const override;
 

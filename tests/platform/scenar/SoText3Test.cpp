@@ -146,7 +146,8 @@ TEST_F(SoText3Test, pickingRaysHitTheTextBoxOnceAndMissBesideIt) {
     SoRayPickAction action(SbViewportRegion(100, 100));
     action.setNormalizedPoint(SbVec2f((x + 1) / 2, (y + 1) / 2));
     action.apply(root.get());
-    return action.getPickedPointList();
+    const auto picked = action.getPickedPointList();
+    return std::vector<SoPickedPoint>(picked.begin(), picked.end());
   };
   const auto hits = pickAt(centre[0], centre[1]);
   ASSERT_EQ(hits.size(), 1u);

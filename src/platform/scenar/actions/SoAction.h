@@ -63,6 +63,10 @@ class SoAction {
   // The path from the node applied to down to the node being traversed.
   const SoPath* getCurPath();
   SoNode* getCurPathTail() const { return pathStack_.empty() ? nullptr : pathStack_.back().node; }
+  // The current path's nodes without making a path: its length and its node
+  // at depth i (0 the node applied to).
+  int getCurPathLength() const { return static_cast<int>(pathStack_.size()); }
+  SoNode* getCurPathNode(int i) const { return pathStack_[static_cast<std::size_t>(i)].node; }
   // Groups call these around each child they traverse.
   void pushCurPath(int childIndex, SoNode* child) {
     if (!appliedPaths_.empty()) followAppliedPaths(childIndex, child);

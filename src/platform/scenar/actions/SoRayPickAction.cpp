@@ -29,7 +29,7 @@ void SoRayPickAction::setNormalizedPoint(const SbVec2f& point) {
 }
 
 void SoRayPickAction::beginTraversal(SoNode* node) {
-  picked_.clear();
+  count_ = 0;
   SoPickAction::beginTraversal(node);
 }
 
@@ -54,8 +54,11 @@ bool SoRayPickAction::setUpRay() {
   const SbVec2f local((window[0] - static_cast<float>(origin[0])) / static_cast<float>(size[0]),
                       (window[1] - static_cast<float>(origin[1])) / static_cast<float>(size[1]));
   if (!(local[0] >= 0.0f && local[0] <= 1.0f && local[1] >= 0.0f && local[1] <= 1.0f)) return false;
-  SoViewVolumeElement::get(state).projectPointToLine(local, rayNear_, rayFar_);
+  volume_ = SoViewVolumeElement::get(state);
+  volume_.projectPointToLine(local, rayNear_, rayFar_);
   model_ = SoModelMatrixElement::get(state);
+  local_ = local;
+  viewportPixels_.setValue(static_cast<float>(size[0]), static_cast<float>(size[1]));
   return true;
 }
 
@@ -91,7 +94,7 @@ bool SoRayPickAction::intersectTriangle(const SbVec3f& a, const SbVec3f& b, cons
 void SoRayPickAction::intersectPolygon(SoNode* node, const SbVec3f* vertices, int count) {
   if (!vertices) return;
   bool hit = false;
-  SoPickedPoint nearest{node, SbVec3f(), 0.0f};
+  SoPickedPoint nearest{node, SbVec3f(), 0.0f, {}};
   for (int i = 1; i + 1 < count; ++i) {
     SbVec3f point;
     float distance = 0.0f;
@@ -99,12 +102,25 @@ void SoRayPickAction::intersectPolygon(SoNode* node, const SbVec3f* vertices, in
     if (!hit || distance < nearest.distance) nearest.point = point, nearest.distance = distance;
     hit = true;
   }
-  if (!hit) return;
+  if (hit) record(node, nearest.point, nearest.distance);
+}
+
+void SoRayPickAction::record(SoNode* node, const SbVec3f& point, float distance) {
+  // Slots trade places as points are sorted: each gets room for a deep path
+  // so that whichever a point lands in rarely has to grow.
+  if (count_ == picked_.size()) picked_.emplace_back().path.reserve(64);
+  SoPickedPoint& slot = picked_[count_];
+  slot.node = node;
+  slot.point = point;
+  slot.distance = distance;
+  slot.path.clear();
+  for (int i = 0; i < getCurPathLength(); ++i) slot.path.push_back(getCurPathNode(i));
   // Kept sorted near to far as points come; equal distances keep their order.
-  const auto at = std::upper_bound(
-      picked_.begin(), picked_.end(), nearest.distance,
-      [](float distance, const SoPickedPoint& p) { return distance < p.distance; });
-  picked_.insert(at, nearest);
+  const auto end = picked_.begin() + static_cast<std::ptrdiff_t>(count_);
+  const auto at = std::upper_bound(picked_.begin(), end, distance,
+                                   [](float d, const SoPickedPoint& p) { return d < p.distance; });
+  std::rotate(at, end, end + 1);
+  ++count_;
 }
 
 void SoRayPickAction::intersectBox(SoNode* node, const SbBox3f& box) {

@@ -4,8 +4,8 @@
 #include "platform/scenar/nodes/SoShape.h"
 
 // Polylines made of the current coordinates taken in order, numVertices as
-// for SoFaceSet. Lines are not hit by picking rays (their box is, under pick
-// style BOUNDING_BOX).
+// for SoFaceSet. Picking rays hit a line passing within the action's radius
+// of their point on the screen (its box, under pick style BOUNDING_BOX).
 class SoLineSet : public SoShape {
   SO_NODE_HEADER(SoLineSet, SoShape);
 
@@ -18,4 +18,5 @@ class SoLineSet : public SoShape {
  protected:
   ~SoLineSet() override = default;
   void drawGeometry(SoGLRenderAction* action) override;
+  void rayPickGeometry(SoRayPickAction* action) override;
 };
