@@ -156,6 +156,8 @@ TEST_F(ServeTest, changesEveryKindOfElementAndSavesThem) {
   const int step = indexOf(panel, kStep);
   const int title = indexOf(panel, kTitle);
   const int toggle = indexOf(panel, R"re(type="checkbox" data-index="(\d+)")re");
+  // "String Visibility :" shows the field, FALSE: state 1, "Off", not ticked.
+  EXPECT_NE(panelHtml(panel).find(R"(data-off="Off"><span>Off</span>)"), std::string::npos);
   const int choice = indexOf(panel, R"re(<select data-index="(\d+)")re");
   const int section = indexOf(panel, R"re(class="section" data-index="(\d+)")re");
   EXPECT_EQ(set(panel, step, "0.25"), 200);

@@ -144,7 +144,7 @@ panels.addEventListener("change", event => {
   if (control.name === "frequency" || control.name === "presentation")
     return run("/api/" + control.name, {panel, value: control.value}, refresh);
   if (!control.dataset.index) return;
-  const value = control.type === "checkbox" ? (control.checked ? "1" : "0") : control.value;
+  const value = control.type === "checkbox" ? (control.checked ? "0" : "1") : control.value;
   run("/api/set", {panel, index: Number(control.dataset.index), value}, refresh);
 });
 

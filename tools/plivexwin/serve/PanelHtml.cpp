@@ -34,11 +34,13 @@ std::string choiceHtml(int index, const PoXtChoiceButtonData& choice) {
   return html + "</select>";
 }
 
+// A toggle's state 0 is its set state, "On" for the editors' toggles (the
+// field TRUE): the box is ticked then, and its label is the state's text.
 std::string toggleHtml(int index, const PoXtToggleButtonData& toggle) {
   const int state = toggle.getState();
   return "<label class=\"toggle\"><input type=\"checkbox\"" + indexAttribute(index) +
-         attribute("data-off", toggle.getStateText(0).str()) +
-         attribute("data-on", toggle.getStateText(1).str()) + (state ? " checked" : "") +
+         attribute("data-on", toggle.getStateText(0).str()) +
+         attribute("data-off", toggle.getStateText(1).str()) + (state == 0 ? " checked" : "") +
          "><span>" + htmlText(toggle.getStateText(state).str()) + "</span></label>";
 }
 
