@@ -106,6 +106,11 @@ TEST_F(ConvertCommandTest, demoWritesItsSceneAndWorldThenAnEditedSceneConvertsAg
                       0),
       0u)
       << out.str();
+  EXPECT_NE(out.str().find("\n  plivexwin render " + scene.string() + ' ' + picture.string() +
+                           " --size 800x800\n"),
+            std::string::npos)
+      << "the hint renders the square picture again\n"
+      << out.str();
   std::string error;
   const auto rendered = plivexwin::cli::readPng(picture.string(), error);
   ASSERT_TRUE(rendered) << error;

@@ -1,5 +1,7 @@
 #include "plivexwin/RenderCommand.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -141,7 +143,7 @@ TEST_F(RenderCommandTest, refusedRendersLeaveNoFile) {
   std::ofstream(target, std::ios::binary) << "kept";
   const fs::path badScene = folder / "bad.scn";
   std::ofstream(badScene, std::ios::binary) << "#Scenar V1.0 ascii\nSeparator {\n";
-  const fs::path taken = folder / "taken";  // a folder with a file in it
+  const fs::path taken = folder / "taken.png";  // a folder with a file in it
   fs::create_directories(taken);
   std::ofstream(taken / "keep", std::ios::binary) << "kept";
 
@@ -152,13 +154,6 @@ TEST_F(RenderCommandTest, refusedRendersLeaveNoFile) {
            {kThreeViews, out_, "--size", "40000x10"},
            {kThreeViews, out_, "--size", "4x3", "--tiles", "5x1"},
            {kThreeViews, out_, "--tiles", "0x1"},
-           {kThreeViews, out_, "--size", "80x"},
-           {kThreeViews, out_, "--size", "-8x6"},
-           {kThreeViews, out_, "--size", "8 x6"},
-           {kThreeViews, out_, "--size", "800x600x2"},
-           {kThreeViews, out_, "--tiles", "3by2"},
-           {kThreeViews, out_, "--tiles", ""},
-           {kThreeViews, out_, "--tiles", "99999999999x1"},
            {(folder / "missing.scn").string(), out_},
            {badScene.string(), out_},
            {kThreeViews, (folder / "none" / "x.png").string()},
@@ -173,34 +168,74 @@ TEST_F(RenderCommandTest, refusedRendersLeaveNoFile) {
   EXPECT_EQ(contentsOf(taken / "keep"), "kept");
   EXPECT_EQ(entries(), 3) << "the kept picture, the scene and the folder, no temporary file";
 
-  for (std::vector<std::string> words :
-       std::vector<std::vector<std::string>>{{},
-                                             {kThreeViews},
-                                             {kThreeViews, out_, "more"},
-                                             {kThreeViews, out_, "--size"},
-                                             {kThreeViews, out_, "--fast"}}) {
-    EXPECT_EQ(render(words), 2);
+  // Sizes and tiles that are not two whole numbers are bad arguments, as is
+  // a picture's name without .png.
+  for (std::vector<std::string> words : std::vector<std::vector<std::string>>{
+           {},
+           {kThreeViews},
+           {kThreeViews, out_, "more"},
+           {kThreeViews, out_, "--size"},
+           {kThreeViews, out_, "--fast"},
+           {kThreeViews, out_, "--size", "80x"},
+           {kThreeViews, out_, "--size", "-8x6"},
+           {kThreeViews, out_, "--size", "+8x6"},
+           {kThreeViews, out_, "--size", "8 x6"},
+           {kThreeViews, out_, "--size", "800x600x2"},
+           {kThreeViews, out_, "--size=8x6", "--size", "8x6"},
+           {kThreeViews, out_, "--tiles", "3by2"},
+           {kThreeViews, out_, "--tiles", ""},
+           {kThreeViews, out_, "--tiles", "99999999999x1"},
+           {kThreeViews, (folder / "out.jpg").string()},
+           {kThreeViews, (folder / "png").string()},
+           {kThreeViews, "/dev/null"},
+       }) {
+    EXPECT_EQ(render(words), 2) << words.back();
+    EXPECT_EQ(err.str().rfind("plivexwin: ", 0), 0u) << err.str();
+    EXPECT_NE(err.str().find("\n\n"), std::string::npos) << "then the help: " << err.str();
     EXPECT_NE(err.str().find("usage: plivexwin render"), std::string::npos) << err.str();
+    EXPECT_EQ(out.str(), "");
   }
+  EXPECT_EQ(contentsOf(target), "kept");
   EXPECT_EQ(render({"--help"}), 0);
   EXPECT_NE(out.str().find("--tiles CxR"), std::string::npos);
+}
+
+// Values follow their option as a word of their own or after '=', the
+// picture's name ends in .png in any case, and after "--" every word is a
+// file, even one that starts with '-'.
+TEST_F(RenderCommandTest, optionsTakeTheirValuesEitherWayAndDoubleDashEndsThem) {
+  fs::copy_file(kThreeViews, folder / "-views.scn");
+  const fs::path here = fs::current_path();
+  fs::current_path(folder);
+  for (const auto& [words, wrote] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+           {{"--size=8x6", "--tiles=2x1", "--", "-views.scn", "a.png"}, "a.png (8x6, 2x1 tiles)"},
+           {{"--size", "8x8", "--", "-views.scn", "--tiles.PNG"}, "--tiles.PNG (8x8, 1x1 tiles)"},
+           {{"--tiles", "1x2", "./-views.scn", "--size", "6x8", "c.Png"}, "c.Png (6x8, 1x2 tiles)"},
+       }) {
+    EXPECT_EQ(render(words), 0) << err.str();
+    EXPECT_EQ(out.str(), "wrote " + wrote + "\n");
+  }
+  fs::current_path(here);
+  EXPECT_EQ(entries(), 4);
 }
 
 // Outputs are refused, before anything is read, when they are an input or
 // not a regular file; a link is written through and stays a link.
 TEST_F(RenderCommandTest, outputsThatAreInputsOrNoRegularFilesAreRefused) {
-  const fs::path scene = folder / "a.scn", link = folder / "link.scn";
+  // Outputs named as pictures: a scene named so, a link to it and a pipe.
+  const fs::path scene = folder / "a.png", link = folder / "link.png", pipe = folder / "pipe.png";
   fs::copy_file(kThreeViews, scene);
-  fs::create_symlink("a.scn", link);
+  fs::create_symlink("a.png", link);
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
   const std::string before = contentsOf(scene);
-  for (const fs::path& output : {scene, link, fs::path("/dev/null")}) {
+  for (const fs::path& output : {scene, link, pipe}) {
     EXPECT_EQ(render({scene.string(), output.string(), "--size", "8x8"}), 2) << output;
     EXPECT_EQ(err.str().rfind("plivexwin: " + output.string() + ": ", 0), 0u) << err.str();
     EXPECT_EQ(err.str().find('\n'), err.str().size() - 1) << "one line";
   }
   EXPECT_EQ(contentsOf(scene), before);
   EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  EXPECT_TRUE(fs::is_fifo(pipe));
 
   const fs::path written = folder / "picture.png", pictureLink = folder / "sub" / "picture.png";
   fs::create_directories(pictureLink.parent_path());
@@ -208,7 +243,7 @@ TEST_F(RenderCommandTest, outputsThatAreInputsOrNoRegularFilesAreRefused) {
   ASSERT_EQ(render({scene.string(), pictureLink.string(), "--size", "8x8"}), 0) << err.str();
   EXPECT_TRUE(fs::is_symlink(pictureLink));
   EXPECT_EQ(picture(written).width, 8);
-  EXPECT_EQ(entries(), 4) << "the scene, its link, the picture and the folder";
+  EXPECT_EQ(entries(), 5) << "the scene, its link, the pipe, the picture and the folder";
 }
 
 }  // namespace

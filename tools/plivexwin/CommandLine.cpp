@@ -1,9 +1,17 @@
 #include "plivexwin/CommandLine.h"
 
-#include <algorithm>
+#include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "PlivexWinVersion.h"
 #include "platform/scenar/basic/TextReader.h"
-#include "plivexwin/SceneFile.h"
 #include "plivexwin/TextParsing.h"
 #include "plivexwin/Usage.h"
 
@@ -11,79 +19,134 @@ namespace plivexwin::cli {
 
 namespace {
 
-// The option of options that word names; nothing when none does.
-std::optional<std::string_view> find(std::initializer_list<std::string_view> options,
-                                     std::string_view word) {
-  const auto found = std::find(options.begin(), options.end(), word);
-  if (found == options.end()) return std::nullopt;
-  return *found;
+constexpr const char* kProgramSummary =
+    "Drives the axis and legend editors and, in the full build, reads scene files\n"
+    "of views, converts them to VRML97 worlds and renders them into PNG pictures.";
+
+// CLI11's help, with the program's labels and a narrower column of names. An
+// option shows the name of its value alone: what options need or exclude is
+// told in the command's text.
+class HelpFormatter : public CLI::Formatter {
+ public:
+  HelpFormatter() {
+    column_width(26);
+    label("Usage", "usage");
+    label("SUBCOMMAND", "COMMAND");
+  }
+  std::string make_option_opts(const CLI::Option* option) const override {
+    if (option->get_positional() || option->get_type_size() == 0) return {};
+    return " " + option->get_type_name();
+  }
+};
+
+// The program, its commands defined on it.
+class Program {
+ public:
+  explicit Program(std::span<const DefineCommand> commands) : app_(kProgramSummary, "plivexwin") {
+    // Set before the commands, which take the formatter and help flag over.
+    app_.formatter(std::make_shared<HelpFormatter>());
+    app_.set_help_flag("-h,--help", "print this help and exit");
+    app_.set_version_flag("--version", std::string("plivexwin ") + PLIVEXWIN_VERSION_STRING,
+                          "print the program's version and exit");
+    app_.require_subcommand(0, 1);
+    app_.footer(
+        "'plivexwin COMMAND --help' tells what a command does and its options.\n"
+        "Options come before, after or between a command's other arguments, their\n"
+        "values as '--node NAME' or '--node=NAME'; after '--' every argument is a\n"
+        "file, even one that starts with '-'. Bad arguments print the help of\n"
+        "the command, or this one, to standard error; the exit status is then 2.");
+    for (DefineCommand define : commands) {
+      CommandRun run = define(app_);
+      CLI::App* command = app_.get_subcommands({}).back();
+      command->group("Commands");
+      runs_.emplace_back(command, std::move(run));
+    }
+  }
+
+  // The name of the first command.
+  std::string firstName() const { return runs_.front().first->get_name(); }
+
+  // Parses words, the arguments after the program's name, and runs the
+  // command they name.
+  int run(std::vector<std::string> words, const Console& console) {
+    const std::string first = words.empty() ? std::string() : words.front();
+    std::reverse(words.begin(), words.end());  // CLI11 takes them from the back
+    try {
+      app_.parse(words);
+    } catch (const CLI::CallForHelp&) {
+      console.out << app_.help();
+      return 0;
+    } catch (const CLI::CallForVersion& version) {
+      console.out << version.what() << '\n';
+      return 0;
+    } catch (const CLI::ParseError& error) {
+      return usageError(console.err, problem(error.what(), first), app_.help());
+    }
+    for (const auto& [command, run] : runs_)
+      if (command->parsed()) return run(console);
+    return usageError(console.err, "missing command", app_.help());
+  }
+
+ private:
+  // What a usage error says: that the first word names no command; else the
+  // words nothing took, which explain more than the positionals CLI11 finds
+  // missing before it looks at them; else CLI11's words. Control characters
+  // print escaped, here alone.
+  std::string problem(std::string_view what, const std::string& first) const {
+    if (app_.get_subcommands().empty() && !first.empty() && first[0] != '-')
+      return "unknown command '" + scenar::escapeControls(first) + "'";
+    std::vector<std::string> unexpected = app_.remaining(true);
+    std::erase(unexpected, "--");  // where the options ended
+    if (unexpected.empty()) return scenar::escapeControls(what);
+    std::string text = unexpected.size() == 1 ? "unexpected argument" : "unexpected arguments";
+    for (const std::string& word : unexpected) text += " '" + scenar::escapeControls(word) + "'";
+    return text;
+  }
+
+  CLI::App app_;
+  std::vector<std::pair<const CLI::App*, CommandRun>> runs_;
+};
+
+std::vector<std::string> wordsOf(std::span<char* const> args) {
+  return std::vector<std::string>(args.begin(), args.end());
 }
 
 }  // namespace
 
-std::optional<std::string> CommandLine::value(std::string_view option) const {
-  for (const auto& [name, text] : values)
-    if (name == option) return text;
-  return std::nullopt;
+int runProgram(std::span<const DefineCommand> commands, std::span<char* const> args,
+               const Console& console) {
+  return Program(commands).run(wordsOf(args), console);
 }
 
-bool CommandLine::has(std::string_view flag) const {
-  return std::find(flags.begin(), flags.end(), flag) != flags.end();
+int runCommand(DefineCommand define, std::span<char* const> args, const Console& console) {
+  Program program(std::span(&define, 1));
+  std::vector<std::string> words = wordsOf(args);
+  words.insert(words.begin(), program.firstName());
+  return program.run(std::move(words), console);
 }
 
-std::optional<CommandLine> parseCommandLine(std::span<char* const> args,
-                                            std::initializer_list<std::string_view> valueOptions,
-                                            std::initializer_list<std::string_view> flagOptions,
-                                            std::string& problem) {
-  CommandLine line;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string_view word = args[i];
-    const std::optional<std::string_view> valueOption = find(valueOptions, word);
-    const std::optional<std::string_view> option =
-        valueOption ? valueOption : find(flagOptions, word);
-    if (!option) {
-      if (isOption(word)) {
-        problem = "unknown option '" + scenar::escapeControls(word) + "'";
-        return std::nullopt;
-      }
-      line.files.emplace_back(word);
-      continue;
-    }
-    if (line.value(word) || line.has(word)) {
-      problem = std::string(word) + " given twice";
-      return std::nullopt;
-    }
-    if (!valueOption) {
-      line.flags.push_back(*option);
-    } else if (i + 1 < args.size()) {
-      line.values.emplace_back(*option, args[++i]);
-    } else {
-      problem = std::string(word) + " takes a value";
-      return std::nullopt;
-    }
-  }
-  return line;
+void addSceneInput(CLI::App& command, SceneInput& input) {
+  command.add_option("IN.scn", input.path, "the scene file to read")->required();
+  addMaxInputBytes(command, "IN.scn", input.mostBytes);
 }
 
-std::optional<std::uintmax_t> maxInputBytes(const CommandLine& line, std::string& problem) {
-  const std::optional<std::string> text = line.value(kMaxInputBytesOption);
-  if (!text) return SceneFile::kMostBytes;
-  const std::optional<std::uint64_t> bytes = parseByteCount(*text);
-  if (!bytes)
-    problem = std::string(kMaxInputBytesOption) + " '" + scenar::escapeControls(*text) +
-              "': not a number of bytes as 4096, 512K, 64M or 2G";
-  return bytes;
-}
-
-std::string maxInputBytesHelp(std::string_view input) {
-  static_assert(SceneFile::kMostBytes == std::uintmax_t{1} << 30, "the text says 1G");
-  const std::string file(input);
-  return "  --max-input-bytes N\n"
-         "                read " +
-         file +
-         " only when it holds at most N bytes, 1G by\n"
-         "                default: a number of bytes, or of K, M or G (2^10, 2^20 or\n"
-         "                2^30 bytes) with the letter after it, as 512K or 2G\n";
+void addMaxInputBytes(CLI::App& command, const std::string& file, std::uintmax_t& bytes) {
+  static_assert(SceneFile::kMostBytes == std::uintmax_t{1} << 30, "the help says 1G");
+  command
+      .add_option_function<std::string>(
+          "--max-input-bytes",
+          [&bytes](const std::string& text) { bytes = parseByteCount(text).value_or(bytes); },
+          "read " + file +
+              " only when it holds at most N bytes,\n"
+              "1G by default: a number of bytes, or of K, M or G\n"
+              "(2^10, 2^20 or 2^30 bytes) with the letter after\n"
+              "it, as 512K or 2G")
+      ->type_name("N")
+      ->check([](const std::string& text) {
+        return parseByteCount(text)
+                   ? std::string()
+                   : "'" + text + "' is not a number of bytes as 4096, 512K, 64M or 2G";
+      });
 }
 
 }  // namespace plivexwin::cli

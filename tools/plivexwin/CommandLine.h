@@ -1,49 +1,57 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
-#include <optional>
+#include <functional>
+#include <iosfwd>
 #include <span>
 #include <string>
-#include <string_view>
-#include <utility>
-#include <vector>
 
-// The words of a command's arguments sorted into files and options, and the
-// option every command that reads a scene file takes.
+#include "plivexwin/SceneFile.h"
+
+// The program's command line. Each command defines itself once, as a CLI11
+// subcommand of the program with its options, positionals and help; the
+// program parses its arguments with those definitions and runs the command
+// they name. Only the .cpp files see CLI11's headers.
+namespace CLI {
+class App;
+}
+
 namespace plivexwin::cli {
 
-// --max-input-bytes N: the most bytes a scene file the command reads may hold.
-inline constexpr std::string_view kMaxInputBytesOption = "--max-input-bytes";
-
-// A command's arguments, sorted out.
-struct CommandLine {
-  std::vector<std::string> files;  // the words that are no options, in order
-  std::vector<std::pair<std::string_view, std::string>> values;  // option, its value
-  std::vector<std::string_view> flags;                           // options without a value
-
-  // The value given to option; nothing when it was not given.
-  std::optional<std::string> value(std::string_view option) const;
-  bool has(std::string_view flag) const;
+// Where a command reads and writes.
+struct Console {
+  std::istream& in;
+  std::ostream& out;
+  std::ostream& err;
+  bool errIsTerminal = false;  // a render shows how far it is there
 };
 
-// Sorts args out: a word of valueOptions takes the word after it as its
-// value, a word of flagOptions stands alone, any other word that starts with
-// '-' (but "-" alone) is an unknown option. Nothing, with the problem for a
-// usage error in problem, when an option is unknown, given twice or lacks its
-// value.
-std::optional<CommandLine> parseCommandLine(std::span<char* const> args,
-                                            std::initializer_list<std::string_view> valueOptions,
-                                            std::initializer_list<std::string_view> flagOptions,
-                                            std::string& problem);
+// A command as parsed, ready to run; returns the exit status.
+using CommandRun = std::function<int(const Console&)>;
+// Adds a command to program as a subcommand and returns what runs it with the
+// values the parse puts into its options.
+using DefineCommand = CommandRun (*)(CLI::App& program);
 
-// The most bytes the scene file of line may hold: the value of
-// --max-input-bytes, or SceneFile::kMostBytes when it is not given. Nothing,
-// with the problem for a usage error in problem, when the value is not a byte
-// count.
-std::optional<std::uintmax_t> maxInputBytes(const CommandLine& line, std::string& problem);
-// The lines that tell of --max-input-bytes in a usage text's options, for the
-// file named input.
-std::string maxInputBytesHelp(std::string_view input);
+// Runs `plivexwin args...` with commands defined: parses args and runs the
+// command they name. --help prints the help of the program or of the command
+// named and --version the program's version, on console.out, status 0. Bad
+// arguments print "plivexwin: PROBLEM", a blank line and the help of the
+// command (or of the program) on console.err: status 2.
+int runProgram(std::span<const DefineCommand> commands, std::span<char* const> args,
+               const Console& console);
+// Runs `plivexwin NAME args...` for the command define adds, named NAME.
+int runCommand(DefineCommand define, std::span<char* const> args, const Console& console);
+
+// The scene file a command reads: its path and the most bytes it may hold.
+struct SceneInput {
+  std::string path;
+  std::uintmax_t mostBytes = SceneFile::kMostBytes;
+};
+// Adds IN.scn, the command's first positional, into input.path, and
+// --max-input-bytes N into input.mostBytes.
+void addSceneInput(CLI::App& command, SceneInput& input);
+// Adds --max-input-bytes N, the most bytes of the scene file named file, into
+// bytes: a number of bytes, or of K, M or G with the letter after it.
+void addMaxInputBytes(CLI::App& command, const std::string& file, std::uintmax_t& bytes);
 
 }  // namespace plivexwin::cli

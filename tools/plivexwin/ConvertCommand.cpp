@@ -1,11 +1,13 @@
 #include "plivexwin/ConvertCommand.h"
 
+#include <CLI/CLI.hpp>
+
 #include <array>
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <ostream>
-#include <string_view>
+#include <sstream>
+#include <string>
 #include <system_error>
 #include <vector>
 
@@ -17,7 +19,6 @@
 #include "platform/scenar/vrml/SoVRMLGroup.h"
 #include "platform/scenar/vrml/SoVRMLProximitySensor.h"
 #include "platform/scenar/vrml/SoVRMLViewpoint.h"
-#include "plivexwin/CommandLine.h"
 #include "plivexwin/DemoScene.h"
 #include "plivexwin/PictureFile.h"
 #include "plivexwin/ReplacingFile.h"
@@ -29,11 +30,14 @@ namespace plivexwin::cli {
 
 namespace {
 
-constexpr std::string_view kNavigableOption = "--navigable-first-view";
-
 // The demo's picture: rendered whole, square as the window its scene is made
 // for.
 constexpr PictureSettings kDemoPicture{800, 800};
+
+// "WxH" of the picture settings' size.
+std::string sizeOf(const PictureSettings& settings) {
+  return std::to_string(settings.width) + "x" + std::to_string(settings.height);
+}
 
 // The axes of the demo's plots, by DEF name.
 constexpr const char* kDemoAxes =
@@ -89,6 +93,60 @@ bool writeDemoFiles(const SceneFile& scene, SoNode* world, const std::array<std:
   return true;
 }
 
+// Reads input, converts it and writes the world to output.
+int runConvert(const SceneInput& input, const std::string& output, bool navigableFirstView,
+               const Console& console) {
+  std::string error;
+  if (!canWriteOutput(output, std::span(&input.path, 1), error))
+    return outputRefused(console.err, error);
+  const std::unique_ptr<SceneFile> scene = SceneFile::read(input.path, error, input.mostBytes);
+  if (!scene) return commandFailed(console.err, error);
+  const SoRef world = worldOf(scene->getRoot(), navigableFirstView);
+  if (!writeWorld(world.get(), output, console.out, error))
+    return commandFailed(console.err, error);
+  return 0;
+}
+
+// Writes the demo's files into folder and tells how to go on.
+int runDemo(const std::filesystem::path& folder, const Console& console) {
+  std::error_code failure;
+  std::filesystem::create_directories(folder, failure);
+  if (failure)
+    return commandFailed(console.err, scenar::escapeControls(folder.string()) +
+                                          ": cannot make the folder: " + failure.message());
+  std::string error;
+  const std::array<std::string, 3> paths = {(folder / "demo.scn").string(),
+                                            (folder / "demo.wrl").string(),
+                                            (folder / "demo.png").string()};
+  for (const std::string& path : paths)
+    if (!canWriteOutput(path, {}, error)) return outputRefused(console.err, error);
+  const std::unique_ptr<SceneFile> scene = SceneFile::readText(demoScene(), error);
+  if (!scene) return commandFailed(console.err, "the demo's scene: " + error);
+  const SoRef world = worldOf(scene->getRoot(), false);
+  if (!writeDemoFiles(*scene, world.get(), paths, error)) return commandFailed(console.err, error);
+  const std::string scenePath = scenar::escapeControls(paths[0]);
+  const std::string worldPath = scenar::escapeControls(paths[1]);
+  const std::string picturePath = scenar::escapeControls(paths[2]);
+  const std::string size = sizeOf(kDemoPicture);
+  std::ostream& out = console.out;
+  out << "wrote " << scenePath << '\n';
+  tellWorldWritten(world.get(), paths[1], out);
+  out << "wrote " << picturePath << " (" << size << ")\n";
+  out << "Open " << worldPath
+      << " in a VRML97 browser. To change a plot, edit one of its axes\n"
+         "("
+      << kDemoAxes
+      << "),\n"
+         "save the scene, convert it and render it again:\n"
+         "  plivexwin edit --file "
+      << scenePath
+      << " --node linearX\n"
+         "  plivexwin convert "
+      << scenePath << ' ' << worldPath << "\n  plivexwin render " << scenePath << ' ' << picturePath
+      << " --size " << size << '\n';
+  return 0;
+}
+
 }  // namespace
 
 // The paper is the program's, not the conversion's: it goes beside the
@@ -105,139 +163,91 @@ SoRef<SoVRMLGroup> worldOf(SoNode* root, bool navigableFirstView) {
   return world;
 }
 
-std::string convertUsage() {
-  return "usage: plivexwin convert IN.scn OUT.wrl [--navigable-first-view]\n"
-         "                         [--max-input-bytes N]\n"
-         "       plivexwin convert --help\n"
-         "\n"
-         "Reads the scene file IN.scn (as 'plivexwin scene' does), converts it to a\n"
-         "VRML 2.0 world and writes it to OUT.wrl as a VRML97 file, then prints\n"
-         "  wrote OUT.wrl (N scene views placed)\n"
-         "Plotting nodes convert to the geometry they draw. Each scene view keeps\n"
-         "its place on the screen: its scene, seen through its own camera, is\n"
-         "placed at its rectangle and follows the browser's viewer wherever the user\n"
-         "moves, with its background behind it and its border around it when it\n"
-         "shows them. The world's background is white, as in the picture 'plivexwin\n"
-         "render' draws, and the scene's DEF names are kept, made VRML97 names. A\n"
-         "view without a camera or a scene, or one that cannot be placed (a camera\n"
-         "whose focal distance is not positive, a rectangle without area), stays\n"
-         "empty.\n"
-         "\n"
-         "Options:\n"
-         "  --navigable-first-view\n"
-         "                the first scene view is the part of the world the user\n"
-         "                moves through instead, with a viewpoint made from its camera\n" +
-         maxInputBytesHelp("IN.scn") +
-         "\n"
-         "OUT.wrl is written through a new file beside it, renamed into place, so\n"
-         "that a failure leaves OUT.wrl as it was. A file that cannot be read\n"
-         "prints one line \"plivexwin: FILE:LINE: reason\" (\"plivexwin: FILE: reason\"\n"
-         "when it cannot be opened) to standard error, writes nothing and exits with\n"
-         "status 1; so does a failed write. An OUT.wrl that is IN.scn or exists and\n"
-         "is not a regular file is refused with one line and status 2; a link is\n"
-         "written through.\n";
+CommandRun defineConvert(CLI::App& program) {
+  struct Arguments {
+    SceneInput input;
+    std::string output;
+    bool navigableFirstView = false;
+  };
+  auto args = std::make_shared<Arguments>();
+  CLI::App* convert = program.add_subcommand("convert", "convert a scene file to a VRML97 world");
+  addSceneInput(*convert, args->input);
+  convert->add_option("OUT.wrl", args->output, "the VRML97 file to write")->required();
+  convert->add_flag("--navigable-first-view", args->navigableFirstView,
+                    "the first scene view is the part of the world\n"
+                    "the user moves through instead, with a viewpoint\n"
+                    "made from its camera");
+  convert->footer(
+      "Reads the scene file IN.scn (as 'plivexwin scene' does), converts it to a\n"
+      "VRML 2.0 world and writes it to OUT.wrl as a VRML97 file, then prints\n"
+      "  wrote OUT.wrl (N scene views placed)\n"
+      "Plotting nodes convert to the geometry they draw. Each scene view keeps\n"
+      "its place on the screen: its scene, seen through its own camera, is\n"
+      "placed at its rectangle and follows the browser's viewer wherever the user\n"
+      "moves, with its background behind it and its border around it when it\n"
+      "shows them. The world's background is white, as in the picture 'plivexwin\n"
+      "render' draws, and the scene's DEF names are kept, made VRML97 names. A\n"
+      "view without a camera or a scene, or one that cannot be placed (a camera\n"
+      "whose focal distance is not positive, a rectangle without area), stays\n"
+      "empty.\n"
+      "\n"
+      "OUT.wrl is written through a new file beside it, renamed into place, so\n"
+      "that a failure leaves OUT.wrl as it was. A file that cannot be read\n"
+      "prints one line \"plivexwin: FILE:LINE: reason\" (\"plivexwin: FILE: reason\"\n"
+      "when it cannot be opened) to standard error, writes nothing and exits with\n"
+      "status 1; so does a failed write. An OUT.wrl that is IN.scn or exists and\n"
+      "is not a regular file is refused with one line and status 2; a link is\n"
+      "written through. Bad arguments print this help and exit with status 2.");
+  return [args](const Console& console) {
+    return runConvert(args->input, args->output, args->navigableFirstView, console);
+  };
 }
 
 int runConvert(std::span<char* const> args, std::ostream& out, std::ostream& err) {
-  if (args.size() == 1 && isHelpOption(args[0])) {
-    out << convertUsage();
-    return 0;
-  }
-  std::string problem;
-  const std::optional<CommandLine> line =
-      parseCommandLine(args, {kMaxInputBytesOption}, {kNavigableOption}, problem);
-  if (!line) return usageError(err, problem, convertUsage());
-  const std::vector<std::string>& files = line->files;
-  if (files.size() != 2) return usageError(err, "convert takes IN.scn and OUT.wrl", convertUsage());
-  const std::optional<std::uintmax_t> mostBytes = maxInputBytes(*line, problem);
-  if (!mostBytes) return usageError(err, problem, convertUsage());
-
-  std::string error;
-  if (!canWriteOutput(files[1], std::span(files.data(), 1), error))
-    return outputRefused(err, error);
-  const std::unique_ptr<SceneFile> scene = SceneFile::read(files[0], error, *mostBytes);
-  if (!scene) return commandFailed(err, error);
-  const SoRef world = worldOf(scene->getRoot(), line->has(kNavigableOption));
-  if (!writeWorld(world.get(), files[1], out, error)) return commandFailed(err, error);
-  return 0;
+  std::istringstream none;
+  return runCommand(defineConvert, args, {none, out, err});
 }
 
-std::string demoUsage() {
-  return std::string(
-             "usage: plivexwin demo [OUTDIR]\n"
-             "       plivexwin demo --help\n"
-             "\n"
-             "Writes a plot scene of four scene views into OUTDIR (the current folder\n"
-             "by default, made when it does not exist): linear, logarithmic, polar and\n"
-             "time plots, each with a background, a border and its own camera. It\n"
-             "writes the scene file demo.scn, converts it as 'plivexwin convert' does\n"
-             "and writes the VRML97 world demo.wrl, in which each plot opens where it\n"
-             "was in its window (a square browser window shows them as the scene's\n"
-             "square window did), and renders it as 'plivexwin render' does into the\n"
-             "picture demo.png, ") +
-         std::to_string(kDemoPicture.width) + "x" + std::to_string(kDemoPicture.height) +
-         " pixels. It prints a line per file written and how to go\n"
-         "on: the axes, by DEF name, are " +
-         kDemoAxes +
-         ";\n"
-         "'plivexwin edit --file OUTDIR/demo.scn --node NAME' edits one of them and\n"
-         "its \"save\" command writes the scene back; 'plivexwin convert\n"
-         "OUTDIR/demo.scn OUTDIR/demo.wrl' converts the edited scene and 'plivexwin\n"
-         "render OUTDIR/demo.scn OUTDIR/demo.png' renders it again.\n"
-         "\n"
-         "Each file is written through a new file beside it; the three are renamed\n"
-         "into place only once all are written, so that a failure leaves all three\n"
-         "as they were. A folder that cannot be made or a file that cannot be\n"
-         "written prints one line \"plivexwin: PATH: reason\" to standard error and\n"
-         "exits with status 1; a file in the way that is not a regular file is\n"
-         "refused with one line and status 2.\n";
+CommandRun defineDemo(CLI::App& program) {
+  auto folder = std::make_shared<std::string>(".");
+  CLI::App* demo =
+      program.add_subcommand("demo", "write a scene of four plots, its world and picture");
+  demo->add_option("OUTDIR", *folder,
+                   "the folder to write into, made when it does not\n"
+                   "exist; the current folder by default");
+  demo->footer(
+      "Writes a plot scene of four scene views into OUTDIR: linear, logarithmic,\n"
+      "polar and time plots, each with a background, a border and its own\n"
+      "camera. It writes the scene file demo.scn, converts it as 'plivexwin\n"
+      "convert' does and writes the VRML97 world demo.wrl, in which each plot\n"
+      "opens where it was in its window (a square browser window shows them as\n"
+      "the scene's square window did), and renders it as 'plivexwin render' does\n"
+      "into the picture demo.png, " +
+      sizeOf(kDemoPicture) +
+      " pixels. It prints a line per file\n"
+      "written and how to go on: the axes, by DEF name, are\n" +
+      kDemoAxes +
+      ";\n"
+      "'plivexwin edit --file OUTDIR/demo.scn --node NAME' edits one of them and\n"
+      "its \"save\" command writes the scene back; 'plivexwin convert\n"
+      "OUTDIR/demo.scn OUTDIR/demo.wrl' converts the edited scene and 'plivexwin\n"
+      "render OUTDIR/demo.scn OUTDIR/demo.png --size " +
+      sizeOf(kDemoPicture) +
+      "' renders it again.\n"
+      "\n"
+      "Each file is written through a new file beside it; the three are renamed\n"
+      "into place only once all are written, so that a failure leaves all three\n"
+      "as they were. A folder that cannot be made or a file that cannot be\n"
+      "written prints one line \"plivexwin: PATH: reason\" to standard error and\n"
+      "exits with status 1; a file in the way that is not a regular file is\n"
+      "refused with one line and status 2. Bad arguments print this help and\n"
+      "exit with status 2.");
+  return [folder](const Console& console) { return runDemo(*folder, console); };
 }
 
 int runDemo(std::span<char* const> args, std::ostream& out, std::ostream& err) {
-  if (args.size() == 1 && isHelpOption(args[0])) {
-    out << demoUsage();
-    return 0;
-  }
-  if (args.size() > 1) return usageError(err, "demo takes at most OUTDIR", demoUsage());
-  if (args.size() == 1 && isOption(args[0]))
-    return usageError(err, "unknown option '" + std::string(args[0]) + "'", demoUsage());
-
-  const std::filesystem::path folder = args.empty() ? "." : args[0];
-  std::error_code failure;
-  std::filesystem::create_directories(folder, failure);
-  if (failure)
-    return commandFailed(err, scenar::escapeControls(folder.string()) +
-                                  ": cannot make the folder: " + failure.message());
-  std::string error;
-  const std::array<std::string, 3> paths = {(folder / "demo.scn").string(),
-                                            (folder / "demo.wrl").string(),
-                                            (folder / "demo.png").string()};
-  for (const std::string& path : paths)
-    if (!canWriteOutput(path, {}, error)) return outputRefused(err, error);
-  const std::unique_ptr<SceneFile> scene = SceneFile::readText(demoScene(), error);
-  if (!scene) return commandFailed(err, "the demo's scene: " + error);
-  const SoRef world = worldOf(scene->getRoot(), false);
-  if (!writeDemoFiles(*scene, world.get(), paths, error)) return commandFailed(err, error);
-  const std::string scenePath = scenar::escapeControls(paths[0]);
-  const std::string worldPath = scenar::escapeControls(paths[1]);
-  const std::string picturePath = scenar::escapeControls(paths[2]);
-  out << "wrote " << scenePath << '\n';
-  tellWorldWritten(world.get(), paths[1], out);
-  out << "wrote " << picturePath << " (" << kDemoPicture.width << 'x' << kDemoPicture.height
-      << ")\n";
-  out << "Open " << worldPath
-      << " in a VRML97 browser. To change a plot, edit one of its axes\n"
-         "("
-      << kDemoAxes
-      << "),\n"
-         "save the scene, convert it and render it again:\n"
-         "  plivexwin edit --file "
-      << scenePath
-      << " --node linearX\n"
-         "  plivexwin convert "
-      << scenePath << ' ' << worldPath << "\n  plivexwin render " << scenePath << ' ' << picturePath
-      << '\n';
-  return 0;
+  std::istringstream none;
+  return runCommand(defineDemo, args, {none, out, err});
 }
 
 }  // namespace plivexwin::cli

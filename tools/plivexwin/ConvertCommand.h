@@ -2,9 +2,9 @@
 
 #include <iosfwd>
 #include <span>
-#include <string>
 
 #include "platform/scenar/basic/SoRef.h"
+#include "plivexwin/CommandLine.h"
 
 class SoNode;
 class SoVRMLGroup;
@@ -16,19 +16,20 @@ namespace plivexwin::cli {
 // walked through.
 SoRef<SoVRMLGroup> worldOf(SoNode* root, bool navigableFirstView);
 
-// plivexwin convert IN.scn OUT.wrl [--navigable-first-view]: reads a scene
-// file, converts it to a VRML97 world and writes it to OUT. Returns the exit
-// status: 0, 1 when a file cannot be read or written, 2 for bad arguments
-// (with the usage text on err).
+// plivexwin convert IN.scn OUT.wrl [--navigable-first-view]
+// [--max-input-bytes N]: reads a scene file, converts it to a VRML97 world and
+// writes it to OUT. The command's run returns the exit status: 0, 1 when a
+// file cannot be read or written, 2 when OUT may not be written.
+CommandRun defineConvert(CLI::App& program);
+// Runs `plivexwin convert args...`.
 int runConvert(std::span<char* const> args, std::ostream& out, std::ostream& err);
-// The text of `plivexwin convert --help`.
-std::string convertUsage();
 
 // plivexwin demo [OUTDIR]: writes the demo's scene file demo.scn, its VRML97
 // world demo.wrl and its picture demo.png into OUTDIR, the current folder by
-// default, making the folder when needed. Returns the exit status as runConvert does.
+// default, making the folder when needed. Its run returns the exit status as
+// convert's does.
+CommandRun defineDemo(CLI::App& program);
+// Runs `plivexwin demo args...`.
 int runDemo(std::span<char* const> args, std::ostream& out, std::ostream& err);
-// The text of `plivexwin demo --help`.
-std::string demoUsage();
 
 }  // namespace plivexwin::cli

@@ -114,10 +114,11 @@ struct InjectedFailure {
 };
 InjectedFailure injected;
 
-// Whether step is to fail: then -1, with errno its code; result otherwise,
-// the step's own.
-int unlessInjected(ReplacingFile::Step step, int result) {
-  if (injected.code == 0 || injected.step != step) return result;
+// Takes step: -1, with errno the injected code, when it is to fail; what
+// call returns otherwise.
+template <typename Call>
+int unlessInjected(ReplacingFile::Step step, Call call) {
+  if (injected.code == 0 || injected.step != step) return call();
   errno = injected.code;
   return -1;
 }
@@ -127,7 +128,7 @@ int unlessInjected(ReplacingFile::Step step, int result) {
 void syncFolder(const std::string& folder) {
   const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (descriptor < 0) return;
-  unlessInjected(ReplacingFile::Step::syncFolder, fsync(descriptor));
+  unlessInjected(ReplacingFile::Step::syncFolder, [&] { return fsync(descriptor); });
   close(descriptor);
 }
 
@@ -170,9 +171,11 @@ bool ReplacingFile::finish(std::string& error) {
     return false;
   }
   if (finished_) return true;
-  if (unlessInjected(Step::flush, std::fflush(stream_)) != 0) return fail(errno, error);
+  if (unlessInjected(Step::flush, [&] { return std::fflush(stream_); }) != 0)
+    return fail(errno, error);
   if (std::ferror(stream_)) return fail(EIO, error);
-  if (unlessInjected(Step::syncFile, fsync(descriptor_)) != 0) return fail(errno, error);
+  if (unlessInjected(Step::syncFile, [&] { return fsync(descriptor_); }) != 0)
+    return fail(errno, error);
   finished_ = true;
   return true;
 }
@@ -184,8 +187,9 @@ bool ReplacingFile::name(std::string& error) {
   for (int attempt = 0; attempt < kAttempts && code == EEXIST; ++attempt) {
     std::string name = target_ + "." + uniqueTail();
     const SignalsHeld held;
-    if (unlessInjected(Step::name, linkat(AT_FDCWD, link.c_str(), AT_FDCWD, name.c_str(),
-                                          AT_SYMLINK_FOLLOW)) == 0) {
+    if (unlessInjected(Step::name, [&] {
+          return linkat(AT_FDCWD, link.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW);
+        }) == 0) {
       temporary_ = std::move(name);
       keepNameForSignals(temporary_.c_str());
       return true;
@@ -199,7 +203,8 @@ bool ReplacingFile::commit(std::string& error) {
   if (!finish(error) || (!isNamed() && !name(error))) return false;
   {
     const SignalsHeld held;
-    if (unlessInjected(Step::rename, std::rename(temporary_.c_str(), target_.c_str())) != 0)
+    if (unlessInjected(Step::rename,
+                       [&] { return std::rename(temporary_.c_str(), target_.c_str()); }) != 0)
       return failWith("cannot replace it: ", errno, error);
     forgetNameForSignals(temporary_.c_str());
     temporary_.clear();

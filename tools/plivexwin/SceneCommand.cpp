@@ -1,16 +1,18 @@
 #include "plivexwin/SceneCommand.h"
 
+#include <CLI/CLI.hpp>
+
 #include <algorithm>
 #include <memory>
-#include <optional>
 #include <ostream>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "platform/scenar/actions/SoGLRenderAction.h"
 #include "platform/scenar/actions/SoSearchAction.h"
 #include "platform/scenar/basic/TextReader.h"
 #include "platform/scenar/nodes/SoGroup.h"
-#include "plivexwin/CommandLine.h"
 #include "plivexwin/ReplacingFile.h"
 #include "plivexwin/SceneFile.h"
 #include "plivexwin/Usage.h"
@@ -65,68 +67,69 @@ void printViews(SoNode* root, std::vector<const SoNode*>& enclosing, std::ostrea
   }
 }
 
-}  // namespace
-
-std::string sceneUsage() {
-  return "usage: plivexwin scene IN.scn [OUT.scn] [--max-input-bytes N]\n"
-         "       plivexwin scene --help\n"
-         "\n"
-         "Reads the scene file IN.scn and prints one line per view, in the order a\n"
-         "traversal meets them:\n"
-         "  TYPE NAME origin X Y size W H [background on|off border on|off]\n"
-         "with NAME the view's DEF name or \"-\", the rectangle in normalized window\n"
-         "coordinates, and for scene views whether background and border are shown.\n"
-         "The views in a scene view's scene follow its line, two blanks further in.\n"
-         "Then renders the scene once into a 400x300 window and prints\n"
-         "  rendered N shapes\n"
-         "With OUT.scn it writes the scene there in the writer's layout (through a\n"
-         "new file renamed into place, so that a failed write leaves OUT.scn as it\n"
-         "was) and prints \"wrote OUT.scn\".\n"
-         "\n"
-         "Options:\n" +
-         maxInputBytesHelp("IN.scn") +
-         "\n"
-         "A file that cannot be read prints one line \"plivexwin: FILE:LINE: reason\"\n"
-         "(\"plivexwin: FILE: reason\" when it cannot be opened) to standard error,\n"
-         "writes nothing and exits with status 1; so does a failed write. Only\n"
-         "regular files are read. An OUT.scn that is IN.scn or exists and is not a\n"
-         "regular file is refused with one line and status 2; a link is written\n"
-         "through. Control characters in a path print escaped, as \\n.\n";
-}
-
-int runScene(std::span<char* const> args, std::ostream& out, std::ostream& err) {
-  if (args.size() == 1 && isHelpOption(args[0])) {
-    out << sceneUsage();
-    return 0;
-  }
-  std::string problem;
-  const std::optional<CommandLine> line =
-      parseCommandLine(args, {kMaxInputBytesOption}, {}, problem);
-  if (!line) return usageError(err, problem, sceneUsage());
-  const std::vector<std::string>& files = line->files;
-  if (files.empty() || files.size() > 2)
-    return usageError(err, "scene takes IN.scn and at most OUT.scn", sceneUsage());
-  const std::optional<std::uintmax_t> mostBytes = maxInputBytes(*line, problem);
-  if (!mostBytes) return usageError(err, problem, sceneUsage());
-
+// Reads input, lists its views, renders it and writes it to output, if
+// there is one.
+int runScene(const SceneInput& input, const std::string& output, const Console& console) {
   std::string error;
-  if (files.size() == 2 && !canWriteOutput(files[1], std::span(files.data(), 1), error))
-    return outputRefused(err, error);
-  const std::unique_ptr<SceneFile> file = SceneFile::read(files[0], error, *mostBytes);
-  if (!file) return commandFailed(err, error);
+  if (!output.empty() && !canWriteOutput(output, std::span(&input.path, 1), error))
+    return outputRefused(console.err, error);
+  const std::unique_ptr<SceneFile> file = SceneFile::read(input.path, error, input.mostBytes);
+  if (!file) return commandFailed(console.err, error);
 
   std::vector<const SoNode*> enclosing;
-  printViews(file->getRoot(), enclosing, out);
+  printViews(file->getRoot(), enclosing, console.out);
 
   SoGLRenderAction render(SbViewportRegion(kWindowWidth, kWindowHeight));
   render.apply(file->getRoot());
-  out << "rendered " << render.getRenderLog().size() << " shapes\n";
+  console.out << "rendered " << render.getRenderLog().size() << " shapes\n";
 
-  if (files.size() == 2) {
-    if (!file->write(files[1], error)) return commandFailed(err, error);
-    out << "wrote " << scenar::escapeControls(files[1]) << '\n';
+  if (!output.empty()) {
+    if (!file->write(output, error)) return commandFailed(console.err, error);
+    console.out << "wrote " << scenar::escapeControls(output) << '\n';
   }
   return 0;
+}
+
+}  // namespace
+
+CommandRun defineScene(CLI::App& program) {
+  struct Arguments {
+    SceneInput input;
+    std::string output;
+  };
+  auto args = std::make_shared<Arguments>();
+  CLI::App* scene =
+      program.add_subcommand("scene", "list a scene file's views, render it, write it back");
+  addSceneInput(*scene, args->input);
+  scene->add_option("OUT.scn", args->output, "the file to write the scene to");
+  scene->footer(
+      "Reads the scene file IN.scn and prints one line per view, in the order a\n"
+      "traversal meets them:\n"
+      "  TYPE NAME origin X Y size W H [background on|off border on|off]\n"
+      "with NAME the view's DEF name or \"-\", the rectangle in normalized window\n"
+      "coordinates, and for scene views whether background and border are shown.\n"
+      "The views in a scene view's scene follow its line, two blanks further in.\n"
+      "Then renders the scene once into a " +
+      std::to_string(kWindowWidth) + "x" + std::to_string(kWindowHeight) +
+      " window and prints\n"
+      "  rendered N shapes\n"
+      "With OUT.scn it writes the scene there in the writer's layout (through a\n"
+      "new file renamed into place, so that a failed write leaves OUT.scn as it\n"
+      "was) and prints \"wrote OUT.scn\".\n"
+      "\n"
+      "A file that cannot be read prints one line \"plivexwin: FILE:LINE: reason\"\n"
+      "(\"plivexwin: FILE: reason\" when it cannot be opened) to standard error,\n"
+      "writes nothing and exits with status 1; so does a failed write. Only\n"
+      "regular files are read. An OUT.scn that is IN.scn or exists and is not a\n"
+      "regular file is refused with one line and status 2; a link is written\n"
+      "through. Control characters in a path print escaped, as \\n. Bad\n"
+      "arguments print this help and exit with status 2.");
+  return [args](const Console& console) { return runScene(args->input, args->output, console); };
+}
+
+int runScene(std::span<char* const> args, std::ostream& out, std::ostream& err) {
+  std::istringstream none;
+  return runCommand(defineScene, args, {none, out, err});
 }
 
 }  // namespace plivexwin::cli

@@ -14,10 +14,6 @@
 // the command may not write prints its reason alone (outputRefused), status 2.
 namespace plivexwin::cli {
 
-// Whether arg asks for the usage text: --help or -h.
-bool isHelpOption(std::string_view arg);
-// Whether arg is an option: '-' and more.
-bool isOption(std::string_view arg);
 // Prints "plivexwin: problem", a blank line and usage to err; returns the
 // status of a usage error, 2.
 int usageError(std::ostream& err, std::string_view problem, const std::string& usage);
@@ -26,10 +22,5 @@ int commandFailed(std::ostream& err, std::string_view reason);
 // Prints "plivexwin: reason" to err; returns the status of an output refused
 // before anything was read or written, 2.
 int outputRefused(std::ostream& err, std::string_view reason);
-
-// The text of `plivexwin --help`.
-std::string programUsage();
-// The text of `plivexwin edit --help`: the kinds of editor and every command.
-std::string editUsage();
 
 }  // namespace plivexwin::cli

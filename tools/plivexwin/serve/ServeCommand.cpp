@@ -7,14 +7,16 @@
 #include <ostream>
 #include <thread>
 
+#include <CLI/CLI.hpp>
+
 #include "platform/scenar/basic/TextReader.h"
 #include "plivexwin/CommandLine.h"
 #include "plivexwin/SceneFile.h"
-#include "plivexwin/TextParsing.h"
 #include "plivexwin/Usage.h"
 #include "plivexwin/serve/EditorServer.h"
 #include "plivexwin/serve/GuiQueue.h"
 #include "plivexwin/serve/HttpFront.h"
+#include "plivexwin/serve/ServeHelp.h"
 
 namespace plivexwin::serve {
 
@@ -70,47 +72,50 @@ class StopOnSignals {
   std::thread watcher_;
 };
 
-}  // namespace
-
-int runServe(std::span<char* const> args, std::ostream& out, std::ostream& err) {
-  if (args.size() == 1 && isHelpOption(args[0])) {
-    out << serveUsage();
-    return 0;
-  }
-  std::string problem;
-  const std::optional<CommandLine> line =
-      parseCommandLine(args, {"--port", "--host", kMaxInputBytesOption}, {}, problem);
-  if (!line) return usageError(err, problem, serveUsage());
-  if (line->files.size() != 1) return usageError(err, "serve takes one PLOT.scn", serveUsage());
-  const std::optional<std::uintmax_t> mostBytes = maxInputBytes(*line, problem);
-  if (!mostBytes) return usageError(err, problem, serveUsage());
-  const std::optional<std::string> portText = line->value("--port");
-  const std::optional<int> port = portText ? parseInt(*portText) : 0;
-  if (!port || *port < 0 || *port > 65535)
-    return usageError(err, "--port takes a port number, 0 to 65535", serveUsage());
-  const std::string host = line->value("--host").value_or("127.0.0.1");
-
+// Reads the scene of input and serves it on host:port until a signal stops it.
+int serve(const SceneInput& input, const std::string& host, int port, const Console& console) {
   std::string error;
-  std::unique_ptr<SceneFile> scene = SceneFile::read(line->files[0], error, *mostBytes);
-  if (!scene) return commandFailed(err, error);
+  std::unique_ptr<SceneFile> scene = SceneFile::read(input.path, error, input.mostBytes);
+  if (!scene) return commandFailed(console.err, error);
   const std::string token = newToken();
-  if (token.empty()) return commandFailed(err, "the system's random source failed");
-
+  if (token.empty()) return commandFailed(console.err, "the system's random source failed");
   GuiQueue queue;
   StopOnSignals signals(queue);
   EditorServer server(std::move(scene));
   HttpFront front(server, queue, token);
-  if (!front.bind(host, *port, error)) return commandFailed(err, scenar::escapeControls(error));
+  if (!front.bind(host, port, error))
+    return commandFailed(console.err, scenar::escapeControls(error));
   front.start();
   signals.watch();
-  out << "serving " << scenar::escapeControls(server.path()) << " at http://" << host << ':'
-      << front.port() << "/?token=" << token << std::endl;
+  console.out << "serving " << scenar::escapeControls(server.path()) << " at http://" << host << ':'
+              << front.port() << "/?token=" << token << std::endl;
   queue.run();
   front.stop();
   if (server.hasUnsavedChanges())
-    err << "plivexwin: " << scenar::escapeControls(server.path())
-        << " has unsaved changes, now lost\n";
+    console.err << "plivexwin: " << scenar::escapeControls(server.path())
+                << " has unsaved changes, now lost\n";
   return 0;
+}
+
+}  // namespace
+
+cli::CommandRun defineServe(CLI::App& program) {
+  struct Arguments {
+    cli::SceneInput input;
+    std::string host = "127.0.0.1";
+    int port = 0;
+  };
+  auto args = std::make_shared<Arguments>();
+  CLI::App* command = addServeCommand(program);
+  cli::addSceneInput(*command, args->input);
+  command->add_option("--port", args->port, "listen on port N, a free port by default")
+      ->type_name("N")
+      ->check(CLI::Range(0, 65535).description(""));
+  command->add_option("--host", args->host, "listen on ADDR, 127.0.0.1 by default")
+      ->type_name("ADDR");
+  return [args](const cli::Console& console) {
+    return serve(args->input, args->host, args->port, console);
+  };
 }
 
 }  // namespace plivexwin::serve

@@ -1,23 +1,19 @@
 #pragma once
 
-#include <iosfwd>
-#include <span>
-#include <string>
+#include <string_view>
+
+#include "plivexwin/CommandLine.h"
 
 namespace plivexwin::serve {
 
 // plivexwin serve PLOT.scn [--port N] [--host ADDR] [--max-input-bytes N]:
 // reads the scene file and serves its live editor page until SIGINT or
-// SIGTERM, printing its address, token included, on out. Returns the exit
-// status: 0 once stopped (unsaved changes told on err), 1 when the file
-// cannot be read or the address cannot be listened on, 2 for bad arguments
-// (with the usage text on err). In a build without cpp-httplib it only says
-// so, with status 2.
-int runServe(std::span<char* const> args, std::ostream& out, std::ostream& err);
-// runServe on the standard streams, for the program's command table.
-int runServeCommand(std::span<char* const> args);
-// The text of `plivexwin serve --help`.
-std::string serveUsage();
+// SIGTERM, printing its address, token included. The command's run returns
+// the exit status: 0 once stopped (unsaved changes told on standard error), 1
+// when the file cannot be read or the address cannot be listened on. In a
+// build without cpp-httplib the command's help says why it is missing, and
+// its run says so too, with status 2.
+cli::CommandRun defineServe(CLI::App& program);
 // Why this build has no serve; empty when it has.
 std::string_view serveMissingReason();
 
