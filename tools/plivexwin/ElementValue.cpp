@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "plivexwin/ElementValue.h"
 
 #include <optional>
@@ -27,28 +28,30 @@ bool setChoice(PoXtChoiceButtonData& choice, std::string_view word, std::string&
   return true;
 }
 
-bool setReal(PoXtRealSliderData& real, std::string_view word, std::string& error) {
-  const std::optional<float> value = parseReal(word);
-  if (!value) return fail(error, quote(word) + " is not a number");
-  float min, max;
-  real.getLimit(min, max);
+std::string limitText(float limit) { return formatNumber(limit); }
+std::string limitText(int limit) { return std::to_string(limit); }
+
+// Sets slider to value, the number word reads as (what, "a number" or "an
+// integer"), when it is one within the slider's limits.
+template <typename Slider, typename Number>
+bool setSlider(Slider& slider, std::string_view word, std::optional<Number> value, const char* what,
+               std::string& error) {
+  if (!value) return fail(error, quote(word) + " is not " + what);
+  Number min, max;
+  slider.getLimit(min, max);
   if (*value < min || *value > max)
-    return fail(error, std::string(word) + " is outside the slider's limits [" + formatNumber(min) +
-                           ", " + formatNumber(max) + "]");
-  real.setValue(*value);
+    return fail(error, std::string(word) + " is outside the slider's limits [" + limitText(min) +
+                           ", " + limitText(max) + "]");
+  slider.setValue(*value);
   return true;
 }
 
+bool setReal(PoXtRealSliderData& real, std::string_view word, std::string& error) {
+  return setSlider(real, word, parseReal(word), "a number", error);
+}
+
 bool setInteger(PoXtIntSliderData& integer, std::string_view word, std::string& error) {
-  const std::optional<int> value = parseInt(word);
-  if (!value) return fail(error, quote(word) + " is not an integer");
-  int min, max;
-  integer.getLimit(min, max);
-  if (*value < min || *value > max)
-    return fail(error, std::string(word) + " is outside the slider's limits [" +
-                           std::to_string(min) + ", " + std::to_string(max) + "]");
-  integer.setValue(*value);
-  return true;
+  return setSlider(integer, word, parseInt(word), "an integer", error);
 }
 
 bool setToggle(PoXtToggleButtonData& toggle, std::string_view word, std::string& error) {
