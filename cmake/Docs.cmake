@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # docs: the API reference of the module's public headers (editors, views,
 # conversion; not the stand-ins under src/platform, nor detail/ folders), made
 # by Doxygen into build/docs/html from the headers' /// comments, with the

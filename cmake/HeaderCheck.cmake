@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # header_check: compiles every installed header alone, each in a source of its
 # own that includes it twice (once for what it needs, once for its guard), so
 # that a header missing an #include of its own fails here instead of in a

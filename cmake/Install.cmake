@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # What `cmake --install` puts under the prefix: the libraries, their public
 # headers under include/PlivexWin/ with the folders of src/ (so that include
 # names stay "platform/scenar/Scenar.h", "editors/axis/PoXtLinearAxisEditor.h"),

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # What every shared library of the project shares: its headers from src/ in
 # the build and from include/PlivexWin/ once installed, a file name with the
 # project's prefix (libPlivexWinGL.so for the target gl), and the project's

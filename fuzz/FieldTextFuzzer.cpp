@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Feeds any bytes to every field class as value text. Text a field refuses must
 // leave a message of bounded length; text it accepts must write a text that
 // reads back into a fresh field of the class as the same value and writes

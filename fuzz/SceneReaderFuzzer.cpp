@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Feeds the scene reader any bytes. What does not read must fail with a
 // "<buffer>:LINE: reason" message and leave no node alive; what reads is
 // written, unless its text would be more than the reader takes, read back and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 "use strict";
 // Loads each file named on the command line in a headless x_ite browser and
 // prints "x_ite OK FILE" or "x_ite FAIL FILE: reason"; exits 1 when one fails.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Edits a linear axis through the installed package: attaches a linear axis
 // editor to an axis, moves the "Step :" slider as a user would, checks that the
 // step reached the axis and prints the axis's fields.

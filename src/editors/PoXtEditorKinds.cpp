@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "editors/PoXtEditorKinds.h"
 
 #include "editors/axis/PoXtAngularAxisEditor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The statics the library makes when it is loaded and destroys when it is
 // unloaded, all in one place but for the labels of the editors' section
 // heads: each is made with the level description that uses it

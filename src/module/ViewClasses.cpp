@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The module's registry of node and action classes, in the one order they are
 // registered in; they are unregistered in the reverse order. Views know only
 // their parent class: what the module registers is listed here alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "views/PoBaseView.h"
 
 #include "platform/scenar/actions/SoSearchAction.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "vrml/PoToVRML2Action.h"
 
 #include <algorithm>

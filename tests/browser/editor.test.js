@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 "use strict";
 // Drives the page of `plivexwin serve` in a headless chromium through the
 // DevTools protocol: load the page, click the linear plot's x axis, change

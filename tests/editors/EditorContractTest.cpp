@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The contract every editor keeps whatever node it edits, run over every kind
 // of the module's registry of editor kinds: an editor joins with its row there.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // What the editor tests share: access to an editor's dialog and sections, a

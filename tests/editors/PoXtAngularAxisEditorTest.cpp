@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The "Angular" class level, through the angular axis editor.
 
 #include <string>

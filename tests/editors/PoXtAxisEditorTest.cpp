@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The behaviour every axis editor shares, exercised through the linear editor.
 
 #include "editors/axis/PoXtLinearAxisEditor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The registry of editor kinds: one kind for each node class an editor edits,
 // each making the editor named after its class, and lookups that give nothing
 // for what no kind edits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The "Gen" class level, through the generic axis editor.
 
 #include <string>

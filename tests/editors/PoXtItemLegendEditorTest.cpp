@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The legend editor base and the "Item" class level, through the item legend editor.
 
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The "Cartesian" and "Linear" class levels, through the linear axis editor.
 
 #include "editors/axis/PoXtLinearAxisEditor.h"

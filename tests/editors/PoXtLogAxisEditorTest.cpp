@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The "Log" class level, through the logarithmic axis editor.
 
 #include <string>

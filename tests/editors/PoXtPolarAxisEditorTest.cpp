@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The "Polar" class level and the two levels below it, through the polar
 // linear and polar logarithmic axis editors.
 

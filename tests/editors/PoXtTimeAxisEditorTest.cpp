@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The "Time" class level, through the time axis editor.
 
 #include <string>

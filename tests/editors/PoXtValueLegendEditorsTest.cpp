@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The value legend levels ("Value", "Auto Values") and the linear and
 // non-linear value legend editors.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // Counts the heap allocations of a piece of code, by replacing the global

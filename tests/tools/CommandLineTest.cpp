@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The program's command line as a whole, each command defined once: the
 // help, the version and the usage errors of every command.
 

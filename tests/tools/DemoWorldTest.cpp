@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The world `plivexwin demo` writes: both parsers accept it, and a browser
 // opening it shows each plot where it was in its window, with the view's
 // background and border, on white as in the picture.

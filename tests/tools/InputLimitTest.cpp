@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // --max-input-bytes, as every command that reads a scene file takes it.
 
 #include <sstream>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: Apache-2.0
 # Usage: out-of-memory.sh PLIVEXWIN
 # A render that needs more memory than the process may have ends with one line,
 # "plivexwin: out of memory", status 1, and leaves no file behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Pictures of scenes of views: a picture drawn in tiles is the picture drawn
 // whole, pixel for pixel, in classic and in render-unit mode; what a view's
 // background, border and scene put where.

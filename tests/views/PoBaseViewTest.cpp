@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // How a view narrows traversals to its rectangle, and routes mouse presses.
 
 #include "views/PoBaseView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The scene view: its background and border, how they are rebuilt, drawn,
 // picked, written and copied.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The light view: its class, parts, copies and scene files.
 
 #include "views/PoView.h"

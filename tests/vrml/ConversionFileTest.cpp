@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Scenes converted to VRML 2.0, with the toolkit's workers and with Plivex's,
 // written as files that two VRML97 parsers check.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The module's conversion action: its class, the world it makes of scenes
 // with and without scene views, and what it does with views it cannot place.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The scene views Plivex's first-pass worker records, each with the VRML
 // group that stands for it after the VRML 2.0 pass.
 

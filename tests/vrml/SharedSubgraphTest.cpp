@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Scenes whose separators are met many times convert to worlds that write
 // each once and USE it after; scene views keep a group of their own at each
 // meeting.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Texts converted to VRML 2.0 Text, written as a file that two VRML97
 // parsers check.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // Runs the two VRML97 parsers on files through tools/check-vrml, as programs,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Files written from VRML 2.0 graphs, checked by two VRML97 parsers run as
 // programs (tools/check-vrml).
 

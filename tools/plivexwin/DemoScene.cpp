@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The scene `plivexwin demo` writes and converts: four plot regions, each a
 // scene view with a background, a border (but the last) and its own
 // orthographic camera, holding a titled plot with DEF-named axes and legends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // libpng reports errors by calling an error function that must not return.
 // Ours keeps the message and jumps back with png_longjmp to the setjmp of the
 // guarded call that started the libpng work: each such call is a small

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // plivexwin: drives the editors, and in the full build reads scene files of
 // views, converts them to VRML97 worlds and renders them into PNG pictures,
 // from the command line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "editors/axis/PoXtLinearAxisEditor.h"
 
 #include "editors/axis/detail/levels/LinearAxisLevel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "editors/axis/PoXtLogAxisEditor.h"
 
 #include "editors/axis/detail/levels/LogAxisLevel.h"

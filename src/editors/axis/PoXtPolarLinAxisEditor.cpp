@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "editors/axis/PoXtPolarLinAxisEditor.h"
 
 #include "editors/axis/detail/levels/PolarLinAxisLevel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "editors/framework/PoXtValueLegendEditor.h"
 
 #include "editors/detail/level/LevelSource.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "editors/legend/PoXtNonLinearValueLegend1Editor.h"
 
 #include "editors/detail/level/LevelSource.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Homogeneous clipping of triangles (Sutherland-Hodgman) and lines
 // (parametric).
 

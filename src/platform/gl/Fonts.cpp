@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Fonts: names resolved through fontconfig, faces loaded with FreeType and
 // kept for the process, their metrics at size 1, and the walk along a line.
 

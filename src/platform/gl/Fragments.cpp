@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What the rasterizers write to, set up from the state.
 
 #include "platform/gl/detail/Fragments.h"

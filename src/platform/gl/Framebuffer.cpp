@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The framebuffer and the calls that treat it whole: clearing and reading.
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The state calls: capabilities, scissor, viewport, depth settings, clear
 // values, matrices, colour and the queries; the binding of a framebuffer.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The glyph cache: outlines loaded under a map and a phase, rasterized into
 // coverage images that are kept until the process ends, within a memory
 // budget.

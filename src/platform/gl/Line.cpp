@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Line rasterization: one pixel a step along the major axis, exact in fixed
 // point.
 

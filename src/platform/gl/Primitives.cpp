@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Immediate mode: vertices transformed as they arrive, assembled into
 // triangles and lines, lit, clipped and handed to the rasterizers.
 

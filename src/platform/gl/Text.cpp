@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // drawText: the origin placed as a vertex is, the em's image at the origin,
 // the glyphs laid along the base line from there and their coverage blended
 // into the bound framebuffer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // Text in the GL stand-in: fonts found by name through fontconfig, loaded

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Triangle rasterization with exact integer edge functions.
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The viewport transform: clip coordinates to fixed-point window positions
 // and window depth.
 

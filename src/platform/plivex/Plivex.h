@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // Everything of the Plivex stand-in in one include. Call PoBase::initClasses()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The value names of the axis nodes' enumerated fields. Values are numbered from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "platform/plivex/PoBase.h"
 
 #include "platform/plivex/PoAngularAxis.h"

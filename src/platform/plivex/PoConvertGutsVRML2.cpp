@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "platform/plivex/PoConvertGutsVRML2.h"
 
 #include "platform/plivex/PoConvertGuts.h"

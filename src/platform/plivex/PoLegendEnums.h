@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The value names of the legend nodes' enumerated fields, numbered from 0 in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "platform/plivex/PoLogAxis.h"
 
 #include "platform/plivex/PoAxisEnums.h"

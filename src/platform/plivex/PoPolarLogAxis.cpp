@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "platform/plivex/PoPolarLogAxis.h"
 
 #include "platform/plivex/PoAxisEnums.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The element descriptions a dialog shows: choices, sliders, texts, toggles and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "platform/scenarwin/SoWinViewer.h"
 
 SoWinViewer::SoWinViewer(HWND parent, const char* name, SbBool buildInsideParent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // How a view narrows a traversal to its rectangle, in the classic tiling and in

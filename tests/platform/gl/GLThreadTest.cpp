@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What the GL stand-in promises threads: its state and framebuffer binding
 // belong to the calling thread, and texts may be drawn into separate
 // framebuffers at once, sharing fonts and glyphs under one lock. CI runs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // Field changes seen in pictures: nodes set up from settings written as in a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // Pictures of one plotting node: drawn in dark grey on white under an

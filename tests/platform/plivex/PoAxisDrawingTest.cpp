@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What the axes draw, seen in pictures: every field shows, DEPEND draws what
 // it stands for, and odd values still draw a sane picture.
 

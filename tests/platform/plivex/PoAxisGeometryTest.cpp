@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What the axes draw: their line, ticks and sub-ticks as the first line set
 // of their geometry, made again after a change unless rebuilding is blocked.
 

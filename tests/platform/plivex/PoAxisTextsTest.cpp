@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The texts the axes write: numbers, powers of ten, angles and dates, in any
 // locale.
 

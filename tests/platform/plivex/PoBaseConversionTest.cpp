@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Plotting nodes converted to VRML by any conversion: to the geometry they
 // have, rebuilt or kept as the rebuild block says.
 

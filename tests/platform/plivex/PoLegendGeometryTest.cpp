@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What the legends draw: every field shows in the picture, and odd or huge
 // values still draw, boundedly.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The texts of the value legends' boxes, kind by kind, and their colours.
 
 #include "platform/plivex/detail/ValueRamp.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The class pattern of actions: element types, enabled-elements and method
 // lists chained to the parent class's, registration that can run again, and
 // applies on nodes, paths and path lists.

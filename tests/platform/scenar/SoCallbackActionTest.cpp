@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The state-keeping traversal conversions are built on: callbacks around the
 // nodes of chosen types, and the state they read.
 

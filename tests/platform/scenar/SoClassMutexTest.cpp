@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The class pattern's one lock: each class's classMutex, held around the
 // class's registration and the making of its class data, and taken again by
 // the thread holding it. CI runs these tests under ThreadSanitizer too.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Fonts and texts: scene files, pictures, boxes, picks and the conversion to
 // VRML Text.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The conversion of toolkit scenes to VRML 2.0 graphs: what each class
 // becomes, where shapes end up, the world's leading nodes, the settings, the
 // worker and the results the action keeps.

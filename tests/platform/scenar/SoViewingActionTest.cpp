@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The bounding-box, matrix and event actions.
 
 #include <gtest/gtest.h>

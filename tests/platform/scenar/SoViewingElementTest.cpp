@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The elements that actions set up for the viewing nodes: what they hold, how
 // separators keep changes to themselves, and that a repeated traversal does
 // not allocate.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The write action's context for node-valued fields and its file formats.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The level of the axis editor base: the text group (1) and the geometry group

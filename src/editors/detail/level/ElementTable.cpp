@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "editors/detail/level/ElementTable.h"
 
 namespace plivexwin {

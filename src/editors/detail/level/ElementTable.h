@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // Element tables as data. A group's rows, indexed by element position p, give

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The value legend level: the "Value" section (group 3) with the texts of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The faces behind glstandin::Font, and the walk of a line of text along its

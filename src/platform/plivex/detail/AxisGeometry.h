@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // Where an axis runs and what it draws with: its path in the plot's plane,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The fields every axis has, read and with DEPEND resolved: what the drawing

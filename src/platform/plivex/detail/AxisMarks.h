@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // Which graduations an axis marks and how: main ticks with their texts and

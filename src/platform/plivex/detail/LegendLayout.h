@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // What every legend draws the same way: a rectangle inside its margins, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The lines and markers an item legend draws in its boxes, as segments in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // What the plotting nodes write texts with: a text node placed, turned and

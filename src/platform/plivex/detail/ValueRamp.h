@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // What the value legends show: the stand-in has no colour mapping, so each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // An axis-aligned box given by its minimum and maximum corners. A box is

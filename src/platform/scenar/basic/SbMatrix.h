@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // A 4x4 float matrix for the row-vector convention: a point p (as the row

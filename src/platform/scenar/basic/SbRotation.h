@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // A rotation stored as a unit quaternion (x, y, z, w), w the scalar part.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "platform/scenar/basic/SbStringList.h"
 
 SbStringList* SbStringList::split(const SbString& text, const SbString& separator) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // A pair of 32-bit integers: pixel sizes that may exceed the range of short.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The viewport of a render: a window size in pixels and, inside it, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // How each value type reads and writes in the scene-file syntax. Numbers are

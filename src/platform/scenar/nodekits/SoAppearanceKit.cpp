@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "platform/scenar/nodekits/SoAppearanceKit.h"
 
 #include "platform/scenar/nodes/SoLightModel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "platform/scenar/nodekits/SoCameraKit.h"
 
 #include "platform/scenar/nodes/SoGroup.h"

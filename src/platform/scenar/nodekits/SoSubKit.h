@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The class pattern of node-kit classes: a registered type, field data and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "platform/scenar/nodes/SoFaceSet.h"
 
 #include "platform/scenar/actions/SoCoordinateElement.h"

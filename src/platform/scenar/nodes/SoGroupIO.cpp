@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // How groups read and write themselves in a scene file: their fields, then
 // their children in order.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What a node does by default for each kind of action: what doAction does.
 
 #include "platform/scenar/actions/SoCallbackAction.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // How a node reads and writes itself in a scene file by default: its fields by
 // name.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The "Angular" level (group 7) of the angular axis editor, right on the axis

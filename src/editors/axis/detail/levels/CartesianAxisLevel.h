@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The "Cartesian" level (group 3): where a cartesian axis starts, where it ends

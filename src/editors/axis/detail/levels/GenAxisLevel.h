@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The "Gen" level (group 6) of the generic axis editor: a head-less section

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The "Linear" level (group 4) of the linear axis editor: the graduation step

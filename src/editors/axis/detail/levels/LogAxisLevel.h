@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The "Log" level (group 5) of the logarithmic axis editor: how decades are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The "Polar" level (group 8) shared by the polar axis editors: where the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The "PolarLin" level (group 9) of the polar linear axis editor: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The "PolarLog" level (group 10) of the polar logarithmic axis editor: the

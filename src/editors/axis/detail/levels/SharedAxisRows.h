@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // What several axis levels show alike: the items of the graduation fit and of

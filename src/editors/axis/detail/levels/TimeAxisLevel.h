@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The "Time" level (group 11) of the time axis editor, right on the axis base:

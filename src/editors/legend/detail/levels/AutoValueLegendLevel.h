@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The automatic value legend level: the "Auto Values" section (group 4) with

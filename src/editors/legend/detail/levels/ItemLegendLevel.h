@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The item legend level: the "Item" section (group 2) with the legend's two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The linear value legend level: the " Linear Values" section (group 8) with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The three non-linear value legend levels: each a "Non Linear Values"
