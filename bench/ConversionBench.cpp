@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Converts scenes of 100 and 1,000 scene views to VRML 2.0 worlds and reports
 // the time per view ("per_view"). Each view is a plot region as the demo's: a
 // background, a border, an orthographic camera and a scene of two linear

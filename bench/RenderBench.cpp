@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Renders the demo's scene offscreen into a sink that drops the rows: a
 // 1920x1080 picture whole, and a 7680x4320 one in 4 x 4 tiles of the same
 // size, texts and legends included. Each reports megapixels drawn per second

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Traverses a scene of 10,000 framed cubes and reports what narrowing each
 // frame to its view costs, per kind of traversal. Each frame starts with one of
 // four nodes:

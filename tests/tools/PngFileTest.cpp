@@ -9,6 +9,7 @@
 
 namespace {
 
+using plivexwin::cli::PngEncoding;
 using plivexwin::cli::PngWriter;
 using plivexwin::cli::readPng;
 using plivexwin::cli::ReplacingFile;
@@ -29,31 +30,35 @@ class PngFileTest : public CommandTest {
     return true;
   }
   // Opens writer on a new file for path, which file holds.
-  bool open(ReplacingFile& file, PngWriter& writer, const std::string& path, int width,
-            int height) {
-    return file.open(path, error) && writer.open(file.stream(), path, width, height, error);
+  bool open(ReplacingFile& file, PngWriter& writer, const std::string& path, int width, int height,
+            PngEncoding encoding = PngEncoding::Compact) {
+    return file.open(path, error) &&
+           writer.open(file.stream(), path, width, height, error, encoding);
   }
 
   std::string error;  // why the last call failed
 };
 
 TEST_F(PngFileTest, rowsWrittenReadBackAsTheyWere) {
-  const std::string path = (folder / "picture.png").string();
   const std::vector<unsigned char> rgba = pattern(7, 5);
-  ReplacingFile file;
-  PngWriter writer;
-  ASSERT_TRUE(open(file, writer, path, 7, 5)) << error;
-  ASSERT_TRUE(writeRows(writer, rgba, 7, 5)) << error;
-  ASSERT_TRUE(writer.finish(error)) << error;
-  EXPECT_FALSE(fs::exists(path)) << "in place only once committed";
-  ASSERT_TRUE(file.commit(error)) << error;
+  for (const PngEncoding encoding : {PngEncoding::Compact, PngEncoding::Quick}) {
+    const std::string path = (folder / "picture.png").string();
+    ReplacingFile file;
+    PngWriter writer;
+    ASSERT_TRUE(open(file, writer, path, 7, 5, encoding)) << error;
+    ASSERT_TRUE(writeRows(writer, rgba, 7, 5)) << error;
+    ASSERT_TRUE(writer.finish(error)) << error;
+    EXPECT_FALSE(fs::exists(path)) << "in place only once committed";
+    ASSERT_TRUE(file.commit(error)) << error;
 
-  const auto picture = readPng(path, error);
-  ASSERT_TRUE(picture) << error;
-  EXPECT_EQ(picture->width, 7);
-  EXPECT_EQ(picture->height, 5);
-  EXPECT_EQ(picture->rgba, rgba);
-  EXPECT_EQ(entries(), 1) << "no temporary file left";
+    const auto picture = readPng(path, error);
+    ASSERT_TRUE(picture) << error;
+    EXPECT_EQ(picture->width, 7);
+    EXPECT_EQ(picture->height, 5);
+    EXPECT_EQ(picture->rgba, rgba);
+    EXPECT_EQ(entries(), 1) << "no temporary file left";
+    fs::remove(path);
+  }
 }
 
 TEST_F(PngFileTest, failedOrUnfinishedPicturesLeaveThePathAsItWas) {

@@ -1,14 +1,24 @@
+// SPDX-License-Identifier: Apache-2.0
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
+#include <netinet/in.h>
+#include <pthread.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <regex>
 #include <sstream>
 #include <string>
 #include <thread>
 
+#include "CommandTestSupport.h"
 #include "platform/scenar/basic/SoBase.h"
 #include "plivexwin/DemoScene.h"
 #include "plivexwin/SceneFile.h"
@@ -16,6 +26,7 @@
 #include "plivexwin/serve/GuiQueue.h"
 #include "plivexwin/serve/HttpFront.h"
 #include "plivexwin/serve/Json.h"
+#include "plivexwin/serve/ServeCommand.h"
 
 namespace {
 
@@ -51,6 +62,7 @@ class ServeTest : public ::testing::Test {
   }
   void TearDown() override {
     stopServing();
+    front_.reset();  // it refers to the server
     server_.reset();
     EXPECT_EQ(SoBase::getLiveCount(), live_);
     std::filesystem::remove_all(folder_);
@@ -106,8 +118,11 @@ class ServeTest : public ::testing::Test {
   long live_ = 0;
 };
 
-// The step slider and title text of an axis panel.
+// An axis panel's "Step :" (real) and "Numeric Or Period :" (integer) sliders
+// and its title text.
 const std::string kStep = R"re(Step :</span><input type="range"[^>]*data-index="(\d+)")re";
+const std::string kPeriod =
+    R"re(Numeric Or Period :</span><input type="range"[^>]*step="1"[^>]*data-index="(\d+)")re";
 const std::string kTitle =
     R"re(String :</span><input type="text" data-index="(\d+)"[^>]*value="time)re";
 
@@ -155,12 +170,14 @@ TEST_F(ServeTest, changesEveryKindOfElementAndSavesThem) {
   const int panel = open("linearX");
   const int step = indexOf(panel, kStep);
   const int title = indexOf(panel, kTitle);
+  const int period = indexOf(panel, kPeriod);
   const int toggle = indexOf(panel, R"re(type="checkbox" data-index="(\d+)")re");
   // "String Visibility :" shows the field, FALSE: state 1, "Off", not ticked.
   EXPECT_NE(panelHtml(panel).find(R"(data-off="Off"><span>Off</span>)"), std::string::npos);
   const int choice = indexOf(panel, R"re(<select data-index="(\d+)")re");
   const int section = indexOf(panel, R"re(class="section" data-index="(\d+)")re");
   EXPECT_EQ(set(panel, step, "0.25"), 200);
+  EXPECT_EQ(set(panel, period, "3"), 200);
   EXPECT_EQ(set(panel, title, "seconds"), 200);
   EXPECT_EQ(set(panel, toggle, "0"), 200);
   EXPECT_EQ(set(panel, choice, "1"), 200);
@@ -172,11 +189,43 @@ TEST_F(ServeTest, changesEveryKindOfElementAndSavesThem) {
   ASSERT_EQ(save(), 200);
   const std::string saved = readFile(path_);
   EXPECT_NE(saved.find("step 0.25"), std::string::npos);
+  EXPECT_NE(saved.find("tickNumOrPeriod 3"), std::string::npos);
   EXPECT_NE(saved.find("\"seconds\""), std::string::npos);
   std::string error;
   EXPECT_TRUE(cli::SceneFile::read(path_, error)) << error;
   stopServing();
   EXPECT_FALSE(server_->hasUnsavedChanges());
+}
+
+TEST_F(ServeTest, sectionsFoldUnfoldOrLoseTheirToggles) {
+  const int panel = open("linearX");
+  const auto count = [](const std::string& html, const std::string& part) {
+    int n = 0;
+    for (auto at = html.find(part); at != std::string::npos; at = html.find(part, at + 1)) ++n;
+    return n;
+  };
+  const int sections = count(panelHtml(panel), R"(class="section")");
+  ASSERT_GT(sections, 1);
+  struct Look {
+    std::string presentation;
+    int toggles, open;  // section toggles shown, of which open
+    bool rowsHidden;
+  };
+  const Look looks[] = {{"folded", sections, 0, true},
+                        {"without-toggles", 0, 0, false},
+                        {"unfolded", sections, sections, false}};
+  for (const Look& look : looks) {
+    ASSERT_EQ(post("/api/presentation", "{\"panel\":" + std::to_string(panel) + ",\"value\":\"" +
+                                            look.presentation + "\"}")
+                  ->status,
+              200);
+    const std::string html = panelHtml(panel);
+    EXPECT_EQ(count(html, "value=\"" + look.presentation + "\" selected"), 1) << look.presentation;
+    EXPECT_EQ(count(html, R"(class="section")"), look.toggles) << look.presentation;
+    EXPECT_EQ(count(html, R"(aria-expanded="true")"), look.open) << look.presentation;
+    EXPECT_EQ(html.find(" hidden>") != std::string::npos, look.rowsHidden) << look.presentation;
+    EXPECT_EQ(indexOf(panel, R"re(data-index="(\d+)")re"), 0) << "indices follow the dialog";
+  }
 }
 
 TEST_F(ServeTest, afterAcceptWaitsForAcceptAndPanelsOnOneNodeFollowEachOther) {
@@ -229,6 +278,7 @@ TEST_F(ServeTest, malformedEditsGet400AndLeaveTheSceneAsItWas) {
   const int panel = open("linearX");
   const std::string p = std::to_string(panel);
   const int step = indexOf(panel, kStep), title = indexOf(panel, kTitle);
+  const std::string period = std::to_string(indexOf(panel, kPeriod));
   const int choice = indexOf(panel, R"re(<select data-index="(\d+)")re");
   struct Bad {
     const char* path;
@@ -246,11 +296,14 @@ TEST_F(ServeTest, malformedEditsGet400AndLeaveTheSceneAsItWas) {
       {"/api/set", "{\"panel\":" + p + ",\"index\":" + std::to_string(step) + ",\"value\":\"7\"}"},
       {"/api/set",
        "{\"panel\":" + p + ",\"index\":" + std::to_string(step) + ",\"value\":\"nan\"}"},
+      {"/api/set", "{\"panel\":" + p + ",\"index\":" + period + ",\"value\":\"11\"}"},
+      {"/api/set", "{\"panel\":" + p + ",\"index\":" + period + ",\"value\":\"2.5\"}"},
       {"/api/set",
        "{\"panel\":" + p + ",\"index\":" + std::to_string(choice) + ",\"value\":\"99\"}"},
       {"/api/set", "{\"panel\":" + p + ",\"index\":" + std::to_string(title) + ",\"value\":\"" +
                        std::string(81, 'x') + "\"}"},
       {"/api/frequency", "{\"panel\":" + p + ",\"value\":\"sometimes\"}"},
+      {"/api/presentation", "{\"panel\":" + p + ",\"value\":\"half\"}"},
   };
   for (const Bad& bad : bads) {
     const auto reply = post(bad.path, bad.body);
@@ -260,6 +313,61 @@ TEST_F(ServeTest, malformedEditsGet400AndLeaveTheSceneAsItWas) {
   EXPECT_EQ(post("/api/set", std::string(70 * 1024, ' '))->status, 413);
   stopServing();
   EXPECT_FALSE(server_->hasUnsavedChanges());
+}
+
+// `plivexwin serve` run as the program runs it. Its failures come before it
+// serves; one that serves after all is stopped by a SIGTERM after a few
+// seconds, which its signal thread takes, and then returns 0.
+class ServeCommandTest : public CommandTest {
+ protected:
+  int serve(std::vector<std::string> words) {
+    sigset_t term, before;
+    sigemptyset(&term);
+    sigaddset(&term, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &term, &before);  // for the command's thread to take
+    std::istringstream in;
+    const cli::Console console{in, out, err};
+    auto run = std::async(std::launch::async, [&] {
+      return cli::runCommand(serve::defineServe, argsOf(words), console);
+    });
+    if (run.wait_for(std::chrono::seconds(5)) == std::future_status::timeout)
+      kill(getpid(), SIGTERM);
+    const int status = run.get();
+    pthread_sigmask(SIG_SETMASK, &before, nullptr);
+    return status;
+  }
+};
+
+TEST_F(ServeCommandTest, anUnreadableFileOrAPortInUseIsOneLineAndStatus1) {
+  // A port listened on by a socket that would share it, as another server's may.
+  const int held = socket(AF_INET, SOCK_STREAM, 0);
+  const int yes = 1;
+  setsockopt(held, SOL_SOCKET, SO_REUSEPORT, &yes, sizeof yes);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t size = sizeof address;
+  ASSERT_EQ(bind(held, reinterpret_cast<sockaddr*>(&address), size), 0);
+  ASSERT_EQ(listen(held, 1), 0);
+  ASSERT_EQ(getsockname(held, reinterpret_cast<sockaddr*>(&address), &size), 0);
+  const std::string demo = (folder / "demo.scn").string();
+  std::ofstream(demo) << cli::demoScene();
+  std::ofstream(folder / "bad.scn") << "#Scenar V1.0 ascii\nPoLinearAxis {";
+  const std::vector<std::string> failures[] = {
+      {(folder / "missing.scn").string()},
+      {folder.string()},
+      {(folder / "bad.scn").string()},
+      {demo, "--port", std::to_string(ntohs(address.sin_port))},
+  };
+  for (std::vector<std::string> words : failures) {
+    const std::string what = words.back();
+    EXPECT_EQ(serve(std::move(words)), 1) << what;
+    EXPECT_EQ(out.str(), "") << what;
+    const std::string said = err.str();
+    EXPECT_TRUE(said.starts_with("plivexwin: ")) << said;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  }
+  close(held);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "plivexwin/serve/EditorServer.h"
 
 #include <utility>
@@ -135,10 +136,14 @@ ApiReply EditorServer::picture(const ApiRequest& request, const JsonObject&) {
       param(request, "height").value_or(param(request, "width").value_or("800")), 1, kLargestSide);
   if (!width || !height)
     return bad("the picture takes a width and height of 1 to " + std::to_string(kLargestSide));
-  ApiReply reply{200, "image/png", {}, {}};
+  // The page's picture is drawn again after every change, and encoded for
+  // speed; a download is a file kept, encoded as `render` writes it.
+  const bool download = param(request, "download").has_value();
+  ApiReply reply{200, "image/png", {}, download ? "picture.png" : ""};
   std::string error;
-  if (!renderPng(scene_->getRoot(), *width, *height, reply.body, error)) return refused(500, error);
-  if (param(request, "download")) reply.filename = "picture.png";
+  if (!renderPng(scene_->getRoot(), *width, *height, reply.body, error,
+                 download ? cli::PngEncoding::Compact : cli::PngEncoding::Quick))
+    return refused(500, error);
   return reply;
 }
 

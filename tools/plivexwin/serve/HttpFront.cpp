@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "plivexwin/serve/HttpFront.h"
 
 #include <httplib.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstring>
 
@@ -48,12 +50,19 @@ HttpFront::HttpFront(EditorServer& server, GuiQueue& queue, std::string token)
   http_->set_read_timeout(5, 0);
   http_->set_write_timeout(5, 0);
   http_->set_keep_alive_timeout(5);
+  // cpp-httplib's own options share the port with any socket that asks the
+  // same (SO_REUSEPORT), another serve say; a port in use must be refused.
+  http_->set_socket_options([](socket_t socket) {
+    const int yes = 1;
+    setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+  });
   route();
 }
 
 HttpFront::~HttpFront() { stop(); }
 
 bool HttpFront::bind(const std::string& host, int port, std::string& error) {
+  errno = 0;
   port_ = port == 0 ? http_->bind_to_any_port(host) : (http_->bind_to_port(host, port) ? port : -1);
   if (port_ > 0) return true;
   error = "cannot listen on " + host + ":" + std::to_string(port) +

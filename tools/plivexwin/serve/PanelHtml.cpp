@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "plivexwin/serve/PanelHtml.h"
 
 #include "platform/scenarwin/PoXtDialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "plivexwin/serve/PictureBytes.h"
 
 #include <cstdio>
@@ -6,7 +7,6 @@
 
 #include "platform/scenar/rendering/SoOffscreenRenderer.h"
 #include "plivexwin/PictureFile.h"
-#include "plivexwin/PngFile.h"
 
 namespace plivexwin::serve {
 
@@ -43,7 +43,8 @@ class MemoryStream {
 
 }  // namespace
 
-bool renderPng(SoNode* scene, int width, int height, std::string& png, std::string& error) {
+bool renderPng(SoNode* scene, int width, int height, std::string& png, std::string& error,
+               cli::PngEncoding encoding) {
   const cli::PictureSettings settings{width, height};
   if (!cli::canRender(settings, error)) return false;
   MemoryStream stream;
@@ -55,7 +56,7 @@ bool renderPng(SoNode* scene, int width, int height, std::string& png, std::stri
       SbViewportRegion(static_cast<short>(width), static_cast<short>(height))};
   renderer.setBackgroundColor(cli::kPaperColor);
   cli::PngWriter writer;
-  if (!writer.open(stream.get(), "picture", width, height, error)) return false;
+  if (!writer.open(stream.get(), "picture", width, height, error, encoding)) return false;
   std::string rowError;
   const bool rendered = renderer.render(scene, [&](int row, const unsigned char* rgba) {
     return row == writer.rowsWritten() && writer.writeRow(rgba, rowError);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include <CLI/CLI.hpp>
 
 #include "plivexwin/serve/ServeCommand.h"

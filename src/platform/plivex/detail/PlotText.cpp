@@ -47,7 +47,7 @@ SoNode* textNode(const SbVec3f& at, float angle, const TextStyle& style, std::st
   if (valign != VAlign::Baseline) {
     // Lowers the base line below `at` by the part of the ascent asked for.
     const float ascent = textAscent(style);
-    const float drop = valign == VAlign::Top ? ascent
+    const float drop = valign == VAlign::Top      ? ascent
                        : valign == VAlign::Middle ? ascent / 2
                                                   : -textDescent(style);
     auto* shift = new SoTransform;
@@ -60,7 +60,7 @@ SoNode* textNode(const SbVec3f& at, float angle, const TextStyle& style, std::st
   group->addChild(font);
   auto* line = new SoText3;
   line->string.setValue(SbString(std::string(text).c_str()));
-  line->justification.setValue(halign == HAlign::Left     ? SoText3::LEFT
+  line->justification.setValue(halign == HAlign::Left    ? SoText3::LEFT
                                : halign == HAlign::Right ? SoText3::RIGHT
                                                          : SoText3::CENTER);
   group->addChild(line);
@@ -99,7 +99,8 @@ std::string formatNumber(double value, const PbNumericDisplayFormat& format) {
       text = written(value, std::chars_format::scientific, digits);
       break;
     default: {
-      const std::string fixed = withoutTrailingZeros(written(value, std::chars_format::fixed, digits));
+      const std::string fixed =
+          withoutTrailingZeros(written(value, std::chars_format::fixed, digits));
       const std::string scientific = written(value, std::chars_format::scientific, digits);
       text = !fixed.empty() && fixed.size() <= scientific.size() ? fixed : scientific;
       // A small number that rounds to zero in fixed notation keeps its digits.

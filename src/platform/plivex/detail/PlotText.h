@@ -21,8 +21,8 @@ enum class HAlign { Left, Center, Right };
 enum class VAlign { Baseline, Top, Middle, Bottom };
 
 struct TextStyle {
-  SbString fontName;  // as a font node takes it: "defaultFont" for the default
-  float size = 0.04f; // the height of an em, in scene units
+  SbString fontName;   // as a font node takes it: "defaultFont" for the default
+  float size = 0.04f;  // the height of an em, in scene units
 };
 
 // A separator with a translation to at, a rotation by angle radians about z
