@@ -148,3 +148,37 @@ TEST_F(SoMFNodeTest, textOutsideAFileSharesNamesAndReadsOnlyTheEmptyList) {
   EXPECT_TRUE(list->children.set(" [ ] "));
   EXPECT_EQ(a->getRefCount(), 1);
 }
+
+TEST_F(SoMFNodeTest, longRemovalsStopHearingOnlyFromNodesThatLeft) {
+  // Removals of many entries at once, some of whose nodes stay in the list.
+  SoVRMLTransform* list = make();
+  SoNodeSensor sensor;
+  int changes = 0;
+  sensor.setFunction([](void* count, SoSensor*) { ++*static_cast<int*>(count); });
+  sensor.setData(&changes);
+  sensor.attach(list);
+  std::vector<SoVRMLTransform*> nodes;
+  for (int i = 0; i < 20; ++i) nodes.push_back(make());
+  SoMFNode& items = list->children;
+  for (SoVRMLTransform* node : nodes) items.set1Value(items.getNum(), node);
+  items.set1Value(items.getNum(), nodes[3]);  // stays after the removal
+
+  items.deleteValues(0, 20);
+  EXPECT_EQ(items.getNodes(), (std::vector<SoNode*>{nodes[3]}));
+  changes = 0;
+  nodes[3]->scale.setValue(2, 2, 2);
+  nodes[4]->scale.setValue(2, 2, 2);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(nodes[4]->getNumAuditors(), 0);
+
+  // A copy over the list keeps auditing the nodes in both.
+  SoVRMLTransform* source = make();
+  for (int i = 0; i < 12; ++i) source->children.set1Value(i, nodes[static_cast<std::size_t>(i)]);
+  items.copyFrom(source->children);
+  items.copyFrom(list->children);  // the same list: nothing leaves
+  changes = 0;
+  nodes[3]->scale.setValue(3, 3, 3);
+  nodes[11]->scale.setValue(3, 3, 3);
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(nodes[3]->getRefCount(), 3);
+}

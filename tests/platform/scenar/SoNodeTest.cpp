@@ -192,3 +192,49 @@ TEST_F(SoNodeTest, deletionTellsAuditorsStillAttached) {
   EXPECT_EQ(log, (std::vector<const Auditor*>{&first, &third}));
   EXPECT_EQ(second.dying, 0);
 }
+
+TEST_F(SoNodeTest, longListsOfAuditorsKeepTheirOrderThroughRemovals) {
+  // Short and long lists, the latter indexed and left with holes; every
+  // other auditor goes, then the first half of those left.
+  for (const int count : {3, 40, 300}) {
+    SCOPED_TRACE(count);
+    std::vector<const Auditor*> log;
+    std::vector<Auditor> auditors(static_cast<std::size_t>(count), Auditor(&log));
+    for (Auditor& auditor : auditors) node->addAuditor(&auditor);
+    node->addAuditor(&auditors.back());  // already there: not added twice
+    std::vector<const Auditor*> expected;
+    for (int i = 0; i < count; ++i)
+      if (i % 2 == 0)
+        expected.push_back(&auditors[static_cast<std::size_t>(i)]);
+      else
+        node->removeAuditor(&auditors[static_cast<std::size_t>(i)]);
+    node->removeAuditor(&auditors[1]);  // gone already: nothing
+    node->value = float(count);
+    EXPECT_EQ(log, expected);
+    EXPECT_EQ(node->getNumAuditors(), static_cast<int>(expected.size()));
+
+    const std::size_t half = expected.size() / 2;
+    for (std::size_t i = 0; i < half; ++i) node->removeAuditor(const_cast<Auditor*>(expected[i]));
+    expected.erase(expected.begin(), expected.begin() + static_cast<std::ptrdiff_t>(half));
+    log.clear();
+    node->touch();
+    EXPECT_EQ(log, expected);
+    for (const Auditor* auditor : expected) node->removeAuditor(const_cast<Auditor*>(auditor));
+    EXPECT_EQ(node->getNumAuditors(), 0);
+  }
+}
+
+TEST_F(SoNodeTest, removingFromALongListWhileNotifyingSkipsTheRemoved) {
+  std::vector<const Auditor*> log;
+  std::vector<Auditor> auditors(40, Auditor(&log));
+  // The first removes all the others but the last; they are not told.
+  auditors.front().onChange = [&](SoNode* n) {
+    for (std::size_t i = 1; i + 1 < auditors.size(); ++i) n->removeAuditor(&auditors[i]);
+  };
+  for (Auditor& auditor : auditors) node->addAuditor(&auditor);
+  node->value = 1;
+  EXPECT_EQ(log, (std::vector<const Auditor*>{&auditors.front(), &auditors.back()}));
+  node->unref();  // the deletion tells the two left
+  node = nullptr;
+  EXPECT_EQ(auditors.front().dying + auditors[1].dying + auditors.back().dying, 2);
+}

@@ -2,6 +2,7 @@
 #include "platform/scenar/nodes/SoMFNode.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "platform/scenar/actions/SoWriteAction.h"
 #include "platform/scenar/basic/TextReader.h"
@@ -36,10 +37,7 @@ void SoMFNode::assign(std::vector<SoNode*> nodes) {
   nodes.swap(nodes_);
   // nodes now holds the old list: release it, but keep auditing the nodes
   // that stay.
-  for (SoNode* node : nodes) {
-    if (find(node) < 0) node->removeAuditor(this);
-    node->unref();
-  }
+  releaseAll(nodes);
   valueChanged();
 }
 
@@ -60,6 +58,20 @@ void SoMFNode::release(SoNode* node) {
   // A node still in the list is still audited.
   if (find(node) < 0) node->removeAuditor(this);
   node->unref();
+}
+
+void SoMFNode::releaseAll(const std::vector<SoNode*>& removed) {
+  // Many nodes leave: one look at the list that stays, not one per node.
+  constexpr std::size_t kFew = 8;
+  if (removed.size() <= kFew || nodes_.empty()) {
+    for (SoNode* node : removed) release(node);
+    return;
+  }
+  const std::unordered_set<const SoNode*> staying(nodes_.begin(), nodes_.end());
+  for (SoNode* node : removed) {
+    if (!staying.contains(node)) node->removeAuditor(this);
+    node->unref();
+  }
 }
 
 void SoMFNode::set1Value(int index, SoNode* node) {
@@ -87,7 +99,7 @@ void SoMFNode::deleteValues(int start, int num) {
   const int end = num < 0 ? getNum() : std::min(getNum(), start + num);
   std::vector<SoNode*> removed(nodes_.begin() + start, nodes_.begin() + end);
   nodes_.erase(nodes_.begin() + start, nodes_.begin() + end);
-  for (SoNode* node : removed) release(node);
+  releaseAll(removed);
   valueChanged();
 }
 

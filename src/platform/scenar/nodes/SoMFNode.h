@@ -50,6 +50,8 @@ class SoMFNode : public SoField, private SoNodeAuditor {
   void hold(SoNode* node);
   // Releases a node that left the list.
   void release(SoNode* node);
+  // Releases the nodes that left the list, in time linear in both lists.
+  void releaseAll(const std::vector<SoNode*>& removed);
   bool canHold(const SoNode* node) const { return node && node != getContainer(); }
   void nodeChanged(SoNode* node, SoField* field) override;
   void nodeDying(SoNode* node) override;

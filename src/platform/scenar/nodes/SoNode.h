@@ -40,9 +40,10 @@ class SoNode : public SoFieldContainer {
   // A plain node has no outputs; see SO_NODE_OUTPUT_HEADER.
   static const SoFieldData* getClassOutputData() { return nullptr; }
 
+  // Each takes constant time however many auditors the node has.
   void addAuditor(SoNodeAuditor* auditor);
   void removeAuditor(SoNodeAuditor* auditor);
-  int getNumAuditors() const { return static_cast<int>(auditors_.size()); }
+  int getNumAuditors() const { return numAuditors_; }
 
   // Tells every auditor that field changed.
   void notify(SoField* field) override;
@@ -79,6 +80,16 @@ class SoNode : public SoFieldContainer {
   ~SoNode() override;
 
  private:
+  struct AuditorIndex;
+  bool hasAuditor(const SoNodeAuditor* auditor) const;
+  // Closes the holes removals left and renumbers the index.
+  void compactAuditors();
+
+  // The auditors in the order they came. In a long list a removed auditor
+  // leaves a hole (nullptr), closed once holes outnumber the auditors, and an
+  // index tells where each auditor stands.
   std::vector<SoNodeAuditor*> auditors_;
+  AuditorIndex* auditorIndex_ = nullptr;  // owned; from kIndexedAuditors on
+  int numAuditors_ = 0;
   static SoType classTypeId_;
 };
