@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: Apache-2.0
 // Renders the demo's scene offscreen into a sink that drops the rows: a
 // 1920x1080 picture whole, and a 7680x4320 one in 4 x 4 tiles of the same
-// size, texts and legends included. Each reports megapixels drawn per second
+// size, texts and legends included. The floor first: the least a 1920x1080
+// picture costs (its buffer cleared and filled once, see floorSeconds); the
+// whole render reports its time over the floor's ("whole/floor"). Each reports megapixels drawn per
+// second
 // ("Mpixels/s") and the glyphs rasterized per timed render ("glyphs/render":
 // 0, as one untimed render of the same size caches them first); the tiled one
 // also its time per pixel over the whole one's ("tiled/whole"): below 1 where
@@ -11,10 +14,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/gl/Text.h"
 #include "platform/scenar/nodes/SoGroup.h"
@@ -66,9 +72,41 @@ double measure(benchmark::State& state, SoOffscreenRenderer& renderer) {
   return seconds / (double(state.iterations()) * pixels);
 }
 
+// What a picture of this size costs at the least: its buffer (RGBA and depth)
+// cleared and filled once with one flat-coloured rectangle, as tight loops.
+double floorSeconds(benchmark::State* state) {
+  constexpr std::size_t kPixels = std::size_t{1920} * 1080;
+  static std::vector<std::uint32_t> color(kPixels);
+  static std::vector<float> depth(kPixels);
+  const auto once = [] {
+    std::fill(color.begin(), color.end(), 0xff000000u);
+    std::fill(depth.begin(), depth.end(), 1.0f);
+    std::fill(color.begin(), color.end(), 0xff3366ccu);
+    benchmark::DoNotOptimize(color.data());
+    benchmark::DoNotOptimize(depth.data());
+    benchmark::ClobberMemory();
+  };
+  once();
+  const Clock::time_point start = Clock::now();
+  long runs = 0;
+  if (state) {
+    for (auto _ : *state) once();
+    runs = long(state->iterations());
+  } else {
+    for (; runs < 20; ++runs) once();
+  }
+  return std::chrono::duration<double>(Clock::now() - start).count() / double(runs);
+}
+
+double floorSecondsPerRender = 0;
+
+void floorOnly(benchmark::State& state) { floorSecondsPerRender = floorSeconds(&state); }
+
 void whole(benchmark::State& state) {
+  if (floorSecondsPerRender == 0) floorSecondsPerRender = floorSeconds(nullptr);
   SoOffscreenRenderer renderer = rendererOf(1920, 1080, 1, 1);
   wholeSecondsPerPixel = measure(state, renderer);
+  state.counters["whole/floor"] = wholeSecondsPerPixel * 1920.0 * 1080.0 / floorSecondsPerRender;
 }
 
 void tiled(benchmark::State& state) {
@@ -86,6 +124,7 @@ void tiled(benchmark::State& state) {
 
 }  // namespace
 
+BENCHMARK(floorOnly)->Name("render/1920x1080/floor")->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(whole)->Name("render/1920x1080/whole")->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(tiled)->Name("render/7680x4320/4x4_tiles")->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -9,6 +9,7 @@
 #include "platform/gl/GL.h"
 #include "platform/gl/detail/Clamp.h"
 #include "platform/gl/detail/PixelRect.h"
+#include "platform/gl/detail/Spans.h"
 
 namespace glstandin {
 
@@ -35,11 +36,18 @@ void glClear(GLbitfield mask) {
   unsigned char color[4];
   for (int i = 0; i < 4; ++i) color[i] = glstandin::detail::colorByte(state.clearColor[i]);
   const float depth = static_cast<float>(state.clearDepth);
-  for (auto y = static_cast<int>(rect.y0); y < rect.y1; ++y) {
-    for (auto x = static_cast<int>(rect.x0); x < rect.x1; ++x) {
-      if (mask & GL_COLOR_BUFFER_BIT) std::memcpy(buffer->pixel(x, y), color, 4);
-      if (mask & GL_DEPTH_BUFFER_BIT) buffer->setDepth(x, y, depth);
-    }
+  const auto x0 = static_cast<int>(rect.x0);
+  auto count = static_cast<std::size_t>(rect.x1 - rect.x0);
+  auto y1 = rect.y1;
+  if (count == static_cast<std::size_t>(buffer->width())) {  // whole rows: one run
+    count *= static_cast<std::size_t>(rect.y1 - rect.y0);
+    y1 = rect.y0 + 1;
+  }
+  for (auto y = static_cast<int>(rect.y0); y < y1; ++y) {
+    if (mask & GL_COLOR_BUFFER_BIT)
+      glstandin::detail::fillPixels(buffer->pixel(x0, y), count, color);
+    if (mask & GL_DEPTH_BUFFER_BIT)
+      glstandin::detail::fillDepths(buffer->depthPointer(x0, y), count, depth);
   }
 }
 

@@ -156,11 +156,13 @@ class Framebuffer {
   Framebuffer(int width, int height);
   int width() const { return width_; }
   int height() const { return height_; }
-  // 4 bytes, RGBA; x, y inside.
+  // 4 bytes, RGBA, followed by those of the pixels to its right; x, y inside.
   const unsigned char* pixel(int x, int y) const { return &color_[index(x, y) * 4]; }
   unsigned char* pixel(int x, int y) { return &color_[index(x, y) * 4]; }
   float depth(int x, int y) const { return depth_[index(x, y)]; }
   void setDepth(int x, int y, float depth) { depth_[index(x, y)] = depth; }
+  // The depth of pixel (x, y), followed by those of the pixels to its right.
+  float* depthPointer(int x, int y) { return &depth_[index(x, y)]; }
 
  private:
   std::size_t index(int x, int y) const {

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/gl/GL.h"
 #include "platform/gl/detail/PixelRect.h"
+#include "platform/gl/detail/Spans.h"
 
 namespace glstandin::detail {
 
@@ -30,6 +33,33 @@ struct FragmentTarget {
     std::memcpy(buffer->pixel(px, py), color, 4);
   }
 
+  // Writes the pixels x0 <= x < x1 of row y, inside rect. With the depth test
+  // on, the fragment at x has window depth depthAt(x) and lands where it
+  // passes; with it off the colour fills the span at once.
+  template <typename DepthAt>
+  void span(std::int64_t y, std::int64_t x0, std::int64_t x1, const DepthAt& depthAt) const {
+    if (x0 >= x1) return;
+    const auto px = static_cast<int>(x0);
+    const auto py = static_cast<int>(y);
+    unsigned char* colors = buffer->pixel(px, py);
+    const auto count = static_cast<std::size_t>(x1 - x0);
+    if (!depthTest) {
+      fillPixels(colors, count, color);
+      return;
+    }
+    float* depths = buffer->depthPointer(px, py);
+    switch (depthFunc) {
+      case GL_LESS:
+        return depthSpan(colors, depths, x0, count, depthAt,
+                         [](float d, float s) { return d < s; });
+      case GL_LEQUAL:
+        return depthSpan(colors, depths, x0, count, depthAt,
+                         [](float d, float s) { return d <= s; });
+      default:
+        return depthSpan(colors, depths, x0, count, depthAt, [](float, float) { return true; });
+    }
+  }
+
   bool passes(float depth, float stored) const {
     switch (depthFunc) {
       case GL_LESS:
@@ -38,6 +68,27 @@ struct FragmentTarget {
         return depth <= stored;
       default:
         return true;
+    }
+  }
+
+ private:
+  // The depth-tested span, the depth function known at compile time.
+  template <typename DepthAt, typename Passes>
+  void depthSpan(unsigned char* colors, float* depths, std::int64_t x0, std::size_t count,
+                 const DepthAt& depthAt, Passes passes) const {
+    std::uint32_t pattern = 0;
+    std::memcpy(&pattern, color, 4);
+    // Every pixel is written back, kept or replaced: a select the compiler
+    // can do several pixels at a time.
+    for (std::size_t i = 0; i < count; ++i) {
+      const auto depth = static_cast<float>(depthAt(x0 + static_cast<std::int64_t>(i)));
+      const float stored = depths[i];
+      const std::uint32_t pass = 0u - std::uint32_t{passes(depth, stored)};  // all ones or 0
+      depths[i] = pass ? depth : stored;
+      std::uint32_t pixel = 0;
+      std::memcpy(&pixel, colors + 4 * i, 4);
+      pixel = (pattern & pass) | (pixel & ~pass);
+      std::memcpy(colors + 4 * i, &pixel, 4);
     }
   }
 };

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 #include "platform/gl/GL.h"
 #include "platform/scenar/actions/SoGLRenderAction.h"
@@ -33,6 +34,9 @@ class Binding {
 }  // namespace
 
 SoOffscreenRenderer::SoOffscreenRenderer(const SbViewportRegion& region) : region_(region) {}
+SoOffscreenRenderer::SoOffscreenRenderer(SoOffscreenRenderer&&) noexcept = default;
+SoOffscreenRenderer& SoOffscreenRenderer::operator=(SoOffscreenRenderer&&) noexcept = default;
+SoOffscreenRenderer::~SoOffscreenRenderer() = default;
 
 void SoOffscreenRenderer::setTiles(int columns, int rows) {
   columns_ = columns;
@@ -71,8 +75,9 @@ bool SoOffscreenRenderer::render(SoNode* scene, const RowSink& sink, const Progr
   SoGLRenderAction action(region_);
   action.setRenderLogEnabled(false);
   action.setLogicalViewportRegion(SbViewportRegion(region_.getWindowSize()));
+  // A picture of one column hands its rows over straight from the
+  // framebuffer; tiles are gathered into a strip first.
   std::vector<unsigned char> strip;
-  std::vector<unsigned char> piece;
   int done = 0;
   // The top band first, and its top strip first: the picture's rows go out
   // top row first.
@@ -83,47 +88,54 @@ bool SoOffscreenRenderer::render(SoNode* scene, const RowSink& sink, const Progr
     for (int part = strips - 1; part >= 0; --part) {
       const int y0 = band0 + cut(part, bandRows, strips);
       const int y1 = band0 + cut(part + 1, bandRows, strips);
-      strip.resize(rowBytes * static_cast<std::size_t>(y1 - y0));
+      if (columns_ > 1) strip.resize(rowBytes * static_cast<std::size_t>(y1 - y0));
       for (int column = 0; column < columns_; ++column) {
         const int x0 = cut(column, width, columns_);
         const int x1 = cut(column + 1, width, columns_);
-        drawPiece(action, scene, {x0, y0, x1, y1}, piece);
+        glstandin::Framebuffer& framebuffer = framebufferOf(x1 - x0, y1 - y0);
+        drawPiece(action, scene, {x0, y0, x1, y1}, framebuffer);
         const auto pieceRowBytes = static_cast<std::size_t>(x1 - x0) * 4;
-        for (int y = 0; y < y1 - y0; ++y)
+        for (int y = 0; columns_ > 1 && y < y1 - y0; ++y)
           std::memcpy(strip.data() + rowBytes * static_cast<std::size_t>(y) +
                           static_cast<std::size_t>(x0) * 4,
-                      piece.data() + pieceRowBytes * static_cast<std::size_t>(y), pieceRowBytes);
+                      framebuffer.pixel(0, y), pieceRowBytes);
         if (progress) progress(++done, total);
       }
-      for (int y = y1 - 1; y >= y0; --y)
-        if (!sink(height - 1 - y, strip.data() + rowBytes * static_cast<std::size_t>(y - y0)))
-          return false;
+      for (int y = y1 - 1; y >= y0; --y) {
+        const unsigned char* rgba = columns_ > 1
+                                        ? strip.data() + rowBytes * static_cast<std::size_t>(y - y0)
+                                        : framebuffer_->pixel(0, y - y0);
+        if (!sink(height - 1 - y, rgba)) return false;
+      }
     }
   }
   return true;
 }
 
+glstandin::Framebuffer& SoOffscreenRenderer::framebufferOf(int width, int height) {
+  if (!framebuffer_ || framebuffer_->width() != width || framebuffer_->height() != height) {
+    framebuffer_.reset();  // the old one goes first
+    framebuffer_ = std::make_unique<glstandin::Framebuffer>(width, height);
+  }
+  return *framebuffer_;
+}
+
 void SoOffscreenRenderer::drawPiece(SoGLRenderAction& action, SoNode* scene, const Piece& rect,
-                                    std::vector<unsigned char>& pixels) const {
+                                    glstandin::Framebuffer& framebuffer) const {
   const int width = region_.getWindowSize()[0];
   const int height = region_.getWindowSize()[1];
-  const int pieceWidth = rect.x1 - rect.x0;
-  const int pieceHeight = rect.y1 - rect.y0;
-  glstandin::Framebuffer framebuffer(pieceWidth, pieceHeight);
   const Binding binding(&framebuffer);
   glDisable(GL_SCISSOR_TEST);
   glClearColor(background_[0], background_[1], background_[2], 1.0f);
   glClearDepth(1.0);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  action.setViewportRegion(
-      SbViewportRegion(static_cast<short>(pieceWidth), static_cast<short>(pieceHeight)));
+  action.setViewportRegion(SbViewportRegion(static_cast<short>(framebuffer.width()),
+                                            static_cast<short>(framebuffer.height())));
   action.setVVPortion(SbVec4f(static_cast<float>(rect.x0) / static_cast<float>(width),
                               static_cast<float>(rect.y0) / static_cast<float>(height),
                               static_cast<float>(rect.x1) / static_cast<float>(width),
                               static_cast<float>(rect.y1) / static_cast<float>(height)));
   action.apply(scene);
-  pixels.resize(static_cast<std::size_t>(pieceWidth) * 4 * static_cast<std::size_t>(pieceHeight));
-  glReadPixels(0, 0, pieceWidth, pieceHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
 }
 
 bool SoOffscreenRenderer::render(SoNode* scene) {

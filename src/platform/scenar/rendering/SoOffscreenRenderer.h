@@ -3,12 +3,16 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/scenar/basic/SbLinear.h"
 #include "platform/scenar/basic/SbViewportRegion.h"
 
 class SoGLRenderAction;
+namespace glstandin {
+class Framebuffer;
+}
 class SoNode;
 
 // Renders a scene into the GL stand-in's software framebuffer, whole or in
@@ -25,7 +29,9 @@ class SoNode;
 // limit and one tile of it, never the whole picture, whatever the tiles, so
 // that a picture far larger than memory streams to its writer. The pieces
 // stitch as the tiles do, so the picture is the same. A whole render (1 x 1)
-// holds the picture once.
+// holds the picture once, in the framebuffer its rows are handed from. The
+// renderer keeps the framebuffer of its last piece (a tile, or the whole
+// picture) for its next render.
 //
 // The tiles cut the picture at whole pixels: column i of C spans the pixels
 // [floor(i * width / C), floor((i + 1) * width / C)), rows alike.
@@ -46,6 +52,11 @@ class SoOffscreenRenderer {
 
   // The picture's size is the region's window size.
   explicit SoOffscreenRenderer(const SbViewportRegion& region);
+  // Moves only: it keeps the framebuffer of its last piece for the next
+  // render.
+  SoOffscreenRenderer(SoOffscreenRenderer&&) noexcept;
+  SoOffscreenRenderer& operator=(SoOffscreenRenderer&&) noexcept;
+  ~SoOffscreenRenderer();
 
   void setViewportRegion(const SbViewportRegion& region) { region_ = region; }
   const SbViewportRegion& getViewportRegion() const { return region_; }
@@ -77,11 +88,13 @@ class SoOffscreenRenderer {
   struct Piece {
     int x0, y0, x1, y1;
   };
-  // Draws scene's piece rect of the picture with action into a framebuffer of
-  // its own, cleared to the background, and reads it into pixels, bottom row
-  // first.
+  // The framebuffer of a piece of this size: the one kept from the last
+  // piece drawn when it has the size, else a new one in its place.
+  glstandin::Framebuffer& framebufferOf(int width, int height);
+  // Draws scene's piece rect of the picture with action into framebuffer
+  // (the piece's size), cleared to the background first.
   void drawPiece(SoGLRenderAction& action, SoNode* scene, const Piece& rect,
-                 std::vector<unsigned char>& pixels) const;
+                 glstandin::Framebuffer& framebuffer) const;
 
   SbViewportRegion region_;
   SbColor background_{0.0f, 0.0f, 0.0f};
@@ -89,4 +102,5 @@ class SoOffscreenRenderer {
   int rows_ = 1;
   std::size_t bandPixelLimit_ = kBandPixelLimit;
   std::vector<unsigned char> buffer_;
+  std::unique_ptr<glstandin::Framebuffer> framebuffer_;
 };
