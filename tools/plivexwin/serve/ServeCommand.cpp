@@ -43,6 +43,7 @@ std::string newToken() {
 
 // SIGINT and SIGTERM held back in every thread made while it lives, and
 // waited for by a thread of its own, which stops the queue when one comes.
+// Ending, it wakes that thread with a signal of its own if none came.
 class StopOnSignals {
  public:
   explicit StopOnSignals(GuiQueue& queue) : queue_(queue) {
@@ -52,7 +53,10 @@ class StopOnSignals {
     pthread_sigmask(SIG_BLOCK, &signals_, &before_);
   }
   ~StopOnSignals() {
-    if (watcher_.joinable()) watcher_.join();
+    if (watcher_.joinable()) {
+      pthread_kill(watcher_.native_handle(), SIGTERM);  // ESRCH once it ended: harmless
+      watcher_.join();
+    }
     pthread_sigmask(SIG_SETMASK, &before_, nullptr);
   }
   StopOnSignals(const StopOnSignals&) = delete;
@@ -60,10 +64,9 @@ class StopOnSignals {
 
   void watch() {
     watcher_ = std::thread([this] {
-      while (!queue_.stopped()) {
-        const timespec beat{0, 200'000'000};
-        if (sigtimedwait(&signals_, nullptr, &beat) > 0) queue_.stop();
-      }
+      int signal = 0;
+      sigwait(&signals_, &signal);
+      queue_.stop();
     });
   }
 

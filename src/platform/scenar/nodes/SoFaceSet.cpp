@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "platform/scenar/nodes/SoFaceSet.h"
 
-#include "platform/scenar/actions/SoCoordinateElement.h"
 #include "platform/scenar/actions/SoGLRenderAction.h"
-#include "platform/scenar/actions/SoRayPickAction.h"
 #include "platform/scenar/nodes/SoVertexRuns.h"
 
 SO_NODE_SOURCE(SoFaceSet)
@@ -24,9 +22,5 @@ void SoFaceSet::computeBBox(SoAction* action, SbBox3f& box) {
 }
 
 void SoFaceSet::rayPickGeometry(SoRayPickAction* action) {
-  SoState* state = action->getState();
-  const SbVec3f* coords = SoCoordinateElement::getArrayPtr(state);
-  scenar::forEachVertexRun(
-      numVertices, SoCoordinateElement::getNum(state),
-      [&](int start, int count) { action->intersectPolygon(this, coords + start, count); });
+  scenar::pickVertexRuns(action, this, numVertices, scenar::RunShape::Polygon);
 }

@@ -2,9 +2,7 @@
 #include "platform/scenar/nodes/SoLineSet.h"
 
 #include "platform/scenar/actions/SoAction.h"
-#include "platform/scenar/actions/SoCoordinateElement.h"
 #include "platform/scenar/actions/SoGLRenderAction.h"
-#include "platform/scenar/actions/SoRayPickAction.h"
 #include "platform/scenar/nodes/SoVertexRuns.h"
 
 SO_NODE_SOURCE(SoLineSet)
@@ -25,9 +23,5 @@ void SoLineSet::computeBBox(SoAction* action, SbBox3f& box) {
 }
 
 void SoLineSet::rayPickGeometry(SoRayPickAction* action) {
-  SoState* state = action->getState();
-  const SbVec3f* coords = SoCoordinateElement::getArrayPtr(state);
-  scenar::forEachVertexRun(
-      numVertices, SoCoordinateElement::getNum(state),
-      [&](int start, int count) { action->intersectPolyline(this, coords + start, count); });
+  scenar::pickVertexRuns(action, this, numVertices, scenar::RunShape::Polyline);
 }

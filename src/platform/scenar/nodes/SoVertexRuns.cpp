@@ -2,6 +2,7 @@
 #include "platform/scenar/nodes/SoVertexRuns.h"
 
 #include "platform/gl/GL.h"
+#include "platform/scenar/actions/SoRayPickAction.h"
 
 namespace scenar {
 
@@ -22,6 +23,18 @@ void drawVertexRuns(SoAction* action, const SoMFInt32& numVertices, RunShape sha
       }
     }
     glEnd();
+  });
+}
+
+void pickVertexRuns(SoRayPickAction* action, SoNode* node, const SoMFInt32& numVertices,
+                    RunShape shape) {
+  SoState* state = action->getState();
+  const SbVec3f* coords = SoCoordinateElement::getArrayPtr(state);
+  forEachVertexRun(numVertices, SoCoordinateElement::getNum(state), [&](int start, int count) {
+    if (shape == RunShape::Polyline)
+      action->intersectPolyline(node, coords + start, count);
+    else
+      action->intersectPolygon(node, coords + start, count);
   });
 }
 

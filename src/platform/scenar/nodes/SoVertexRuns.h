@@ -8,6 +8,8 @@
 #include "platform/scenar/basic/SbBox3f.h"
 #include "platform/scenar/fields/SoMFields.h"
 
+class SoRayPickAction;
+
 namespace scenar {
 
 // Splits numCoords coordinates into the runs numVertices asks for, calling
@@ -45,5 +47,10 @@ inline void extendByVertexRuns(SoAction* action, const SoMFInt32& numVertices, S
 // as a polyline.
 enum class RunShape { Polygon, Polyline };
 void drawVertexRuns(SoAction* action, const SoMFInt32& numVertices, RunShape shape);
+
+// Intersects the pick ray of action with every run numVertices takes from
+// the current coordinates, each of the given shape; hits are node's.
+void pickVertexRuns(SoRayPickAction* action, SoNode* node, const SoMFInt32& numVertices,
+                    RunShape shape);
 
 }  // namespace scenar
