@@ -118,6 +118,14 @@ void PoBaseView::setCamera(SoWinViewer* viewer) {
   viewer->setCamera(dynamic_cast<SoCamera*>(getPart("cameraKit.camera", TRUE)));
 }
 
+void PoBaseView::doAction(SoAction* action) {
+  // The callback part reads the rectangle at the end of a chain of reads
+  // through the kit's children: start reading it now.
+  __builtin_prefetch(&viewportOrigin.getValue());
+  __builtin_prefetch(&viewportSize.getValue());
+  SoBaseKit::doAction(action);
+}
+
 void PoBaseView::catchActionCB(void* data, SoAction* action) {
   auto* view = static_cast<PoBaseView*>(data);
   if (!view || !action) return;

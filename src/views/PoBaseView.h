@@ -46,6 +46,9 @@ class PoBaseView : public SoBaseKit, public SoGetView {
   /// Gives the viewer this view's camera, making it if needed.
   void setCamera(SoWinViewer* viewer);
 
+  /// The kit's traversal, with the rectangle read ahead for the callback part.
+  void doAction(SoAction* action) override;
+
   /// Copies the base kit, the camera kit, the rectangle and the sensitivity; the
   /// callback part stays the view's own, hooked to it.
   PoBaseView(const PoBaseView& other);

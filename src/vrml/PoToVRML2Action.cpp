@@ -2,11 +2,13 @@
 #include "vrml/PoToVRML2Action.h"
 
 #include <algorithm>
+#include <bit>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <optional>
-#include <unordered_set>
+#include <vector>
 
 #include "platform/plivex/PoBase.h"
 #include "platform/plivex/PoConvertGuts.h"
@@ -56,17 +58,59 @@ bool isFinite(const SbMatrix& m) {
   return true;
 }
 
+// The nodes a traversal has met: pointers in an open-addressed table kept at
+// most half full, so that a large scene costs a lookup in one flat array
+// rather than an allocation per node.
+class MetNodes {
+ public:
+  // Adds node; false when it was there already.
+  bool insert(const SoNode* node) {
+    if (2 * (count_ + 1) > slots_.size()) grow();
+    if (!place(node)) return false;
+    ++count_;
+    return true;
+  }
+
+ private:
+  bool place(const SoNode* node) {
+    const std::size_t mask = slots_.size() - 1;
+    const auto key = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(node));
+    for (auto i = static_cast<std::size_t>((key * 0x9e3779b97f4a7c15u) >> shift_);;
+         i = (i + 1) & mask) {
+      if (slots_[i] == node) return false;
+      if (!slots_[i]) {
+        slots_[i] = node;
+        return true;
+      }
+    }
+  }
+  void grow() {
+    std::vector<const SoNode*> old(std::max<std::size_t>(64, 2 * slots_.size()), nullptr);
+    old.swap(slots_);
+    shift_ = 64 - std::countr_zero(slots_.size());
+    for (const SoNode* node : old)
+      if (node) place(node);
+  }
+
+  std::vector<const SoNode*> slots_;  // a power of two of them, nullptr when free
+  std::size_t count_ = 0;
+  int shift_ = 64;  // 64 less the bits of a slot's index
+};
+
 // Has the plotting nodes below node bring their geometry up to date before
 // it is frozen: a traversal reaches each of them, no node twice, as what a
-// plotting node builds does not depend on where it is met.
+// plotting node builds does not depend on where it is met. A node held by
+// one reference alone, its parent's, is met no more often than that parent:
+// only nodes held more often are kept track of.
 void updatePlots(SoNode* node) {
-  std::unordered_set<const SoNode*> met;
+  MetNodes met;
   SoCallbackAction action;
   action.addPreCallback(
       SoNode::getClassTypeId(),
       [](void* data, SoCallbackAction*, const SoNode* node) {
-        auto* seen = static_cast<std::unordered_set<const SoNode*>*>(data);
-        return seen->insert(node).second ? SoCallbackAction::CONTINUE : SoCallbackAction::PRUNE;
+        return node->getRefCount() <= 1 || static_cast<MetNodes*>(data)->insert(node)
+                   ? SoCallbackAction::CONTINUE
+                   : SoCallbackAction::PRUNE;
       },
       &met);
   action.apply(node);
@@ -235,7 +279,9 @@ PoToVRML2Action& PoToVRML2Action::operator=(const PoToVRML2Action& other) {
 
 PoToVRML2Action::~PoToVRML2Action() = default;
 
-SoConvertGuts* PoToVRML2Action::getNewConvertGuts() const { return new PoConvertGuts; }
+SoConvertGuts* PoToVRML2Action::getNewConvertGuts() const {
+  return new PoConvertGuts(rebuildsViews_);
+}
 
 void PoToVRML2Action::apply(SoPath* path) { SoToVRML2Action::apply(path); }
 
@@ -247,7 +293,10 @@ void PoToVRML2Action::apply(SoNode* node) {
   updatePlots(node);
   const RebuildBlock block;
 
+  // What the views hold is converted again below: callbacks alone need it.
+  rebuildsViews_ = !hasCallbacks();
   SoToVRMLAction::apply(node);
+  rebuildsViews_ = false;
   auto* guts = dynamic_cast<PoConvertGuts*>(getConvertGuts());
   PoConvertGutsVRML2 vrml2(guts);
   vrml2.setSettings(getSettings());

@@ -10,8 +10,10 @@ class SoEnabledElementsList;
 ///
 /// A node apply runs the toolkit's conversion with Plivex's workers (plotting
 /// nodes keep the geometry they have while it runs) and wraps what it makes in
-/// a Collision group with collide FALSE, the result root. Then, for each scene
-/// view met, in traversal order, the Group that stands for the view is emptied
+/// a Collision group with collide FALSE, the result root. Unless the action
+/// has callbacks of its own, the conversion leaves each view's parts alone
+/// (and so meets no view inside another). Then, for each scene view met, in
+/// traversal order, the Group that stands for the view is emptied
 /// and filled again with the view's "scene", converted on its own, seen
 /// through the view's camera (an orthographic camera as the perspective one
 /// that sees the same height at its focal distance) and placed at the view's
@@ -95,7 +97,8 @@ class PoToVRML2Action : public SoToVRML2Action {
   int isFirstSceneViewSensitive() const { return firstSceneViewSensitive; }
 
  protected:
-  /// A new PoConvertGuts.
+  /// A new PoConvertGuts, which leaves views empty while a node apply
+  /// rebuilds them.
   SoConvertGuts* getNewConvertGuts() const override;
 
  private:
@@ -108,4 +111,5 @@ class PoToVRML2Action : public SoToVRML2Action {
   static SoActionMethodList* methods;
 
   int firstSceneViewSensitive = 0;
+  bool rebuildsViews_ = false;  // during a node apply without callbacks
 };

@@ -421,6 +421,27 @@ TEST_F(PoToVRML2ActionTest, referencesBalanceOverRepeatedAppliesCopiesAndPaths) 
   EXPECT_EQ(shapesIn(world), 1) << "the view's cube";
 }
 
+TEST_F(PoToVRML2ActionTest, callbacksOfTheActionMeetWhatViewsHoldAndTheWorldStaysTheSame) {
+  addView({0, 0}, {0.5f, 0.5f}, ortho(2, 5));
+  addView({0.5f, 0}, {0.5f, 0.5f}, ortho(3, 7));
+
+  PoToVRML2Action plain;
+  plain.apply(root);
+  PoToVRML2Action watched;
+  int cubes = 0;
+  watched.addPreCallback(
+      SoCube::getClassTypeId(),
+      [](void* count, SoCallbackAction*, const SoNode*) {
+        ++*static_cast<int*>(count);
+        return SoCallbackAction::CONTINUE;
+      },
+      &cubes);
+  watched.apply(root);
+  EXPECT_EQ(cubes, 2) << "each view's cube, though the views are rebuilt";
+  EXPECT_EQ(contentsOf(writeFile(watched.getVRML2SceneGraph(), "watched.wrl")),
+            contentsOf(writeFile(plain.getVRML2SceneGraph(), "plain.wrl")));
+}
+
 TEST_F(PoToVRML2ActionTest, worldsWithAndWithoutViewsPassBothParsers) {
   SoRef plain(new SoSeparator);
   plain->addChild(makeCube(1, 2, 3));

@@ -21,6 +21,51 @@ Framebuffer::Framebuffer(int width, int height)
   }
   color_.assign(pixels * 4, 0);
   depth_.assign(pixels, 1.0f);
+  rows_.resize(static_cast<std::size_t>(height_));
+}
+
+void Framebuffer::deferFill(int y, int x0, int x1, const unsigned char (&color)[4], float depth) {
+  Row& row = rows_[static_cast<std::size_t>(y)];
+  Span& span = row.span[row.spans++];
+  span = {x0, x1, {color[0], color[1], color[2], color[3]}, depth};
+}
+
+void Framebuffer::clear(const unsigned char* color, const float* depth) {
+  if (color) std::memcpy(clearColor_, color, 4);
+  if (depth) clearDepth_ = *depth;
+  const unsigned char cleared = (color ? kColors : 0) | (depth ? kDepths : 0);
+  if (cleared == 0) return;
+  for (int y = 0; y < height_; ++y) {
+    Row& row = rows_[static_cast<std::size_t>(y)];
+    // The spans noted stay in the plane not cleared.
+    const unsigned char kept = row.pending & ~cleared;
+    if (row.spans > 0 && kept != 0) writeOut(static_cast<Plane>(kept), y);
+    row.pending |= cleared;
+    row.spans = 0;
+  }
+}
+
+void Framebuffer::writeOut(Plane plane, int y) const {
+  Row& row = rows_[static_cast<std::size_t>(y)];
+  const auto width = static_cast<std::size_t>(width_);
+  if (plane == kColors) {
+    unsigned char* colors = &color_[index(0, y) * 4];
+    detail::fillPixels(colors, width, clearColor_);
+    for (int i = 0; i < row.spans; ++i) {
+      const Span& span = row.span[i];
+      detail::fillPixels(colors + std::size_t(span.begin) * 4, std::size_t(span.end - span.begin),
+                         span.color);
+    }
+  } else {
+    float* depths = &depth_[index(0, y)];
+    detail::fillDepths(depths, width, clearDepth_);
+    for (int i = 0; i < row.spans; ++i) {
+      const Span& span = row.span[i];
+      detail::fillDepths(depths + span.begin, std::size_t(span.end - span.begin), span.depth);
+    }
+  }
+  row.pending &= static_cast<unsigned char>(~plane);
+  if (row.pending == 0) row.spans = 0;
 }
 
 }  // namespace glstandin
@@ -36,18 +81,17 @@ void glClear(GLbitfield mask) {
   unsigned char color[4];
   for (int i = 0; i < 4; ++i) color[i] = glstandin::detail::colorByte(state.clearColor[i]);
   const float depth = static_cast<float>(state.clearDepth);
-  const auto x0 = static_cast<int>(rect.x0);
-  auto count = static_cast<std::size_t>(rect.x1 - rect.x0);
-  auto y1 = rect.y1;
-  if (count == static_cast<std::size_t>(buffer->width())) {  // whole rows: one run
-    count *= static_cast<std::size_t>(rect.y1 - rect.y0);
-    y1 = rect.y0 + 1;
+  const bool colors = (mask & GL_COLOR_BUFFER_BIT) != 0;
+  const bool depths = (mask & GL_DEPTH_BUFFER_BIT) != 0;
+  if (rect.x0 == 0 && rect.y0 == 0 && rect.x1 == buffer->width() && rect.y1 == buffer->height()) {
+    buffer->clear(colors ? color : nullptr, depths ? &depth : nullptr);
+    return;
   }
-  for (auto y = static_cast<int>(rect.y0); y < y1; ++y) {
-    if (mask & GL_COLOR_BUFFER_BIT)
-      glstandin::detail::fillPixels(buffer->pixel(x0, y), count, color);
-    if (mask & GL_DEPTH_BUFFER_BIT)
-      glstandin::detail::fillDepths(buffer->depthPointer(x0, y), count, depth);
+  const auto x0 = static_cast<std::size_t>(rect.x0);
+  const auto count = static_cast<std::size_t>(rect.x1 - rect.x0);
+  for (auto y = static_cast<int>(rect.y0); y < rect.y1; ++y) {
+    if (colors) glstandin::detail::fillPixels(buffer->colors(y) + 4 * x0, count, color);
+    if (depths) glstandin::detail::fillDepths(buffer->depths(y) + x0, count, depth);
   }
 }
 

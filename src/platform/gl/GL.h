@@ -149,6 +149,15 @@ void resetState();
 
 // A colour (8-bit RGBA) and depth (float) buffer, pixel (0, 0) at the bottom
 // left as in GL. A new buffer is transparent black with depth 1.
+//
+// Rows are written a whole row at a time, as late as may be: a clear of the
+// whole buffer only notes that every row holds the clear's colour and depth,
+// and a few spans of one colour and depth drawn over it (backgrounds, say),
+// each passing or failing the depth test as a whole, are noted with it. A
+// row's colours, or depths, are written out when first read or drawn
+// otherwise. So a picture is written mostly row after row, at the speed of
+// memory, whatever order its primitives come in. Reading writes too: one
+// thread at a time uses a buffer.
 class Framebuffer {
  public:
   // Sizes below 0 count as 0; std::length_error when the buffer would not fit
@@ -157,23 +166,76 @@ class Framebuffer {
   int width() const { return width_; }
   int height() const { return height_; }
   // 4 bytes, RGBA, followed by those of the pixels to its right; x, y inside.
-  const unsigned char* pixel(int x, int y) const { return &color_[index(x, y) * 4]; }
-  unsigned char* pixel(int x, int y) { return &color_[index(x, y) * 4]; }
-  float depth(int x, int y) const { return depth_[index(x, y)]; }
-  void setDepth(int x, int y, float depth) { depth_[index(x, y)] = depth; }
-  // The depth of pixel (x, y), followed by those of the pixels to its right.
-  float* depthPointer(int x, int y) { return &depth_[index(x, y)]; }
+  const unsigned char* pixel(int x, int y) const { return colorRow(y) + std::size_t(x) * 4; }
+  float depth(int x, int y) const { return depthRow(y)[x]; }
+
+  // For drawing: row y's colours (4 bytes a pixel) and depths, to read and
+  // write.
+  unsigned char* colors(int y) { return colorRow(y); }
+  float* depths(int y) { return depthRow(y); }
+  // When row y is not written out and may note one more span: calls
+  // seen(depth) with every depth columns x0 <= x < x1 may hold (the clear's,
+  // and those of the spans noted there) and returns true. Else false.
+  template <typename Seen>
+  bool notedDepths(int y, int x0, int x1, const Seen& seen) const {
+    const Row& row = rows_[static_cast<std::size_t>(y)];
+    if (row.pending != (kColors | kDepths) || row.spans == kSpans) return false;
+    seen(clearDepth_);
+    for (int i = 0; i < row.spans; ++i) {
+      if (x1 > row.span[i].begin && x0 < row.span[i].end) seen(row.span[i].depth);
+    }
+    return true;
+  }
+  // Fills columns [x0, x1) of row y, where notedDepths is true, with color
+  // at depth, noted to be written out with the row after the spans before.
+  void deferFill(int y, int x0, int x1, const unsigned char (&color)[4], float depth);
+  const unsigned char* clearColor() const { return clearColor_; }
+  float clearDepth() const { return clearDepth_; }
+  // Clears the whole buffer's colours to color unless it is nullptr, and
+  // its depths to depth unless it is nullptr.
+  void clear(const unsigned char* color, const float* depth);
 
  private:
+  enum Plane : unsigned char { kColors = 1, kDepths = 2 };
+  // A span noted in a row: columns [begin, end) in color at depth.
+  struct Span {
+    int begin = 0;
+    int end = 0;
+    unsigned char color[4] = {0, 0, 0, 0};
+    float depth = 0.0f;
+  };
+  static constexpr int kSpans = 8;
+  // What is not yet written out of a row: the planes (kColors | kDepths)
+  // whose memory is stale, holding the clear's value but for the spans.
+  struct Row {
+    unsigned char pending = 0;
+    unsigned char spans = 0;
+    Span span[kSpans];
+  };
+
   std::size_t index(int x, int y) const {
     return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
            static_cast<std::size_t>(x);
   }
+  unsigned char* colorRow(int y) const {
+    if (rows_[static_cast<std::size_t>(y)].pending & kColors) writeOut(kColors, y);
+    return &color_[index(0, y) * 4];
+  }
+  float* depthRow(int y) const {
+    if (rows_[static_cast<std::size_t>(y)].pending & kDepths) writeOut(kDepths, y);
+    return &depth_[index(0, y)];
+  }
+  // Writes plane of row y out: the clear's value, then the spans.
+  void writeOut(Plane plane, int y) const;
 
   int width_;
   int height_;
-  std::vector<unsigned char> color_;
-  std::vector<float> depth_;
+  // Written out when read, also through const accessors.
+  mutable std::vector<unsigned char> color_;
+  mutable std::vector<float> depth_;
+  mutable std::vector<Row> rows_;
+  unsigned char clearColor_[4] = {0, 0, 0, 0};
+  float clearDepth_ = 1.0f;
 };
 
 // The framebuffer draws of the calling thread go to (like a current

@@ -26,11 +26,25 @@ void drawLine(const WindowVertex& a, const WindowVertex& b, const FragmentTarget
   last = std::min(last, xMajor ? target.rect.x1 : target.rect.y1);
   const std::int64_t minorBegin = xMajor ? target.rect.y0 : target.rect.x0;
   const std::int64_t minorEnd = xMajor ? target.rect.y1 : target.rect.x1;
+  const auto depthAt = [&](std::int64_t pixel) {
+    const double along = static_cast<double>(pixelCentre(pixel) - major0);
+    return a.z + (b.z - a.z) * (along / static_cast<double>(dMajor));
+  };
+  if (xMajor && dMinor == 0) {  // along a row: one span
+    const std::int64_t row = floorDiv(minor0, kSubpixels);
+    if (row < minorBegin || row >= minorEnd || first >= last) return;
+    if (a.z == b.z) {
+      target.flatSpan(row, first, last, static_cast<float>(depthAt(first)));
+    } else {
+      target.span(row, first, last, depthAt);
+    }
+    return;
+  }
   for (std::int64_t pixel = first; pixel < last; ++pixel) {
     const std::int64_t along = pixelCentre(pixel) - major0;
     const std::int64_t minorPixel = floorDiv(minor0 + floorDiv(dMinor * along, dMajor), kSubpixels);
     if (minorPixel < minorBegin || minorPixel >= minorEnd) continue;
-    const double z = a.z + (b.z - a.z) * (static_cast<double>(along) / static_cast<double>(dMajor));
+    const double z = depthAt(pixel);
     if (xMajor) {
       target.plot(pixel, minorPixel, z);
     } else {

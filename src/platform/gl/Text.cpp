@@ -155,18 +155,21 @@ class Blender final : public glstandin::detail::CoverageSink {
   }
   void run(int x, int y, int length, const unsigned char* coverage, int step) override {
     constexpr unsigned kOne = 255 * 255;
+    if (length <= 0) return;
     const auto row = static_cast<int>(y_ + y);
+    const auto first = static_cast<std::size_t>(x_ + x);
+    const float* depths = target_.depthTest ? target_.buffer->depths(row) + first : nullptr;
+    unsigned char* pixels = target_.buffer->colors(row) + 4 * first;
+    // Local copies, which the writes to pixels cannot change.
+    const FragmentTarget target = target_;
+    const float depth = depth_;
     for (int i = 0; i < length; ++i) {
-      const unsigned a = coverage[i * step] * unsigned{target_.color[3]};
-      if (a == 0) continue;
-      const auto column = static_cast<int>(x_ + x + i);
-      if (target_.depthTest && !target_.passes(depth_, target_.buffer->depth(column, row))) {
-        continue;
-      }
-      unsigned char* pixel = target_.buffer->pixel(column, row);
+      unsigned a = coverage[i * step] * unsigned{target.color[3]};
+      if (depths) a = target.passes(depth, depths[i]) ? a : 0u;
+      unsigned char* pixel = pixels + 4 * i;
       for (int c = 0; c < 4; ++c) {
         pixel[c] = static_cast<unsigned char>(
-            (pixel[c] * (kOne - a) + target_.color[c] * a + kOne / 2) / kOne);
+            (pixel[c] * (kOne - a) + target.color[c] * a + kOne / 2) / kOne);
       }
     }
   }

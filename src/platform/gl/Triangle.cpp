@@ -97,7 +97,7 @@ void drawTriangle(const WindowVertex& a, const WindowVertex& b, const WindowVert
     for (int i = 0; i < 3; ++i) values[i] -= edges[i].step() * span.begin;
     const std::int64_t first = rect.x0 + span.begin;
     if (flat) {
-      target.span(row, first, rect.x0 + span.end, [depth](std::int64_t) { return depth; });
+      target.flatSpan(row, first, rect.x0 + span.end, depth);
       continue;
     }
     target.span(row, first, rect.x0 + span.end, [&](std::int64_t column) {

@@ -5,7 +5,7 @@
 #include "platform/scenar/nodes/SoGroup.h"
 #include "platform/scenar/vrml/SoVRMLGroup.h"
 
-PoConvertGuts::PoConvertGuts() {
+PoConvertGuts::PoConvertGuts(bool leavesViewsEmpty) : leavesViewsEmpty_(leavesViewsEmpty) {
   // The view class belongs to a module the plotting library does not know:
   // it is found by name, and is converted as a kit when not registered.
   setConverter(SoType::fromName("PoSceneView"), convertSceneView);
@@ -53,11 +53,14 @@ void PoConvertGuts::convertSceneView(SoConvertGuts* guts, SoToVRMLAction* action
   if (!view) return convertToEmptyGroup(guts, action, node);
   auto* standIn = new SoSeparator;
   // Recorded when met, so that a view inside another comes after it.
-  if (!isOffPath(action)) {
+  const bool onPath = !isOffPath(action);
+  if (onPath) {
     view->ref();
     standIn->ref();
     self->byStandIn_[standIn] = self->views_.size();
     self->views_.push_back({view, standIn, nullptr});
   }
-  self->convertInto(standIn, action, node);
+  if (!self->leavesViewsEmpty_ || !onPath) return void(self->convertInto(standIn, action, node));
+  standIn->setName(node->getName());
+  self->addToOutput(standIn);
 }

@@ -28,9 +28,13 @@ class SoVRMLGroup;
 // that after it each recorded view has the group that stands for it in the
 // converted graph. The worker holds a reference on every view and node it
 // records, until the next conversion or its end.
+//
+// A worker made to leave views empty records each view with a separator
+// that holds nothing, its parts not traversed: for a caller that fills each
+// view's group itself, which spares converting what it would throw away.
 class PoConvertGuts : public SoConvertGuts {
  public:
-  PoConvertGuts();
+  explicit PoConvertGuts(bool leavesViewsEmpty = false);
   ~PoConvertGuts() override;
 
   // Forgets the views of the conversion before.
@@ -56,6 +60,7 @@ class PoConvertGuts : public SoConvertGuts {
   static void convertSceneView(SoConvertGuts* guts, SoToVRMLAction* action, SoNode* node);
   void forgetSceneViews();
 
+  bool leavesViewsEmpty_;
   std::vector<SceneView> views_;
   std::unordered_map<const SoNode*, std::size_t> byStandIn_;  // index into views_
 };

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "platform/gl/GL.h"
@@ -140,6 +141,76 @@ TEST(GLSpanTest, FlatAndSlopedDepthsMeetWhereTheyCross) {
     EXPECT_EQ(buffer.pixel(x, 7)[0], slopedInFront ? 0 : 255) << x;
     if (!slopedInFront) {
       EXPECT_EQ(buffer.depth(x, 7), static_cast<float>(0.5 * (0.1f + 1.0)));
+    }
+  }
+  glstandin::resetState();
+}
+
+// A clear of the whole buffer is kept as a note, each row written as it is
+// drawn or read: random clears, triangles and lines drawn into one buffer
+// and into another read whole after each step must leave the same pixels.
+TEST(GLSpanTest, ClearedRowsReadAsIfClearedAtOnce) {
+  constexpr int kWidth = 12, kHeight = 4;
+  std::uint32_t seed = 2024;
+  const auto next = [&seed](int n) {
+    seed = seed * 1664525u + 1013904223u;
+    return static_cast<int>((seed >> 8) % static_cast<std::uint32_t>(n));
+  };
+  const auto coordinate = [&next] { return static_cast<float>(next(17) - 8) / 8.0f; };
+  for (int round = 0; round < 300; ++round) {
+    struct Step {
+      int kind, mask, flags, box[4];
+      float v[9];
+    };
+    std::vector<Step> steps(12);
+    for (Step& step : steps) {
+      // Mostly flat and depth-tested, so that rows note spans over spans.
+      step = {next(6),
+              next(4) ? 3 : 1 + next(2),
+              next(8) ? 3 : next(3),
+              {next(kWidth), next(kHeight), next(8), next(3)},
+              {}};
+      step.kind = step.kind > 3 ? 2 : step.kind;
+      for (float& v : step.v) v = coordinate();
+      if (step.flags & 2) step.v[4] = step.v[1];  // a line along a row, or a flat triangle
+      if (step.flags & 2) step.v[8] = step.v[5] = step.v[2];
+    }
+    glstandin::Framebuffer lazy(kWidth, kHeight), eager(kWidth, kHeight);
+    for (glstandin::Framebuffer* buffer : {&lazy, &eager}) {
+      glstandin::bindFramebuffer(buffer);
+      glstandin::resetState();
+      glViewport(0, 0, kWidth, kHeight);
+      glDepthFunc(round % 3 == 0 ? GL_LESS : round % 3 == 1 ? GL_LEQUAL : GL_ALWAYS);
+      for (const Step& s : steps) {
+        (s.flags & 1) ? glEnable(GL_DEPTH_TEST) : glDisable(GL_DEPTH_TEST);
+        glColor4f(s.v[0] * 0.5f + 0.5f, s.v[3] * 0.5f + 0.5f, 0.5f, 1.0f);
+        if (s.kind <= 1) {  // a clear, of the whole buffer or of a box
+          s.kind == 1 ? glEnable(GL_SCISSOR_TEST) : glDisable(GL_SCISSOR_TEST);
+          glScissor(s.box[0], s.box[1], s.box[2], s.box[3]);
+          glClearColor(s.v[6] * 0.5f + 0.5f, 0.25f, s.v[7] * 0.5f + 0.5f, 1.0f);
+          glClearDepth(s.v[8] * 0.5 + 0.5);
+          glClear((s.mask & 1 ? GL_COLOR_BUFFER_BIT : 0) | (s.mask & 2 ? GL_DEPTH_BUFFER_BIT : 0));
+          glDisable(GL_SCISSOR_TEST);
+        } else {
+          glBegin(s.kind == 2 ? GL_TRIANGLES : GL_LINES);
+          for (int i = 0; i < (s.kind == 2 ? 9 : 6); i += 3)
+            glVertex3f(s.v[i], s.v[i + 1], s.v[i + 2]);
+          glEnd();
+        }
+        if (buffer != &eager) continue;
+        for (int y = 0; y < kHeight; ++y) {
+          eager.pixel(0, y);
+          for (int x = 0; x < kWidth; ++x) eager.depth(x, y);
+        }
+      }
+    }
+    glstandin::bindFramebuffer(nullptr);
+    for (int y = 0; y < kHeight; ++y) {
+      for (int x = 0; x < kWidth; ++x) {
+        ASSERT_EQ(std::memcmp(lazy.pixel(x, y), eager.pixel(x, y), 4), 0)
+            << round << ": " << x << "," << y;
+        ASSERT_EQ(lazy.depth(x, y), eager.depth(x, y)) << round << ": " << x << "," << y;
+      }
     }
   }
   glstandin::resetState();

@@ -23,14 +23,7 @@ struct FragmentTarget {
   // Writes pixel (x, y), inside rect, at window depth z when it passes the
   // depth test; with the test off the depth buffer is left alone, as in GL.
   void plot(std::int64_t x, std::int64_t y, double z) const {
-    const auto px = static_cast<int>(x);
-    const auto py = static_cast<int>(y);
-    if (depthTest) {
-      const auto depth = static_cast<float>(z);
-      if (!passes(depth, buffer->depth(px, py))) return;
-      buffer->setDepth(px, py, depth);
-    }
-    std::memcpy(buffer->pixel(px, py), color, 4);
+    flatSpan(y, x, x + 1, static_cast<float>(z));
   }
 
   // Writes the pixels x0 <= x < x1 of row y, inside rect. With the depth test
@@ -39,15 +32,15 @@ struct FragmentTarget {
   template <typename DepthAt>
   void span(std::int64_t y, std::int64_t x0, std::int64_t x1, const DepthAt& depthAt) const {
     if (x0 >= x1) return;
-    const auto px = static_cast<int>(x0);
+    const auto px = static_cast<std::size_t>(x0);
     const auto py = static_cast<int>(y);
-    unsigned char* colors = buffer->pixel(px, py);
+    unsigned char* colors = buffer->colors(py) + 4 * px;
     const auto count = static_cast<std::size_t>(x1 - x0);
     if (!depthTest) {
       fillPixels(colors, count, color);
       return;
     }
-    float* depths = buffer->depthPointer(px, py);
+    float* depths = buffer->depths(py) + px;
     switch (depthFunc) {
       case GL_LESS:
         return depthSpan(colors, depths, x0, count, depthAt,
@@ -58,6 +51,24 @@ struct FragmentTarget {
       default:
         return depthSpan(colors, depths, x0, count, depthAt, [](float, float) { return true; });
     }
+  }
+
+  // The span of a primitive at the one depth z. Where the row is not yet
+  // written out, and the depth test gives every pixel the same answer, it
+  // is noted in the row, to be written out with it.
+  void flatSpan(std::int64_t y, std::int64_t x0, std::int64_t x1, float z) const {
+    const auto py = static_cast<int>(y);
+    const auto begin = static_cast<int>(x0);
+    const auto end = static_cast<int>(x1);
+    bool all = true;
+    bool none = true;
+    if (depthTest && begin < end && buffer->notedDepths(py, begin, end, [&](float stored) {
+          (passes(z, stored) ? none : all) = false;
+        })) {
+      if (all) buffer->deferFill(py, begin, end, color, z);
+      if (all || none) return;
+    }
+    span(y, x0, x1, [z](std::int64_t) { return z; });
   }
 
   bool passes(float depth, float stored) const {

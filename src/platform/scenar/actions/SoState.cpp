@@ -25,11 +25,6 @@ SoState::~SoState() {
     for (SoElement* element : stack.elements) delete element;
 }
 
-bool SoState::isElementEnabled(int stackIndex) const {
-  return stackIndex >= 0 && stackIndex < static_cast<int>(stacks_.size()) &&
-         stacks_[static_cast<std::size_t>(stackIndex)].top >= 0;
-}
-
 SoElement* SoState::getElement(int stackIndex) {
   if (!isElementEnabled(stackIndex)) return nullptr;
   Stack& stack = stacks_[static_cast<std::size_t>(stackIndex)];
@@ -49,12 +44,6 @@ SoElement* SoState::getElement(int stackIndex) {
   pushedAt_[static_cast<std::size_t>(depth_)].push_back(stackIndex);
   pushed->push(this);
   return pushed;
-}
-
-const SoElement* SoState::getConstElement(int stackIndex) const {
-  if (!isElementEnabled(stackIndex)) return nullptr;
-  const Stack& stack = stacks_[static_cast<std::size_t>(stackIndex)];
-  return stack.elements[static_cast<std::size_t>(stack.top)];
 }
 
 void SoState::push() {

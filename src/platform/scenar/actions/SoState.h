@@ -19,13 +19,20 @@ class SoState {
   SoState& operator=(const SoState&) = delete;
 
   SoAction* getAction() const { return action_; }
-  bool isElementEnabled(int stackIndex) const;
+  bool isElementEnabled(int stackIndex) const {
+    return stackIndex >= 0 && stackIndex < static_cast<int>(stacks_.size()) &&
+           stacks_[static_cast<std::size_t>(stackIndex)].top >= 0;
+  }
   // The element to change at the current depth: the top of its stack, or a copy
   // of it pushed first when the top belongs to an outer depth. nullptr when the
   // kind is not enabled.
   SoElement* getElement(int stackIndex);
   // The current element to read; nullptr when the kind is not enabled.
-  const SoElement* getConstElement(int stackIndex) const;
+  const SoElement* getConstElement(int stackIndex) const {
+    if (!isElementEnabled(stackIndex)) return nullptr;
+    const Stack& stack = stacks_[static_cast<std::size_t>(stackIndex)];
+    return stack.elements[static_cast<std::size_t>(stack.top)];
+  }
 
   void push();
   void pop();
