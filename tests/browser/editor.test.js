@@ -62,6 +62,9 @@ async function main() {
       return Array.from(bytes).join(",");
     });
 
+    // No request of the page in flight: the panels show the latest answers.
+    const settled = () => page.waitForFunction(() => (document.body.dataset.busy ?? "0") === "0");
+
     // The x axis of the linear plot (upper left) is at (220, 303) of 800 x 800.
     const box = await (await page.$("#picture")).boundingBox();
     await page.mouse.click(box.x + box.width * 220 / 800, box.y + box.height * 303 / 800);
@@ -81,6 +84,7 @@ async function main() {
     await page.waitForFunction(src => document.querySelector("#picture").src !== src, {}, srcBefore);
     await page.waitForFunction(() => document.querySelector("#picture").complete);
     assert.notEqual(await pictureBytes(), before, "the picture follows the step");
+    await settled();
 
     // After accept: the title changes only when "Accept" is pressed.
     await page.select(".panel select[name=frequency]", "after-accept");
@@ -95,10 +99,12 @@ async function main() {
     });
     await page.waitForFunction(() => [...document.querySelectorAll(".panel input[type=text]")]
       .some(input => input.value === "seconds"));
+    await settled();
     await page.evaluate(() => [...document.querySelectorAll(".panel button")]
       .find(button => button.textContent === "Accept").click());
     await page.waitForFunction(() => !document.querySelector("#status").classList.contains("error"));
 
+    await settled();
     await page.click("#save");
     await page.waitForFunction(() => document.querySelector("#status").textContent.startsWith("saved"));
     const saved = fs.readFileSync(file, "utf8");

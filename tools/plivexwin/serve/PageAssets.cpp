@@ -77,12 +77,24 @@ function tell(text, isError) {
   statusLine.className = isError ? "error" : "";
 }
 
+// Requests in flight, shown as the body's data-busy; and the requests made,
+// each answer of a panel numbered by its request so that an answer overtaken
+// by a later one is dropped.
+let inFlight = 0;
+let asked = 0;
+const shownAsked = new Map();  // panel id: the request its panel shows the answer to
+
 async function api(path, body) {
-  const response = await fetch(withToken(path), body === undefined ? {} : {
-    method: "POST", headers: {"Content-Type": "application/json"}, body: JSON.stringify(body)});
-  const text = await response.text();
-  if (!response.ok) throw new Error(text.trim() || response.statusText);
-  return text ? JSON.parse(text) : {};
+  document.body.dataset.busy = ++inFlight;
+  try {
+    const response = await fetch(withToken(path), body === undefined ? {} : {
+      method: "POST", headers: {"Content-Type": "application/json"}, body: JSON.stringify(body)});
+    const text = await response.text();
+    if (!response.ok) throw new Error(text.trim() || response.statusText);
+    return text ? JSON.parse(text) : {};
+  } finally {
+    document.body.dataset.busy = --inFlight;
+  }
 }
 
 function pictureSize() {
@@ -94,7 +106,9 @@ function drawPicture() {
   picture.src = withToken("/api/picture.png", `width=${width}&height=${height}&v=${changes}`);
 }
 
-function showPanel(answer) {
+function showPanel(answer, ticket) {
+  if (ticket < (shownAsked.get(answer.panel) ?? 0)) return;
+  shownAsked.set(answer.panel, ticket);
   let panel = panels.querySelector(`[data-panel="${answer.panel}"]`);
   const holder = document.createElement("div");
   holder.innerHTML = answer.html;
@@ -106,18 +120,21 @@ async function refresh() {
   drawPicture();
   for (const panel of panels.querySelectorAll(".panel")) {
     try {
-      showPanel(await api("/api/panel?panel=" + panel.dataset.panel));
+      const ticket = ++asked;
+      showPanel(await api("/api/panel?panel=" + panel.dataset.panel), ticket);
     } catch (error) {
       panel.remove();
     }
   }
 }
 
-// Runs a request; a refusal shows its reason and the panels show the truth again.
+// Runs a request, giving done its answer and number; a refusal shows its
+// reason and the panels show the truth again.
 async function run(path, body, done) {
   try {
+    const ticket = ++asked;
     const answer = await api(path, body);
-    if (done) done(answer);
+    if (done) done(answer, ticket);
   } catch (error) {
     tell(error.message, true);
     await refresh();
@@ -128,8 +145,8 @@ picture.addEventListener("click", event => {
   const [width, height] = pictureSize();
   const x = Math.min(width - 1, Math.floor(event.offsetX * width / picture.clientWidth));
   const y = Math.min(height - 1, Math.floor(event.offsetY * height / picture.clientHeight));
-  run("/api/click", {x, y, width, height}, answer => {
-    showPanel(answer);
+  run("/api/click", {x, y, width, height}, (answer, ticket) => {
+    showPanel(answer, ticket);
     tell(`${answer.editor} on ${answer.node}`);
   });
 });
