@@ -20,6 +20,20 @@ struct FragmentTarget {
   bool depthTest = false;
   GLenum depthFunc = GL_LESS;
 
+  // Calls fn with the depth function as a comparison of a fragment's depth
+  // with the stored one that the compiler sees whole.
+  template <typename Fn>
+  decltype(auto) withDepthTest(const Fn& fn) const {
+    switch (depthFunc) {
+      case GL_LESS:
+        return fn([](float d, float s) { return d < s; });
+      case GL_LEQUAL:
+        return fn([](float d, float s) { return d <= s; });
+      default:
+        return fn([](float, float) { return true; });
+    }
+  }
+
   // Writes pixel (x, y), inside rect, at window depth z when it passes the
   // depth test; with the test off the depth buffer is left alone, as in GL.
   void plot(std::int64_t x, std::int64_t y, double z) const {
@@ -41,16 +55,7 @@ struct FragmentTarget {
       return;
     }
     float* depths = buffer->depths(py) + px;
-    switch (depthFunc) {
-      case GL_LESS:
-        return depthSpan(colors, depths, x0, count, depthAt,
-                         [](float d, float s) { return d < s; });
-      case GL_LEQUAL:
-        return depthSpan(colors, depths, x0, count, depthAt,
-                         [](float d, float s) { return d <= s; });
-      default:
-        return depthSpan(colors, depths, x0, count, depthAt, [](float, float) { return true; });
-    }
+    withDepthTest([&](auto test) { depthSpan(colors, depths, x0, count, depthAt, test); });
   }
 
   // The span of a primitive at the one depth z. Where the row is not yet
@@ -72,14 +77,7 @@ struct FragmentTarget {
   }
 
   bool passes(float depth, float stored) const {
-    switch (depthFunc) {
-      case GL_LESS:
-        return depth < stored;
-      case GL_LEQUAL:
-        return depth <= stored;
-      default:
-        return true;
-    }
+    return withDepthTest([&](auto test) { return test(depth, stored); });
   }
 
  private:
